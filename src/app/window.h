@@ -1,0 +1,88 @@
+#pragma once
+
+#include "gaugefile/gaugedocument.h"
+#include "ui_window.h"
+
+#include <QColor>
+#include <QFont>
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+class QListWidgetItem;
+class QNetworkAccessManager;
+class QNetworkReply;
+class RenderArea;
+
+// The main window: the form around the preview. Its slots are implemented in
+// the folder of the subsystem that owns them (ui/, gaugefile/, export/,
+// update/); this header is the one place that declares them.
+class Window : public QWidget, public Ui::Window
+{
+    Q_OBJECT
+
+public:
+    explicit Window(QWidget *parent = nullptr);
+
+    // Layer list (ui/layerlist.cpp)
+    void addLayerItem(const QString &name);
+    void setLayerItemName(QListWidgetItem *item, const QString &name);
+    QList<namedLayer> collectLayers();
+
+    // Gauge files (gaugefile/gaugefileflows.cpp, gaugefile/presetsfolder.cpp)
+    void saveGaugeFile(const QList<namedLayer> &layers, const QString &caption,
+                       const QString &startFolder);
+    void loadGaugeFile(const QString &path);
+    void mergeLoadedLayers(const QList<namedLayer> &loaded, const QString &fallbackName);
+    QString presetsFolder() const;
+
+    // Update check (update/updatecheck.cpp)
+    void checkForUpdates();
+
+    RenderArea *renderArea = nullptr;
+    QNetworkAccessManager *networkManager = nullptr;
+    bool manualUpdateCheck = false;
+    QString applicationDirectory;
+
+public slots:
+    void angleChanged();
+    void capsChanged();
+    void divisions1Changed();
+    void divisions2Changed();
+    void divisions3Changed();
+    void arc1Changed();
+    void arc2Changed();
+    void arc3Changed();
+    void arc4Changed();
+    void divisions1ColorChanged();
+    void divisions2ColorChanged();
+    void divisions3ColorChanged();
+    void arc1ColorChanged();
+    void arc2ColorChanged();
+    void arc3ColorChanged();
+    void arc4ColorChanged();
+    void tickSettingsChanged();
+    void tickDecimalsChanged();
+    void saveSVG();
+    void savePNG();
+    void saveGauge();
+    void saveLayer();
+    void saveKeyframes();
+    void loadGauge();
+    void tickFontButton();
+    void tickColorChanged();
+    void presetChanged();
+    void setActiveGauge();
+    QColor getColor();
+    QFont getFont();
+    void blockWidgetSignals(bool inEnable);
+    void layerChanged(QListWidgetItem *current, QListWidgetItem *previous);
+    void layerRenamed(QListWidgetItem *item);
+    void addLayer();
+    void removeLayer();
+    void loadReference();
+    void clearReference();
+    void getPresetsFromFolder();
+    void onUpdateCheckFinished(QNetworkReply *reply);
+
+};

@@ -1,0 +1,261 @@
+#include "render/gaugepainter.h"
+
+#include "render/biasmap.h"
+
+#include <QPainter>
+#include <QPen>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr double kCentre = 256.0;
+constexpr double kGaugeRadius = 250.0;
+constexpr int kFullCircle16 = 360 * 16;
+
+QPen elementPen(const QColor &color, double width, bool roundCap)
+{
+    return QPen(QBrush(color), width, Qt::SolidLine, roundCap ? Qt::RoundCap : Qt::FlatCap,
+                Qt::RoundJoin);
+}
+
+// Rounds to the nearest integer with halves away from zero. Values outside
+// the range of int are brought back into it: start angles by whole turns,
+// spans to one full turn (the toolkit draws at most a full circle anyway).
+int arcAngle16(double degrees, bool isSpan)
+{
+    double v = std::round(degrees * 16.0);
+    if (v >= std::numeric_limits<int>::min() && v <= std::numeric_limits<int>::max())
+        return int(v);
+    if (isSpan)
+        return v < 0 ? -kFullCircle16 : kFullCircle16;
+    return int(std::fmod(v, double(kFullCircle16)));
+}
+
+// Collects consecutive tick lines that share a pen and draws them with one
+// call. Only hairline pens are batched: the raster engine strokes each line
+// of a hairline batch on its own, exactly as one drawLine per tick would,
+// while wider pens would be stroked as one path and overlapping ticks would
+// then blend differently at their antialiased edges. The SVG engine writes
+// one element per line either way.
+class TickLines
+{
+public:
+    explicit TickLines(QPainter *painter) : m_painter(painter) {}
+    ~TickLines() { flush(); }
+
+    void setPen(const QColor &color, double width, bool roundCap)
+    {
+        if (m_hasPen && color == m_color && width == m_width && roundCap == m_roundCap)
+            return;
+        flush();
+        m_hasPen = true;
+        m_color = color;
+        m_width = width;
+        m_roundCap = roundCap;
+        m_painter->setPen(elementPen(color, width, roundCap));
+    }
+
+    void add(const QLineF &line)
+    {
+        if (m_width != 0.0) {
+            m_painter->drawLine(line);
+            return;
+        }
+        m_buffer[m_count++] = line;
+        if (m_count == kBufferSize)
+            flush();
+    }
+
+    void flush()
+    {
+        if (m_count > 0)
+            m_painter->drawLines(m_buffer, m_count);
+        m_count = 0;
+    }
+
+    // Something else is about to change the painter's pen.
+    void forgetPen()
+    {
+        flush();
+        m_hasPen = false;
+    }
+
+private:
+    static constexpr int kBufferSize = 512;
+    QPainter *m_painter;
+    QLineF m_buffer[kBufferSize];
+    int m_count = 0;
+    bool m_hasPen = false;
+    QColor m_color;
+    double m_width = 0.0;
+    bool m_roundCap = false;
+};
+
+struct Budget
+{
+    qint64 lines;
+    qint64 labels;
+    qint64 arcs;
+};
+
+class LayerPainter
+{
+public:
+    LayerPainter(QPainter *painter, TickLines &ticks, Budget &budget, const gaugeData &layer)
+        : m_painter(painter), m_ticks(ticks), m_budget(budget), m_g(layer)
+    {
+    }
+
+    void paint()
+    {
+        paintArcs();
+        paintTicks();
+    }
+
+private:
+    // Screen angle in degrees of the tick at even fraction t (0 = 3 o'clock,
+    // anticlockwise), evaluated in the order the file format documents.
+    double screenAngle(double t) const
+    {
+        return 90.0 - m_g.startAngle - biasMap(t, m_g.bias, m_g.midpointBias) * m_g.angleLength;
+    }
+
+    static QPointF pointAt(double theta, double radiusFraction)
+    {
+        const double rad = M_PI * theta / 180.0;
+        return QPointF(kCentre + kGaugeRadius * radiusFraction * std::cos(rad),
+                       kCentre - kGaugeRadius * radiusFraction * std::sin(rad));
+    }
+
+    static bool isFinite(const QPointF &p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
+
+    void paintArcs()
+    {
+        for (int i = 0; i < 4; ++i) {
+            if (m_g.arcAngleLength[i] == 0.0)
+                continue;
+            if (m_budget.arcs <= 0)
+                return;
+            --m_budget.arcs;
+            const double r = m_g.arcRadius[i];
+            const QRectF rect(kCentre - kGaugeRadius * r, kCentre - kGaugeRadius * r,
+                              500.0 * r, 500.0 * r);
+            if (!std::isfinite(rect.x()) || !std::isfinite(rect.width())
+                || !std::isfinite(m_g.arcStartAngle[i]) || !std::isfinite(m_g.arcAngleLength[i]))
+                continue;
+            m_ticks.forgetPen();
+            m_painter->setPen(elementPen(m_g.arcColor[i], m_g.arcWidth[i], m_g.roundedArcCaps));
+            m_painter->drawArc(rect, arcAngle16(90.0 - m_g.arcStartAngle[i], false),
+                               arcAngle16(-m_g.arcAngleLength[i], true));
+        }
+    }
+
+    // One tick of the given level at even fraction t, from its outer radius
+    // to its inner radius.
+    void tick(int level, double t)
+    {
+        --m_budget.lines;
+        const double theta = screenAngle(t);
+        const QPointF outer = pointAt(theta, m_g.divisionOuterRadius[level]);
+        const QPointF inner = pointAt(theta, m_g.divisionInnerRadius[level]);
+        if (!isFinite(outer) || !isFinite(inner))
+            return;
+        m_ticks.setPen(m_g.divisionColor[level], m_g.divisionWidth[level], m_g.roundedTickCaps);
+        m_ticks.add(QLineF(outer, inner));
+    }
+
+    void label(double t, double value)
+    {
+        --m_budget.labels;
+        const double theta = screenAngle(t);
+        const QPointF c = pointAt(theta, m_g.tickCountRadius);
+        if (!isFinite(c))
+            return;
+        m_ticks.forgetPen();
+        if (!m_fontSet) {
+            m_painter->setFont(m_g.tickCountFont);
+            m_fontSet = true;
+        }
+        m_painter->setPen(elementPen(m_g.tickCountColor, 0.0, m_g.roundedTickCaps));
+        const QString text = QString::number(value, 'f', m_g.tickCountDecimalPlaces);
+        if (!m_g.tickCountRotate) {
+            m_painter->drawText(QRectF(c.x() - 50.0, c.y() - 50.0, 100.0, 100.0),
+                                Qt::AlignCenter, text);
+            return;
+        }
+        const double gaugeAngle = 90.0 - theta;
+        m_painter->translate(c);
+        m_painter->rotate(gaugeAngle);
+        m_painter->drawText(QRectF(-50.0, -50.0, 100.0, 100.0), Qt::AlignCenter, text);
+        m_painter->rotate(-gaugeAngle);
+        m_painter->translate(-c);
+    }
+
+    void paintTicks()
+    {
+        const qint64 n1 = m_g.divisionCount[0];
+        const qint64 n2 = m_g.divisionCount[1];
+        const qint64 n3 = m_g.divisionCount[2];
+        if (n1 <= 0)
+            return;
+        // A full circle does not repeat its first tick at the end.
+        const qint64 primaryCount = std::fabs(m_g.angleLength) < 360.0 ? n1 + 1 : n1;
+        const double d1 = double(n1);
+        const double d2 = double(n2);
+        const double d3 = double(n3);
+        double value = m_g.tickCountStart;
+
+        for (qint64 j = 0; j < primaryCount; ++j) {
+            const bool labelsLeft = m_g.tickCountEnabled && m_budget.labels > 0;
+            if (m_budget.lines <= 0 && !labelsLeft)
+                return;
+            const double tj = double(j) / d1;
+            if (m_budget.lines > 0)
+                tick(0, tj);
+            if (labelsLeft && !(j == 0 && m_g.tickCountSkipFirst))
+                label(tj, value);
+            value = value + m_g.tickCountIncrement;
+
+            if (n2 <= 1 || j >= n1)
+                continue;
+            for (qint64 k = 0; k < n2 && m_budget.lines > 0; ++k) {
+                if (k >= 1)
+                    tick(1, (double(j) + double(k) / d2) / d1);
+                if (n3 <= 1)
+                    continue;
+                for (qint64 m = 1; m < n3 && m_budget.lines > 0; ++m)
+                    tick(2, (double(j) + (double(k) + double(m) / d3) / d2) / d1);
+            }
+        }
+    }
+
+    QPainter *m_painter;
+    TickLines &m_ticks;
+    Budget &m_budget;
+    const gaugeData &m_g;
+    bool m_fontSet = false;
+};
+
+} // namespace
+
+void paintGaugeLayers(QPainter *painter, int size, const QList<gaugeData> &layers,
+                      const GaugePaintLimits &limits)
+{
+    painter->setPen(elementPen(Qt::white, 0.0, false));
+    painter->setBrush(Qt::NoBrush);
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->scale(size / 512.0, size / 512.0);
+
+    painter->setBrush(QBrush(Qt::white, Qt::SolidPattern));
+    painter->drawEllipse(QRectF(253.0, 253.0, 6.0, 6.0));
+    painter->setBrush(Qt::NoBrush);
+
+    Budget budget{limits.tickLines, limits.labels, limits.arcs};
+    TickLines ticks(painter);
+    for (const gaugeData &layer : layers) {
+        LayerPainter(painter, ticks, budget, layer).paint();
+        ticks.forgetPen();
+    }
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "model/gaugedata.h"
+
+#include <QList>
+#include <QPalette>
+#include <QWidget>
+
+class QPainter;
+
+// The live preview of the gauge, and the owner of its data: every layer in
+// `layers` and the editing copy of the selected layer in `currentGauge`.
+// The setters change only the editing copy; the window copies it into the
+// list with saveLayerData after each edit, and the preview draws the list.
+class RenderArea : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit RenderArea(QWidget *parent = nullptr);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+    // Draws every layer of `layers` on the square (0, 0)-(size, size).
+    void paintGauge(QPainter *painter, int size);
+
+    gaugeData currentGauge;
+    QList<gaugeData> layers;
+
+public slots:
+    void setAngles(double inStartAngle, double inAngleLength, double inBias, bool midpointBias);
+    void setRoundCaps(bool inRoundTickCaps, bool inRoundArcCaps);
+    void setDivisions1(int inDivisions, double inInnerRadius, double inOuterRadius,
+                       double inLineWidth, QColor inColor = Qt::white);
+    void setDivisions2(int inDivisions, double inInnerRadius, double inOuterRadius,
+                       double inLineWidth, QColor inColor = Qt::white);
+    void setDivisions3(int inDivisions, double inInnerRadius, double inOuterRadius,
+                       double inLineWidth, QColor inColor = Qt::white);
+    void setArc1(double inStartAngle, double inAngleLength, double inRadius, double inWidth,
+                 QColor inColor = Qt::green);
+    void setArc2(double inStartAngle, double inAngleLength, double inRadius, double inWidth,
+                 QColor inColor = Qt::yellow);
+    void setArc3(double inStartAngle, double inAngleLength, double inRadius, double inWidth,
+                 QColor inColor = Qt::red);
+    void setArc4(double inStartAngle, double inAngleLength, double inRadius, double inWidth,
+                 QColor inColor = Qt::white);
+    void setTickCounts(bool inEnable, double inStart, double inIncrement, int inDecPlaces,
+                       double inRadius, bool inRotate, bool inSkipFirst,
+                       QFont inFont = QFont(QStringLiteral("Sans Serif"), 10, -1, false),
+                       QColor inColor = Qt::white);
+    void manualRedraw();
+    void loadLayer(int inIndex);
+    void saveLayerData(int inIndex);
+    void setBackground(QPalette::ColorRole inRole);
+    gaugeData defaultGauge();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void setDivisions(int level, int inDivisions, double inInnerRadius, double inOuterRadius,
+                      double inLineWidth, const QColor &inColor);
+    void setArc(int arc, double inStartAngle, double inAngleLength, double inRadius,
+                double inWidth, const QColor &inColor);
+};

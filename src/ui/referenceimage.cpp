@@ -1,0 +1,4 @@
+#include "app/window.h"
+
+void Window::loadReference() {}
+void Window::clearReference() {}

@@ -1,0 +1,6 @@
+#include "app/window.h"
+
+#include <QNetworkReply>
+
+void Window::checkForUpdates() {}
+void Window::onUpdateCheckFinished(QNetworkReply *) {}
