@@ -1,37 +1,277 @@
 #include "gaugefile/gaugedocument.h"
 
-// Placeholder until the gauge document lands.
-QByteArray writeGaugeDocument(const QList<namedLayer> &)
+#include "gaugefile/legacyreader.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonParseError>
+#include <QJsonValue>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+QString colorText(const QColor &color)
 {
-    return QByteArray();
+    return color.name(QColor::HexRgb);
 }
 
-bool readGaugeDocument(const QByteArray &, QList<namedLayer> &layers, QString *error)
+// The parser's reason with the place of the fault in the file as the user
+// sees it: line and column (in characters, both from 1) of byte `offset`.
+QString syntaxError(const QString &reason, const QByteArray &bytes, qsizetype offset)
 {
-    layers.clear();
-    if (error)
-        *error = QStringLiteral("Not implemented yet.");
-    return false;
+    offset = qBound<qsizetype>(0, offset, bytes.size());
+    int line = 1;
+    int column = 1;
+    for (qsizetype i = 0; i < offset; ++i) {
+        const auto byte = static_cast<unsigned char>(bytes.at(i));
+        if (byte == '\n') {
+            ++line;
+            column = 1;
+        } else if ((byte & 0xC0) != 0x80) {
+            // UTF-8 continuation bytes belong to the character before them.
+            ++column;
+        }
+    }
+    return QCoreApplication::translate("GaugeDocument", "%1 at line %2, column %3")
+        .arg(reason, QString::number(line), QString::number(column));
 }
 
-QJsonObject layerToJson(const gaugeData &)
+} // namespace
+
+double jsonDouble(const QJsonObject &object, const QString &key, double fallback)
 {
-    return QJsonObject();
+    return object.value(key).toDouble(fallback);
 }
 
-QJsonObject divisionToJson(int, double, double, double, const QColor &)
+int jsonInt(const QJsonObject &object, const QString &key, int fallback)
 {
-    return QJsonObject();
+    const QJsonValue value = object.value(key);
+    if (!value.isDouble())
+        return fallback;
+    const double number = value.toDouble();
+    if (!std::isfinite(number) || std::trunc(number) != number
+        || number < double(std::numeric_limits<int>::min())
+        || number > double(std::numeric_limits<int>::max()))
+        return fallback;
+    return static_cast<int>(number);
 }
 
-QJsonObject arcToJson(double, double, double, double, const QColor &)
+bool jsonBool(const QJsonObject &object, const QString &key, bool fallback)
 {
-    return QJsonObject();
+    return object.value(key).toBool(fallback);
 }
 
-void layerFromJson(gaugeData &, const QJsonObject &) {}
+QColor jsonColor(const QJsonObject &object, const QColor &fallback)
+{
+    const QColor color = QColor::fromString(object.value(QLatin1String("color")).toString());
+    return color.isValid() ? color : fallback;
+}
+
+QJsonObject divisionToJson(int count, double innerRadius, double outerRadius, double width,
+                           const QColor &color)
+{
+    QJsonObject division;
+    division.insert(QLatin1String("count"), count);
+    division.insert(QLatin1String("innerRadius"), innerRadius);
+    division.insert(QLatin1String("outerRadius"), outerRadius);
+    division.insert(QLatin1String("width"), width);
+    division.insert(QLatin1String("color"), colorText(color));
+    return division;
+}
+
+QJsonObject arcToJson(double startAngle, double angleLength, double radius, double width,
+                      const QColor &color)
+{
+    QJsonObject arc;
+    arc.insert(QLatin1String("startAngle"), startAngle);
+    arc.insert(QLatin1String("angleLength"), angleLength);
+    arc.insert(QLatin1String("radius"), radius);
+    arc.insert(QLatin1String("width"), width);
+    arc.insert(QLatin1String("color"), colorText(color));
+    return arc;
+}
+
+QJsonObject layerToJson(const gaugeData &layer)
+{
+    QJsonObject gauge;
+    gauge.insert(QLatin1String("startAngle"), layer.startAngle);
+    gauge.insert(QLatin1String("angleLength"), layer.angleLength);
+    gauge.insert(QLatin1String("bias"), layer.bias);
+    gauge.insert(QLatin1String("midpointBias"), layer.midpointBias);
+    gauge.insert(QLatin1String("roundedTickCaps"), layer.roundedTickCaps);
+    gauge.insert(QLatin1String("roundedArcCaps"), layer.roundedArcCaps);
+
+    QJsonArray divisions;
+    for (int i = 0; i < 3; ++i)
+        divisions.append(divisionToJson(layer.divisionCount[i], layer.divisionInnerRadius[i],
+                                        layer.divisionOuterRadius[i], layer.divisionWidth[i],
+                                        layer.divisionColor[i]));
+
+    QJsonArray arcs;
+    for (int i = 0; i < 4; ++i)
+        arcs.append(arcToJson(layer.arcStartAngle[i], layer.arcAngleLength[i],
+                              layer.arcRadius[i], layer.arcWidth[i], layer.arcColor[i]));
+
+    // Only these four attributes of the label font are kept; a weight above
+    // Medium counts as bold and any slanted style as italic.
+    QJsonObject font;
+    font.insert(QLatin1String("family"), layer.tickCountFont.family());
+    font.insert(QLatin1String("pointSize"), layer.tickCountFont.pointSize());
+    font.insert(QLatin1String("bold"), layer.tickCountFont.weight() > QFont::Medium);
+    font.insert(QLatin1String("italic"), layer.tickCountFont.style() != QFont::StyleNormal);
+
+    QJsonObject ticks;
+    ticks.insert(QLatin1String("enabled"), layer.tickCountEnabled);
+    ticks.insert(QLatin1String("start"), layer.tickCountStart);
+    ticks.insert(QLatin1String("increment"), layer.tickCountIncrement);
+    ticks.insert(QLatin1String("decimalPlaces"), layer.tickCountDecimalPlaces);
+    ticks.insert(QLatin1String("radius"), layer.tickCountRadius);
+    ticks.insert(QLatin1String("rotate"), layer.tickCountRotate);
+    ticks.insert(QLatin1String("skipFirst"), layer.tickCountSkipFirst);
+    ticks.insert(QLatin1String("font"), font);
+    ticks.insert(QLatin1String("color"), colorText(layer.tickCountColor));
+
+    QJsonObject object;
+    object.insert(QLatin1String("gauge"), gauge);
+    object.insert(QLatin1String("divisions"), divisions);
+    object.insert(QLatin1String("arcs"), arcs);
+    object.insert(QLatin1String("ticks"), ticks);
+    return object;
+}
+
+void layerFromJson(gaugeData &layer, const QJsonObject &object)
+{
+    const QJsonObject gauge = object.value(QLatin1String("gauge")).toObject();
+    layer.startAngle = jsonDouble(gauge, QStringLiteral("startAngle"), layer.startAngle);
+    layer.angleLength = jsonDouble(gauge, QStringLiteral("angleLength"), layer.angleLength);
+    layer.bias = jsonDouble(gauge, QStringLiteral("bias"), layer.bias);
+    layer.midpointBias = jsonBool(gauge, QStringLiteral("midpointBias"), layer.midpointBias);
+    layer.roundedTickCaps =
+        jsonBool(gauge, QStringLiteral("roundedTickCaps"), layer.roundedTickCaps);
+    layer.roundedArcCaps = jsonBool(gauge, QStringLiteral("roundedArcCaps"), layer.roundedArcCaps);
+
+    const QJsonArray divisions = object.value(QLatin1String("divisions")).toArray();
+    for (int i = 0; i < divisions.size() && i < 3; ++i) {
+        const QJsonObject division = divisions.at(i).toObject();
+        layer.divisionCount[i] = jsonInt(division, QStringLiteral("count"), layer.divisionCount[i]);
+        layer.divisionInnerRadius[i] =
+            jsonDouble(division, QStringLiteral("innerRadius"), layer.divisionInnerRadius[i]);
+        layer.divisionOuterRadius[i] =
+            jsonDouble(division, QStringLiteral("outerRadius"), layer.divisionOuterRadius[i]);
+        layer.divisionWidth[i] = jsonDouble(division, QStringLiteral("width"), layer.divisionWidth[i]);
+        layer.divisionColor[i] = jsonColor(division, layer.divisionColor[i]);
+    }
+
+    const QJsonArray arcs = object.value(QLatin1String("arcs")).toArray();
+    for (int i = 0; i < arcs.size() && i < 4; ++i) {
+        const QJsonObject arc = arcs.at(i).toObject();
+        layer.arcStartAngle[i] = jsonDouble(arc, QStringLiteral("startAngle"), layer.arcStartAngle[i]);
+        layer.arcAngleLength[i] =
+            jsonDouble(arc, QStringLiteral("angleLength"), layer.arcAngleLength[i]);
+        layer.arcRadius[i] = jsonDouble(arc, QStringLiteral("radius"), layer.arcRadius[i]);
+        layer.arcWidth[i] = jsonDouble(arc, QStringLiteral("width"), layer.arcWidth[i]);
+        layer.arcColor[i] = jsonColor(arc, layer.arcColor[i]);
+    }
+
+    const QJsonObject ticks = object.value(QLatin1String("ticks")).toObject();
+    layer.tickCountEnabled = jsonBool(ticks, QStringLiteral("enabled"), layer.tickCountEnabled);
+    layer.tickCountStart = jsonDouble(ticks, QStringLiteral("start"), layer.tickCountStart);
+    layer.tickCountIncrement =
+        jsonDouble(ticks, QStringLiteral("increment"), layer.tickCountIncrement);
+    layer.tickCountDecimalPlaces =
+        jsonInt(ticks, QStringLiteral("decimalPlaces"), layer.tickCountDecimalPlaces);
+    layer.tickCountRadius = jsonDouble(ticks, QStringLiteral("radius"), layer.tickCountRadius);
+    layer.tickCountRotate = jsonBool(ticks, QStringLiteral("rotate"), layer.tickCountRotate);
+    layer.tickCountSkipFirst = jsonBool(ticks, QStringLiteral("skipFirst"), layer.tickCountSkipFirst);
+    layer.tickCountColor = jsonColor(ticks, layer.tickCountColor);
+
+    // The font is rebuilt from the stored attributes alone, so nothing of the
+    // previous font survives except where the document leaves a key out.
+    const QJsonObject font = ticks.value(QLatin1String("font")).toObject();
+    const int pointSize =
+        jsonInt(font, QStringLiteral("pointSize"), layer.tickCountFont.pointSize());
+    const QJsonValue familyValue = font.value(QLatin1String("family"));
+    const QString family =
+        familyValue.isString() ? familyValue.toString() : layer.tickCountFont.family();
+    QFont rebuilt(family, pointSize);
+    rebuilt.setWeight(jsonBool(font, QStringLiteral("bold"), false) ? QFont::Bold : QFont::Normal);
+    rebuilt.setStyle(jsonBool(font, QStringLiteral("italic"), false) ? QFont::StyleItalic
+                                                                      : QFont::StyleNormal);
+    layer.tickCountFont = rebuilt;
+}
 
 bool isDefaultLayer(const gaugeData &layer)
 {
-    return layer == gaugeData();
+    return layerToJson(layer) == layerToJson(gaugeData());
+}
+
+QByteArray writeGaugeDocument(const QList<namedLayer> &layers)
+{
+    QJsonArray array;
+    for (const namedLayer &layer : layers) {
+        QJsonObject object = layerToJson(layer.data);
+        object.insert(QLatin1String("name"), layer.name);
+        array.append(object);
+    }
+
+    QJsonObject document;
+    document.insert(QLatin1String("format"), QStringLiteral("dialwright.gauge"));
+    document.insert(QLatin1String("version"), 2);
+    document.insert(QLatin1String("layers"), array);
+    return QJsonDocument(document).toJson(QJsonDocument::Indented);
+}
+
+bool readGaugeDocument(const QByteArray &bytes, QList<namedLayer> &layers, QString *error)
+{
+    layers.clear();
+    auto fail = [error](const QString &reason) {
+        if (error)
+            *error = reason;
+        return false;
+    };
+
+    // QByteArray::trimmed strips exactly space, \t, \n, \v, \f and \r; a
+    // byte-order mark is not white space and sends the file to the legacy
+    // reader.
+    const QByteArray trimmed = bytes.trimmed();
+    if (trimmed.isEmpty())
+        return fail(QCoreApplication::translate("GaugeDocument", "The file is empty."));
+
+    if (trimmed.startsWith('{')) {
+        QJsonParseError parseError;
+        const QJsonDocument document = QJsonDocument::fromJson(trimmed, &parseError);
+        if (parseError.error != QJsonParseError::NoError) {
+            const qsizetype leading = bytes.indexOf(trimmed.front());
+            return fail(syntaxError(parseError.errorString(), bytes,
+                                    leading + parseError.offset));
+        }
+
+        const QJsonArray array = document.object().value(QLatin1String("layers")).toArray();
+        if (array.isEmpty())
+            return fail(
+                QCoreApplication::translate("GaugeDocument", "The file contains no layers."));
+
+        QList<namedLayer> read;
+        read.reserve(array.size());
+        for (const QJsonValue &element : array) {
+            const QJsonObject object = element.toObject();
+            namedLayer layer;
+            layerFromJson(layer.data, object);
+            layer.name = object.value(QLatin1String("name")).toString();
+            read.append(layer);
+        }
+        layers = std::move(read);
+        return true;
+    }
+
+    gaugeData layer;
+    if (!readLegacyLayer(layer, QString::fromUtf8(trimmed)))
+        return fail(QCoreApplication::translate(
+            "GaugeDocument", "It is not valid JSON, and does not look like a gauge file from an "
+                             "earlier version either."));
+    layers.append(namedLayer{QString(), layer});
+    return true;
 }
