@@ -1,0 +1,220 @@
+#include "gaugefile/gaugefilereader.h"
+#include "gaugefile/layernames.h"
+#include "gaugefile/savefile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+bool makeSparseFile(const QString &path, qint64 size)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.resize(size);
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Lowers the largest file this process may write, as a full disk would; the
+// system then fails writes beyond it (and would send SIGXFSZ, ignored here).
+// This works for root too, whom permission bits do not stop.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &saved);
+        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved;
+        limit.rlim_cur = bytes;
+        active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+    }
+    bool active = false;
+
+private:
+    rlimit saved{};
+    void (*previousHandler)(int) = nullptr;
+};
+
+} // namespace
+
+class TestGaugeFileReader : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void readsFiles();
+    void cannotOpen();
+    void refusesOversizedFiles();
+    void namesLayersAsFreshGauge_data();
+    void namesLayersAsFreshGauge();
+    void namesAddedLayers();
+    void savesSafely();
+    void failedSaveKeepsPreviousFile();
+
+private:
+    QTemporaryDir dir;
+};
+
+void TestGaugeFileReader::initTestCase()
+{
+    QVERIFY(dir.isValid());
+}
+
+void TestGaugeFileReader::readsFiles()
+{
+    QList<namedLayer> layers;
+    QString error = QStringLiteral("untouched");
+    QCOMPARE(readGaugeFile(QStringLiteral(DIALWRIGHT_TEST_DATA "/legacy-speedometer.gauge"), layers,
+                           &error),
+             gaugeFileStatus::Loaded);
+    QCOMPARE(layers.size(), 1);
+    QCOMPARE(error, QStringLiteral("untouched"));
+
+    const QString path = dir.filePath(QStringLiteral("two.gauge"));
+    QVERIFY(writeBytes(path, writeGaugeDocument({{QStringLiteral("A"), gaugeData()},
+                                                 {QString(), gaugeData()}})));
+    QCOMPARE(readGaugeFile(path, layers), gaugeFileStatus::Loaded);
+    QCOMPARE(layers.size(), 2);
+
+    const QString empty = dir.filePath(QStringLiteral("empty.gauge"));
+    QVERIFY(writeBytes(empty, QByteArray()));
+    QCOMPARE(readGaugeFile(empty, layers, &error), gaugeFileStatus::Rejected);
+    QCOMPARE(error, QStringLiteral("The file is empty."));
+    QVERIFY(layers.isEmpty());
+}
+
+void TestGaugeFileReader::cannotOpen()
+{
+    QList<namedLayer> layers{namedLayer()};
+    QString error;
+    QCOMPARE(readGaugeFile(dir.filePath(QStringLiteral("missing.gauge")), layers, &error),
+             gaugeFileStatus::CannotOpen);
+    QVERIFY(!error.isEmpty());
+    QVERIFY(layers.isEmpty());
+
+    error.clear();
+    QCOMPARE(readGaugeFile(dir.path(), layers, &error), gaugeFileStatus::CannotOpen);
+    QVERIFY(!error.isEmpty());
+}
+
+void TestGaugeFileReader::refusesOversizedFiles()
+{
+    QList<namedLayer> layers;
+    QString error;
+
+    // Exactly at the limit the content is read (and rejected for what it is).
+    const QString atLimit = dir.filePath(QStringLiteral("atlimit.gauge"));
+    QVERIFY(makeSparseFile(atLimit, maximumGaugeFileSize));
+    QCOMPARE(readGaugeFile(atLimit, layers, &error), gaugeFileStatus::Rejected);
+    QVERIFY2(error.startsWith(QStringLiteral("It is not valid JSON")), qPrintable(error));
+    QFile::remove(atLimit);
+
+    const QString tooLarge = dir.filePath(QStringLiteral("toolarge.gauge"));
+    QVERIFY(makeSparseFile(tooLarge, maximumGaugeFileSize + 1));
+    QCOMPARE(readGaugeFile(tooLarge, layers, &error), gaugeFileStatus::Rejected);
+    QCOMPARE(error, QStringLiteral("The file is larger than 64 MiB, far too large for a gauge file."));
+    QFile::remove(tooLarge);
+
+    // A device reports no size; reading stops one byte past the limit.
+    if (QFile::exists(QStringLiteral("/dev/zero"))) {
+        QCOMPARE(readGaugeFile(QStringLiteral("/dev/zero"), layers, &error),
+                 gaugeFileStatus::Rejected);
+        QVERIFY(error.startsWith(QStringLiteral("The file is larger than 64 MiB")));
+    }
+}
+
+void TestGaugeFileReader::namesLayersAsFreshGauge_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("one unnamed") << QStringList{""} << QStringList{"dial"};
+    QTest::newRow("one named") << QStringList{"Rim"} << QStringList{"Rim"};
+    QTest::newRow("three unnamed") << QStringList{"", "", ""}
+                                   << QStringList{"dial", "Layer 2", "Layer 3"};
+    QTest::newRow("named first") << QStringList{"Rim", "", "Needle", ""}
+                                 << QStringList{"Rim", "Layer 2", "Needle", "Layer 4"};
+    QTest::newRow("names kept untrimmed") << QStringList{" a ", ""}
+                                          << QStringList{" a ", "Layer 2"};
+}
+
+void TestGaugeFileReader::namesLayersAsFreshGauge()
+{
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, expected);
+
+    QList<namedLayer> layers;
+    for (const QString &name : names)
+        layers.append(namedLayer{name, gaugeData()});
+    nameLayersAsFreshGauge(layers, QStringLiteral("dial"));
+    QStringList actual;
+    for (const namedLayer &layer : layers)
+        actual << layer.name;
+    QCOMPARE(actual, expected);
+}
+
+void TestGaugeFileReader::namesAddedLayers()
+{
+    // Added to a gauge of three layers, unnamed layers count on from there.
+    QCOMPARE(addedLayerName(QString(), 3, 3, QStringLiteral("dial")), QStringLiteral("Layer 4"));
+    QCOMPARE(addedLayerName(QString(), 3, 4, QStringLiteral("dial")), QStringLiteral("Layer 5"));
+    QCOMPARE(addedLayerName(QString(), 1, 3, QStringLiteral("dial")), QStringLiteral("dial"));
+    QCOMPARE(addedLayerName(QStringLiteral("x"), 2, 9, QStringLiteral("dial")), QStringLiteral("x"));
+    QCOMPARE(overwritingLayerName(QString(), QStringLiteral("my.dial")), QStringLiteral("my.dial"));
+}
+
+void TestGaugeFileReader::savesSafely()
+{
+    const QString path = dir.filePath(QStringLiteral("saved.gauge"));
+    QVERIFY(writeBytes(path, QByteArray(10000, 'x')));
+    QString error;
+    QVERIFY(writeFileSafely(path, "short", &error));
+    QCOMPARE(readBytes(path), QByteArray("short"));
+
+    QVERIFY(!writeFileSafely(dir.filePath(QStringLiteral("no/such/folder/a.gauge")), "x", &error));
+    QVERIFY(!error.isEmpty());
+}
+
+void TestGaugeFileReader::failedSaveKeepsPreviousFile()
+{
+    const QString path = dir.filePath(QStringLiteral("kept.gauge"));
+    const QByteArray previous = writeGaugeDocument({{QStringLiteral("Old"), gaugeData()}});
+    QVERIFY(writeBytes(path, previous));
+
+    QString error;
+    {
+        FileSizeLimit limit(256);
+        if (!limit.active)
+            QSKIP("cannot lower the file size limit here");
+        QVERIFY(!writeFileSafely(path, QByteArray(100000, 'n'), &error));
+    }
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(readBytes(path), previous);
+    // No temporary file is left behind.
+    QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("kept.gauge*")}, QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("kept.gauge")});
+}
+
+QTEST_GUILESS_MAIN(TestGaugeFileReader)
+#include "test_gaugefilereader.moc"
