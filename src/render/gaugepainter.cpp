@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPen>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -97,14 +98,19 @@ struct Budget
 {
     qint64 lines;
     qint64 labels;
+    qint64 labelCharacters;
     qint64 arcs;
+
+    bool labelsLeft() const { return labels > 0 && labelCharacters > 0; }
 };
 
 class LayerPainter
 {
 public:
-    LayerPainter(QPainter *painter, TickLines &ticks, Budget &budget, const gaugeData &layer)
-        : m_painter(painter), m_ticks(ticks), m_budget(budget), m_g(layer)
+    LayerPainter(QPainter *painter, TickLines &ticks, Budget &budget, int maxDecimals,
+                 const gaugeData &layer)
+        : m_painter(painter), m_ticks(ticks), m_budget(budget), m_maxDecimals(maxDecimals),
+          m_g(layer)
     {
     }
 
@@ -179,7 +185,9 @@ private:
             m_fontSet = true;
         }
         m_painter->setPen(elementPen(m_g.tickCountColor, 0.0, m_g.roundedTickCaps));
-        const QString text = QString::number(value, 'f', m_g.tickCountDecimalPlaces);
+        const QString text =
+            QString::number(value, 'f', std::min(m_g.tickCountDecimalPlaces, m_maxDecimals));
+        m_budget.labelCharacters -= text.size();
         if (!m_g.tickCountRotate) {
             m_painter->drawText(QRectF(c.x() - 50.0, c.y() - 50.0, 100.0, 100.0),
                                 Qt::AlignCenter, text);
@@ -208,7 +216,7 @@ private:
         double value = m_g.tickCountStart;
 
         for (qint64 j = 0; j < primaryCount; ++j) {
-            const bool labelsLeft = m_g.tickCountEnabled && m_budget.labels > 0;
+            const bool labelsLeft = m_g.tickCountEnabled && m_budget.labelsLeft();
             if (m_budget.lines <= 0 && !labelsLeft)
                 return;
             const double tj = double(j) / d1;
@@ -234,6 +242,7 @@ private:
     QPainter *m_painter;
     TickLines &m_ticks;
     Budget &m_budget;
+    int m_maxDecimals;
     const gaugeData &m_g;
     bool m_fontSet = false;
 };
@@ -252,10 +261,10 @@ void paintGaugeLayers(QPainter *painter, int size, const QList<gaugeData> &layer
     painter->drawEllipse(QRectF(253.0, 253.0, 6.0, 6.0));
     painter->setBrush(Qt::NoBrush);
 
-    Budget budget{limits.tickLines, limits.labels, limits.arcs};
+    Budget budget{limits.tickLines, limits.labels, limits.labelCharacters, limits.arcs};
     TickLines ticks(painter);
     for (const gaugeData &layer : layers) {
-        LayerPainter(painter, ticks, budget, layer).paint();
+        LayerPainter(painter, ticks, budget, limits.labelDecimals, layer).paint();
         ticks.forgetPen();
     }
 }

@@ -6,17 +6,21 @@
 
 class QPainter;
 
-// Upper bounds on the work of one paint call. Every gauge the form can make
-// (at most 100 divisions per level: 1,000,001 tick lines and 101 labels per
-// layer) lies far inside them for a handful of layers; a file may carry any
-// count, so without them a damaged file could keep the painter busy for hours.
-// Ticks, labels and arcs are drawn in the usual order until their allowance
-// is spent; whatever comes after that is left out.
+// Upper bounds on the work of one paint call, so that any file, however
+// damaged, is drawn in about a second. Every gauge the form can make lies
+// inside them: its largest layer (100 divisions on each level) has 1,000,001
+// tick lines and 101 labels. Ticks, labels and arcs are drawn in the usual
+// order until their allowance is spent; whatever would come after that is
+// left out.
 struct GaugePaintLimits
 {
-    qint64 tickLines = 4'000'000;
-    qint64 labels = 20'000;
-    qint64 arcs = 20'000;
+    qint64 tickLines = 1'100'000;
+    qint64 labels = 5'000;
+    qint64 labelCharacters = 100'000;
+    qint64 arcs = 2'000;
+    // Digits after the point in a label. The form offers 0 to 6; a file may
+    // ask for two billion, which the number formatter cannot produce.
+    int labelDecimals = 100;
 };
 
 // Draws every layer onto the square (0, 0)-(size, size) of the painter's

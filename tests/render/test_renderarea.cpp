@@ -1,0 +1,154 @@
+#include "render/renderarea.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QMetaObject>
+#include <QPainter>
+#include <QTest>
+
+namespace {
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+int inkedPixels(const QImage &image)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += qAlpha(image.pixel(x, y)) > 0;
+    return n;
+}
+
+} // namespace
+
+class TestRenderArea : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void construction();
+    void slotsThroughMetaObject();
+    void layerIndexRules();
+    void previewShowsListNotEditingCopy();
+};
+
+void TestRenderArea::construction()
+{
+    RenderArea area;
+    QCOMPARE(area.sizeHint(), QSize(512, 512));
+    QCOMPARE(area.minimumSizeHint(), QSize(100, 100));
+    QVERIFY(area.layers.isEmpty());
+    QVERIFY(area.currentGauge == gaugeData());
+    QVERIFY(area.testAttribute(Qt::WA_TranslucentBackground));
+    QVERIFY(area.testAttribute(Qt::WA_NoSystemBackground));
+    QVERIFY(area.testAttribute(Qt::WA_OpaquePaintEvent));
+    QVERIFY(!area.autoFillBackground());
+
+    // Fifteen slots, listed 24 times with the shorter argument lists.
+    const QMetaObject *mo = area.metaObject();
+    QCOMPARE(mo->methodCount() - mo->methodOffset(), 24);
+}
+
+void TestRenderArea::slotsThroughMetaObject()
+{
+    RenderArea area;
+    area.currentGauge.arcColor[0] = Qt::blue;
+    QVERIFY(QMetaObject::invokeMethod(&area, "setArc1", Q_ARG(double, 10), Q_ARG(double, 20),
+                                      Q_ARG(double, 0.5), Q_ARG(double, 2)));
+    QCOMPARE(area.currentGauge.arcStartAngle[0], 10.0);
+    QCOMPARE(area.currentGauge.arcAngleLength[0], 20.0);
+    QCOMPARE(area.currentGauge.arcColor[0], QColor(Qt::green));
+
+    area.currentGauge.tickCountFont = QFont(QStringLiteral("Serif"), 22);
+    area.currentGauge.tickCountColor = Qt::red;
+    QVERIFY(QMetaObject::invokeMethod(&area, "setTickCounts", Q_ARG(bool, false),
+                                      Q_ARG(double, 5), Q_ARG(double, 2), Q_ARG(int, 3),
+                                      Q_ARG(double, 0.6), Q_ARG(bool, true), Q_ARG(bool, true)));
+    QCOMPARE(area.currentGauge.tickCountFont, QFont(QStringLiteral("Sans Serif"), 10, -1, false));
+    QCOMPARE(area.currentGauge.tickCountColor, QColor(Qt::white));
+    QCOMPARE(area.currentGauge.tickCountDecimalPlaces, 3);
+    QVERIFY(area.currentGauge.tickCountSkipFirst && !area.currentGauge.tickCountEnabled);
+
+    QVERIFY(QMetaObject::invokeMethod(&area, "setDivisions3", Q_ARG(int, 9), Q_ARG(double, 0.1),
+                                      Q_ARG(double, 0.2), Q_ARG(double, 0.3)));
+    QCOMPARE(area.currentGauge.divisionCount[2], 9);
+    QCOMPARE(area.currentGauge.divisionColor[2], QColor(Qt::white));
+
+    gaugeData fresh;
+    fresh.startAngle = 99;
+    QVERIFY(QMetaObject::invokeMethod(&area, "defaultGauge", Q_RETURN_ARG(gaugeData, fresh)));
+    QVERIFY(fresh == gaugeData());
+}
+
+void TestRenderArea::layerIndexRules()
+{
+    RenderArea area;
+    area.resize(512, 512);
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    PaintCounter counter;
+    area.installEventFilter(&counter);
+
+    gaugeData a, b;
+    b.startAngle = 45;
+    b.tickCountFont = QFont(QStringLiteral("Serif"), 17, QFont::Bold, true);
+    b.arcColor[2] = QColor(1, 2, 3);
+    area.layers = {a, b};
+    area.currentGauge.bias = 0.9;
+    const gaugeData editing = area.currentGauge;
+
+    for (int bad : {-1, 2, 100}) {
+        area.loadLayer(bad);
+        area.saveLayerData(bad);
+    }
+    QTest::qWait(50);
+    QCOMPARE(counter.paints, 0);
+    QVERIFY(area.currentGauge == editing);
+    QVERIFY(area.layers.at(0) == a && area.layers.at(1) == b);
+
+    area.loadLayer(1);
+    QVERIFY(area.currentGauge == b);
+    QTRY_VERIFY(counter.paints > 0);
+    area.saveLayerData(0);
+    QVERIFY(area.layers.at(0) == b);
+    QCOMPARE(area.layers.at(0).tickCountFont, b.tickCountFont);
+}
+
+void TestRenderArea::previewShowsListNotEditingCopy()
+{
+    RenderArea area;
+    area.resize(512, 512);
+    auto grab = [&area] {
+        QImage image(512, 512, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        area.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+        return image;
+    };
+    // Empty list: only the centre dot, on a transparent background.
+    const QImage empty = grab();
+    QVERIFY(inkedPixels(empty) > 0 && inkedPixels(empty) < 80);
+    QCOMPARE(qAlpha(empty.pixel(10, 10)), 0);
+
+    area.layers.append(gaugeData());
+    const QImage one = grab();
+    area.setDivisions1(40, 0.1, 1.0, 3.0, Qt::red);
+    QCOMPARE(grab(), one); // the setter alone changes nothing on screen
+    area.saveLayerData(0);
+    QVERIFY(grab() != one);
+}
+
+QTEST_MAIN(TestRenderArea)
+#include "test_renderarea.moc"
