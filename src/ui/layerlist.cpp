@@ -2,7 +2,13 @@
 
 #include "render/renderarea.h"
 
+#include <QInputDialog>
 #include <QListWidgetItem>
+#include <QMessageBox>
+
+// Item i of layerList names entry i of renderArea->layers. Each item keeps
+// the last accepted name under Qt::UserRole, which a rename to an empty or
+// blank text falls back to.
 
 void Window::addLayerItem(const QString &name)
 {
@@ -26,7 +32,65 @@ QList<namedLayer> Window::collectLayers()
     return result;
 }
 
-void Window::layerChanged(QListWidgetItem *, QListWidgetItem *) {}
-void Window::layerRenamed(QListWidgetItem *) {}
-void Window::addLayer() {}
-void Window::removeLayer() {}
+void Window::layerChanged(QListWidgetItem *current, QListWidgetItem *previous)
+{
+    // The editing copy belongs to the layer that is being left.
+    if (previous)
+        renderArea->saveLayerData(layerList->row(previous));
+    if (current)
+        renderArea->loadLayer(layerList->row(current));
+    setActiveGauge();
+}
+
+void Window::layerRenamed(QListWidgetItem *item)
+{
+    if (!item)
+        return;
+    // Our own edits of the item would otherwise come straight back here.
+    const bool wasBlocked = layerList->blockSignals(true);
+    const QString trimmed = item->text().trimmed();
+    if (!trimmed.isEmpty())
+        setLayerItemName(item, trimmed);
+    else
+        item->setText(item->data(Qt::UserRole).toString());
+    layerList->blockSignals(wasBlocked);
+}
+
+void Window::addLayer()
+{
+    bool accepted = false;
+    const QString name = QInputDialog::getText(this, tr("New Layer"), tr("Layer name:"),
+                                               QLineEdit::Normal, QString(), &accepted);
+    if (!accepted || name.isEmpty())
+        return;
+    addLayerItem(name);
+    renderArea->layers.append(renderArea->defaultGauge());
+    renderArea->manualRedraw();
+}
+
+void Window::removeLayer()
+{
+    if (layerList->count() <= 1) {
+        QMessageBox::information(this, tr("Remove Layer"),
+                                 tr("A gauge must have at least one layer."), QMessageBox::Ok,
+                                 QMessageBox::NoButton);
+        return;
+    }
+    const int row = layerList->currentRow();
+    if (row < 0)
+        return;
+
+    // With the list quiet, the selection change below cannot reach
+    // layerChanged, which would save the removed layer's editing copy over
+    // the layer that moves into its row.
+    const bool wasBlocked = layerList->blockSignals(true);
+    delete layerList->takeItem(row);
+    renderArea->layers.removeAt(row);
+    const int newRow = qMin(row, layerList->count() - 1);
+    layerList->setCurrentRow(newRow);
+    layerList->blockSignals(wasBlocked);
+
+    renderArea->loadLayer(newRow);
+    setActiveGauge();
+    renderArea->manualRedraw();
+}
