@@ -1,0 +1,406 @@
+#include "app/window.h"
+#include "render/renderarea.h"
+#include "ui/colorbutton.h"
+#include "dialoganswer.h"
+
+#include <QColorDialog>
+#include <QFontDialog>
+#include <QTest>
+
+#include <functional>
+
+namespace {
+
+// What the form shows, read back as a record: the values every binding slot
+// would send for the current layer.
+gaugeData formState(Window &w)
+{
+    gaugeData g;
+    g.startAngle = w.gaugeStartAngleSpinBox->value();
+    g.angleLength = w.gaugeAngleLengthSpinBox->value();
+    g.bias = w.gaugeBiasSpinBox->value();
+    g.midpointBias = w.biasTypeComboBox->currentIndex() == 1;
+    g.roundedTickCaps = w.roundedTickCapsCheckBox->isChecked();
+    QSpinBox *counts[] = {w.gaugeDivisions1SpinBox, w.gaugeDivisions2SpinBox, w.gaugeDivisions3SpinBox};
+    QDoubleSpinBox *inner[] = {w.gaugeDivisions1InnerRadiusSpinBox, w.gaugeDivisions2InnerRadiusSpinBox,
+                               w.gaugeDivisions3InnerRadiusSpinBox};
+    QDoubleSpinBox *outer[] = {w.gaugeDivisions1OuterRadiusSpinBox, w.gaugeDivisions2OuterRadiusSpinBox,
+                               w.gaugeDivisions3OuterRadiusSpinBox};
+    QDoubleSpinBox *widths[] = {w.gaugeDivisions1WidthSpinBox, w.gaugeDivisions2WidthSpinBox,
+                                w.gaugeDivisions3WidthSpinBox};
+    QWidget *levelColors[] = {w.gaugeDivisions1ColorButton, w.gaugeDivisions2ColorButton,
+                              w.gaugeDivisions3ColorButton};
+    for (int i = 0; i < 3; ++i) {
+        g.divisionCount[i] = counts[i]->value();
+        g.divisionInnerRadius[i] = inner[i]->value();
+        g.divisionOuterRadius[i] = outer[i]->value();
+        g.divisionWidth[i] = widths[i]->value();
+        g.divisionColor[i] = widgetColor(levelColors[i]);
+    }
+    g.roundedArcCaps = w.roundedArcCapsCheckBox->isChecked();
+    QDoubleSpinBox *starts[] = {w.arc1StartAngleSpinBox, w.arc2StartAngleSpinBox,
+                                w.arc3StartAngleSpinBox, w.arc4StartAngleSpinBox};
+    QDoubleSpinBox *lengths[] = {w.arc1AngleLengthSpinBox, w.arc2AngleLengthSpinBox,
+                                 w.arc3AngleLengthSpinBox, w.arc4AngleLengthSpinBox};
+    QDoubleSpinBox *radii[] = {w.arc1RadiusSpinBox, w.arc2RadiusSpinBox, w.arc3RadiusSpinBox,
+                               w.arc4RadiusSpinBox};
+    QDoubleSpinBox *arcWidths[] = {w.arc1WidthSpinBox, w.arc2WidthSpinBox, w.arc3WidthSpinBox,
+                                   w.arc4WidthSpinBox};
+    QWidget *arcColors[] = {w.arc1ColorButton, w.arc2ColorButton, w.arc3ColorButton,
+                            w.arc4ColorButton};
+    for (int i = 0; i < 4; ++i) {
+        g.arcStartAngle[i] = starts[i]->value();
+        g.arcAngleLength[i] = lengths[i]->value();
+        g.arcRadius[i] = radii[i]->value();
+        g.arcWidth[i] = arcWidths[i]->value();
+        g.arcColor[i] = widgetColor(arcColors[i]);
+    }
+    g.tickCountEnabled = w.tickCountCheckBox->isChecked();
+    g.tickCountStart = w.tickCountStartSpinBox->value();
+    g.tickCountIncrement = w.tickCountIncrementSpinBox->value();
+    g.tickCountDecimalPlaces = w.tickCountDecimalPlacesSpinBox->value();
+    g.tickCountRadius = w.tickCountRadiusSpinBox->value();
+    g.tickCountRotate = w.tickCountRotateCheckBox->isChecked();
+    g.tickCountSkipFirst = w.skipFirstTickCheckBox->isChecked();
+    g.tickCountFont = w.tickCountFontButton->font();
+    g.tickCountColor = widgetColor(w.tickColorButton);
+    return g;
+}
+
+// A layer unlike the default in every field, with values the form can show
+// exactly.
+gaugeData unusualLayer()
+{
+    gaugeData g;
+    g.startAngle = -135.25;
+    g.angleLength = 270.5;
+    g.bias = 0.35;
+    g.midpointBias = true;
+    g.roundedTickCaps = true;
+    g.divisionCount = {9, 4, 2};
+    g.divisionInnerRadius = {0.7, 0.825, 0.9};
+    g.divisionOuterRadius = {0.95, 0.975, 0.99};
+    g.divisionWidth = {3.5, 1.25, 0.5};
+    g.divisionColor = {QColor("#102030"), QColor("#405060"), QColor("#708090")};
+    g.roundedArcCaps = true;
+    g.arcStartAngle = {-135, 10.5, 90, -45};
+    g.arcAngleLength = {270.125, 30, -60, 15};
+    g.arcRadius = {0.5, 0.6, 0.65, 0.7};
+    g.arcWidth = {8, 6, 4, 2};
+    g.arcColor = {QColor("#aa0000"), QColor("#00aa00"), QColor("#0000aa"), QColor("#abcdef")};
+    g.tickCountEnabled = false;
+    g.tickCountStart = 1.125;
+    g.tickCountIncrement = -0.375;
+    g.tickCountDecimalPlaces = 3;
+    g.tickCountRadius = 0.6;
+    g.tickCountRotate = true;
+    g.tickCountSkipFirst = true;
+    g.tickCountFont = QFont(QStringLiteral("DejaVu Serif"), 14, QFont::Bold, true);
+    g.tickCountColor = QColor("#ff8800");
+    return g;
+}
+
+struct Edit
+{
+    const char *name;
+    std::function<void(Window &)> act;
+    std::function<void(gaugeData &)> expect;
+};
+
+QList<Edit> edits()
+{
+    QList<Edit> list{
+        {"start angle", [](Window &w) { w.gaugeStartAngleSpinBox->setValue(45); },
+         [](gaugeData &g) { g.startAngle = 45; }},
+        {"angle length", [](Window &w) { w.gaugeAngleLengthSpinBox->setValue(-200.5); },
+         [](gaugeData &g) { g.angleLength = -200.5; }},
+        {"bias", [](Window &w) { w.gaugeBiasSpinBox->setValue(0.25); },
+         [](gaugeData &g) { g.bias = 0.25; }},
+        {"bias type",
+         [](Window &w) {
+             w.biasTypeComboBox->setCurrentIndex(1);
+             emit w.biasTypeComboBox->activated(1);
+         },
+         [](gaugeData &g) { g.midpointBias = true; }},
+        {"tick caps", [](Window &w) { w.roundedTickCapsCheckBox->click(); },
+         [](gaugeData &g) { g.roundedTickCaps = true; }},
+        {"arc caps", [](Window &w) { w.roundedArcCapsCheckBox->click(); },
+         [](gaugeData &g) { g.roundedArcCaps = true; }},
+        {"label radius", [](Window &w) { w.tickCountRadiusSpinBox->setValue(0.5); },
+         [](gaugeData &g) { g.tickCountRadius = 0.5; }},
+        {"label start", [](Window &w) { w.tickCountStartSpinBox->setValue(20); },
+         [](gaugeData &g) { g.tickCountStart = 20; }},
+        {"label increment", [](Window &w) { w.tickCountIncrementSpinBox->setValue(-500); },
+         [](gaugeData &g) { g.tickCountIncrement = -500; }},
+        {"label decimals", [](Window &w) { w.tickCountDecimalPlacesSpinBox->setValue(2); },
+         [](gaugeData &g) { g.tickCountDecimalPlaces = 2; }},
+        {"label rotate", [](Window &w) { w.tickCountRotateCheckBox->click(); },
+         [](gaugeData &g) { g.tickCountRotate = true; }},
+        {"labels shown", [](Window &w) { w.tickCountCheckBox->click(); },
+         [](gaugeData &g) { g.tickCountEnabled = false; }},
+        {"skip first", [](Window &w) { w.skipFirstTickCheckBox->click(); },
+         [](gaugeData &g) { g.tickCountSkipFirst = true; }},
+    };
+    static const char *const levelNames[] = {"level 1", "level 2", "level 3"};
+    for (int i = 0; i < 3; ++i) {
+        auto box = [i](Window &w, const char *suffix) {
+            return w.findChild<QAbstractSpinBox *>(QStringLiteral("gaugeDivisions%1%2SpinBox")
+                                                       .arg(i + 1)
+                                                       .arg(QLatin1String(suffix)));
+        };
+        list.append({levelNames[i],
+                     [=](Window &w) { static_cast<QSpinBox *>(box(w, ""))->setValue(7); },
+                     [=](gaugeData &g) { g.divisionCount[i] = 7; }});
+        list.append({levelNames[i],
+                     [=](Window &w) {
+                         static_cast<QDoubleSpinBox *>(box(w, "InnerRadius"))->setValue(0.5);
+                     },
+                     [=](gaugeData &g) { g.divisionInnerRadius[i] = 0.5; }});
+        list.append({levelNames[i],
+                     [=](Window &w) {
+                         static_cast<QDoubleSpinBox *>(box(w, "OuterRadius"))->setValue(0.875);
+                     },
+                     [=](gaugeData &g) { g.divisionOuterRadius[i] = 0.875; }});
+        list.append({levelNames[i],
+                     [=](Window &w) { static_cast<QDoubleSpinBox *>(box(w, "Width"))->setValue(2.5); },
+                     [=](gaugeData &g) { g.divisionWidth[i] = 2.5; }});
+    }
+    static const char *const arcNames[] = {"arc 1", "arc 2", "arc 3", "arc 4"};
+    for (int i = 0; i < 4; ++i) {
+        auto box = [i](Window &w, const char *suffix) {
+            return w.findChild<QDoubleSpinBox *>(
+                QStringLiteral("arc%1%2SpinBox").arg(i + 1).arg(QLatin1String(suffix)));
+        };
+        list.append({arcNames[i], [=](Window &w) { box(w, "StartAngle")->setValue(-30.5); },
+                     [=](gaugeData &g) { g.arcStartAngle[i] = -30.5; }});
+        list.append({arcNames[i], [=](Window &w) { box(w, "AngleLength")->setValue(-90.125); },
+                     [=](gaugeData &g) { g.arcAngleLength[i] = -90.125; }});
+        list.append({arcNames[i], [=](Window &w) { box(w, "Radius")->setValue(0.6); },
+                     [=](gaugeData &g) { g.arcRadius[i] = 0.6; }});
+        list.append({arcNames[i], [=](Window &w) { box(w, "Width")->setValue(4); },
+                     [=](gaugeData &g) { g.arcWidth[i] = 4; }});
+    }
+    return list;
+}
+
+// Two layers, the second one selected.
+void addSecondLayer(Window &w)
+{
+    w.addLayerItem(QStringLiteral("Second"));
+    w.renderArea->layers.append(w.renderArea->defaultGauge());
+    w.layerList->setCurrentRow(1);
+}
+
+} // namespace
+
+class TestControlBinding : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void editReachesCurrentLayerOnly_data();
+    void editReachesCurrentLayerOnly();
+    void settingComboFromCodeStoresNothing();
+    void decimalsFollowDecimalPlaces();
+    void editWithoutCurrentRowStoresNothing();
+    void formShowsEachLayer();
+    void colorDialog_data();
+    void colorDialog();
+    void fontDialog();
+};
+
+void TestControlBinding::editReachesCurrentLayerOnly_data()
+{
+    QTest::addColumn<int>("index");
+    const QList<Edit> list = edits();
+    for (int i = 0; i < list.size(); ++i)
+        QTest::addRow("%d %s", i, list.at(i).name) << i;
+}
+
+void TestControlBinding::editReachesCurrentLayerOnly()
+{
+    QFETCH(int, index);
+    const Edit edit = edits().at(index);
+    Window window;
+    addSecondLayer(window);
+
+    edit.act(window);
+
+    gaugeData expected;
+    edit.expect(expected);
+    QVERIFY(expected != gaugeData());
+    // The whole group is sent, but nothing outside the edited field changes.
+    QVERIFY(window.renderArea->layers.at(1) == expected);
+    QVERIFY(window.renderArea->currentGauge == expected);
+    QVERIFY(window.renderArea->layers.at(0) == gaugeData());
+    QVERIFY(formState(window) == expected);
+}
+
+void TestControlBinding::settingComboFromCodeStoresNothing()
+{
+    Window window;
+    window.biasTypeComboBox->setCurrentIndex(1);
+    QVERIFY(!window.renderArea->layers.at(0).midpointBias);
+    emit window.biasTypeComboBox->activated(1);
+    QVERIFY(window.renderArea->layers.at(0).midpointBias);
+    window.biasTypeComboBox->setCurrentIndex(0);
+    emit window.biasTypeComboBox->activated(0);
+    QVERIFY(!window.renderArea->layers.at(0).midpointBias);
+}
+
+void TestControlBinding::decimalsFollowDecimalPlaces()
+{
+    Window window;
+    QCOMPARE(window.tickCountStartSpinBox->decimals(), 0);
+    window.tickCountDecimalPlacesSpinBox->setValue(2);
+    QCOMPARE(window.tickCountStartSpinBox->decimals(), 2);
+    QCOMPARE(window.tickCountIncrementSpinBox->decimals(), 2);
+    window.tickCountStartSpinBox->setValue(1.25);
+    window.tickCountIncrementSpinBox->setValue(0.75);
+    QCOMPARE(window.tickCountStartSpinBox->text(), QStringLiteral("1.25"));
+    const gaugeData &layer = window.renderArea->layers.at(0);
+    QCOMPARE(layer.tickCountDecimalPlaces, 2);
+    QCOMPARE(layer.tickCountStart, 1.25);
+    QCOMPARE(layer.tickCountIncrement, 0.75);
+}
+
+void TestControlBinding::editWithoutCurrentRowStoresNothing()
+{
+    Window window;
+    window.layerList->setCurrentRow(-1);
+    window.arc2RadiusSpinBox->setValue(0.3);
+    QCOMPARE(window.renderArea->currentGauge.arcRadius[1], 0.3);
+    QVERIFY(window.renderArea->layers.at(0) == gaugeData());
+}
+
+void TestControlBinding::formShowsEachLayer()
+{
+    Window window;
+    addSecondLayer(window);
+    window.layerList->setCurrentRow(0);
+    const gaugeData unusual = unusualLayer();
+    window.renderArea->layers[1] = unusual;
+
+    window.layerList->setCurrentRow(1);
+    QVERIFY(formState(window) == unusual);
+    QCOMPARE(window.tickCountStartSpinBox->decimals(), 3);
+    QCOMPARE(window.tickCountIncrementSpinBox->decimals(), 3);
+    QCOMPARE(window.tickCountStartSpinBox->text(), QStringLiteral("1.125"));
+    QCOMPARE(window.tickCountFontButton->font().family(), QStringLiteral("DejaVu Serif"));
+    QCOMPARE(window.biasTypeComboBox->currentIndex(), 1);
+
+    // Back and forth: each layer shows its own values and neither is touched
+    // by filling the form.
+    window.layerList->setCurrentRow(0);
+    QVERIFY(formState(window) == gaugeData());
+    QCOMPARE(window.tickCountStartSpinBox->decimals(), 0);
+    window.layerList->setCurrentRow(1);
+    QVERIFY(formState(window) == unusual);
+    QVERIFY(window.renderArea->layers.at(0) == gaugeData());
+    QVERIFY(window.renderArea->layers.at(1) == unusual);
+
+    // An edit after switching lands in the layer shown, whole groups intact.
+    window.arc3RadiusSpinBox->setValue(0.8);
+    gaugeData expected = unusual;
+    expected.arcRadius[2] = 0.8;
+    window.layerList->setCurrentRow(0);
+    QVERIFY(window.renderArea->layers.at(1) == expected);
+    QVERIFY(window.renderArea->layers.at(0) == gaugeData());
+}
+
+void TestControlBinding::colorDialog_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("field");
+    QTest::newRow("level 1") << "gaugeDivisions1ColorButton" << 0;
+    QTest::newRow("level 2") << "gaugeDivisions2ColorButton" << 1;
+    QTest::newRow("level 3") << "gaugeDivisions3ColorButton" << 2;
+    QTest::newRow("arc 1") << "arc1ColorButton" << 3;
+    QTest::newRow("arc 2") << "arc2ColorButton" << 4;
+    QTest::newRow("arc 3") << "arc3ColorButton" << 5;
+    QTest::newRow("arc 4") << "arc4ColorButton" << 6;
+    QTest::newRow("labels") << "tickColorButton" << 7;
+}
+
+void TestControlBinding::colorDialog()
+{
+    QFETCH(QString, button);
+    QFETCH(int, field);
+    auto colorOf = [field](gaugeData &g) -> QColor & {
+        if (field < 3)
+            return g.divisionColor[field];
+        if (field < 7)
+            return g.arcColor[field - 3];
+        return g.tickCountColor;
+    };
+
+    Window window;
+    addSecondLayer(window);
+    auto *colorButton = window.findChild<QAbstractButton *>(button);
+    QVERIFY(colorButton);
+    const QString sheetBefore = colorButton->styleSheet();
+
+    // Cancelled: the element keeps its colour.
+    auto cancelled = answerNextDialog<QColorDialog>([](QColorDialog *d) { d->reject(); });
+    colorButton->click();
+    QVERIFY(*cancelled);
+    QCOMPARE(colorButton->styleSheet(), sheetBefore);
+    QVERIFY(window.renderArea->layers.at(1) == gaugeData());
+
+    // Accepted: the dialog opens on black whatever the button shows, and the
+    // chosen colour goes through the button into the selected layer.
+    const QColor picked(QStringLiteral("#ff0000"));
+    QColor initial;
+    auto accepted = answerNextDialog<QColorDialog>([&](QColorDialog *d) {
+        initial = d->currentColor();
+        d->setCurrentColor(picked);
+        d->accept();
+    });
+    colorButton->click();
+    QVERIFY(*accepted);
+    QCOMPARE(initial, QColor(Qt::black));
+    QCOMPARE(colorButton->styleSheet(), QStringLiteral("background-color: #ff0000}"));
+    gaugeData expected;
+    colorOf(expected) = picked;
+    QVERIFY(window.renderArea->layers.at(1) == expected);
+    QVERIFY(window.renderArea->layers.at(0) == gaugeData());
+
+    // The colour belongs to the layer: switching shows each layer's own.
+    window.layerList->setCurrentRow(0);
+    QCOMPARE(widgetColor(colorButton), colorOf(window.renderArea->layers[0]));
+    window.layerList->setCurrentRow(1);
+    QCOMPARE(widgetColor(colorButton), picked);
+}
+
+void TestControlBinding::fontDialog()
+{
+    Window window;
+    const QFont startFont = window.tickCountFontButton->font();
+
+    QFont initial;
+    auto cancelled = answerNextDialog<QFontDialog>([&](QFontDialog *d) {
+        initial = d->currentFont();
+        d->reject();
+    });
+    window.tickCountFontButton->click();
+    QVERIFY(*cancelled);
+    QCOMPARE(initial.pointSize(), 10);
+    QVERIFY(window.tickCountFontButton->font() == startFont);
+    QVERIFY(window.renderArea->layers.at(0) == gaugeData());
+
+    QFont chosen;
+    auto accepted = answerNextDialog<QFontDialog>([&](QFontDialog *d) {
+        d->setCurrentFont(QFont(QStringLiteral("DejaVu Serif"), 14));
+        chosen = d->currentFont();
+        d->accept();
+    });
+    window.tickCountFontButton->click();
+    QVERIFY(*accepted);
+    const QFont stored = window.renderArea->layers.at(0).tickCountFont;
+    QCOMPARE(stored.family(), chosen.family());
+    QCOMPARE(stored.pointSize(), 14);
+    QVERIFY(window.tickCountFontButton->font() == stored);
+}
+
+QTEST_MAIN(TestControlBinding)
+#include "test_controlbinding.moc"

@@ -1,0 +1,216 @@
+#include "app/window.h"
+#include "render/renderarea.h"
+#include "ui/colorbutton.h"
+
+#include <QAbstractItemView>
+#include <QDoubleSpinBox>
+#include <QGroupBox>
+#include <QSpinBox>
+#include <QTest>
+
+// The window as it stands right after start-up, and the form's limits.
+class TestWindowForm : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startState();
+    void initialColoursAndFont();
+    void aboutLabelUsesProductAddress();
+    void doubleSpinBoxLimits_data();
+    void doubleSpinBoxLimits();
+    void integerSpinBoxLimits_data();
+    void integerSpinBoxLimits();
+    void previewSitsOverReference();
+    void fitsInitialSize();
+};
+
+void TestWindowForm::startState()
+{
+    Window window;
+    QCOMPARE(window.windowTitle(), QStringLiteral("Dialwright 2.2.0"));
+    QVERIFY(!window.windowIcon().isNull());
+    QCOMPARE(window.size(), QSize(1280, 760));
+
+    QCOMPARE(window.layerList->count(), 1);
+    QCOMPARE(window.layerList->item(0)->text(), QStringLiteral("Layer 1"));
+    QCOMPARE(window.layerList->item(0)->data(Qt::UserRole).toString(), QStringLiteral("Layer 1"));
+    QVERIFY(window.layerList->item(0)->flags() & Qt::ItemIsEditable);
+    QCOMPARE(window.layerList->currentRow(), 0);
+    QCOMPARE(window.layerList->editTriggers(),
+             QAbstractItemView::EditTriggers(QAbstractItemView::DoubleClicked
+                                             | QAbstractItemView::EditKeyPressed));
+
+    // The form's initial values and the constructor's colours and font are
+    // exactly the record's defaults.
+    QCOMPARE(window.renderArea->layers.size(), 1);
+    QVERIFY(window.renderArea->layers.at(0) == gaugeData());
+    QVERIFY(window.renderArea->currentGauge == gaugeData());
+
+    QCOMPARE(window.biasTypeComboBox->count(), 2);
+    QCOMPARE(window.biasTypeComboBox->itemText(0), QStringLiteral("Exponential"));
+    QCOMPARE(window.biasTypeComboBox->itemText(1), QStringLiteral("Midpoint"));
+    QCOMPARE(window.biasTypeComboBox->currentIndex(), 0);
+
+    QCOMPARE(window.renderArea->parentWidget(), window.RenderBox);
+    QVERIFY(!window.manualUpdateCheck);
+    QVERIFY(!window.applicationDirectory.isEmpty());
+}
+
+void TestWindowForm::initialColoursAndFont()
+{
+    Window window;
+    const struct
+    {
+        QWidget *widget;
+        QColor color;
+    } expected[] = {
+        {window.gaugeDivisions1ColorButton, Qt::white}, {window.gaugeDivisions2ColorButton, Qt::white},
+        {window.gaugeDivisions3ColorButton, Qt::white}, {window.arc1ColorButton, Qt::green},
+        {window.arc2ColorButton, Qt::yellow},          {window.arc3ColorButton, Qt::red},
+        {window.arc4ColorButton, Qt::white},           {window.tickColorButton, Qt::white},
+        {window.referenceLabel, Qt::black},
+    };
+    for (const auto &e : expected) {
+        QCOMPARE(e.widget->styleSheet(), colorStyleSheet(e.color));
+        QCOMPARE(widgetColor(e.widget), e.color);
+    }
+    QCOMPARE(colorStyleSheet(Qt::white), QStringLiteral("background-color: #ffffff}"));
+
+    QCOMPARE(window.tickCountFontButton->font().family(), QStringLiteral("Sans Serif"));
+    QCOMPARE(window.tickCountFontButton->font().pointSize(), 10);
+    // The first tick-count edit stores the same font the layer started with.
+    window.tickCountRadiusSpinBox->setValue(0.6);
+    QVERIFY(window.renderArea->layers.at(0).tickCountFont == gaugeData().tickCountFont);
+}
+
+void TestWindowForm::aboutLabelUsesProductAddress()
+{
+    Window window;
+    const QString text = window.aboutLabel->text();
+    QVERIFY(!text.contains(QStringLiteral("%1")));
+    QVERIFY(text.contains(QStringLiteral("Thank you for helping test Dialwright 2.2!")));
+    QCOMPARE(text.count(QStringLiteral(DIALWRIGHT_PRODUCT_URL)), 2);
+    QVERIFY(!window.aboutLabel->openExternalLinks());
+}
+
+void TestWindowForm::doubleSpinBoxLimits_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<double>("minimum");
+    QTest::addColumn<double>("maximum");
+    QTest::addColumn<double>("step");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<double>("value");
+
+    auto row = [](const char *name, double lo, double hi, double step, int dec, double value) {
+        QTest::newRow(name) << QString::fromLatin1(name) << lo << hi << step << dec << value;
+    };
+    row("gaugeStartAngleSpinBox", -360, 360, 1, 2, 0);
+    row("gaugeAngleLengthSpinBox", -360, 360, 1, 2, 120);
+    row("gaugeBiasSpinBox", 0, 1, 0.05, 2, 0.5);
+    const double inner[] = {0.8, 0.9, 0.95};
+    for (int level = 1; level <= 3; ++level) {
+        const QByteArray p = "gaugeDivisions" + QByteArray::number(level);
+        row(p + "WidthSpinBox", 0, 100, 1, 3, 0);
+        row(p + "InnerRadiusSpinBox", 0, 1, 0.01, 3, inner[level - 1]);
+        row(p + "OuterRadiusSpinBox", 0, 1, 0.01, 3, 1);
+    }
+    for (int arc = 1; arc <= 4; ++arc) {
+        const QByteArray p = "arc" + QByteArray::number(arc);
+        row(p + "StartAngleSpinBox", -360, 360, 1, 2, 0);
+        row(p + "AngleLengthSpinBox", -360, 360, 1, 3, arc == 1 ? 120 : 0);
+        row(p + "RadiusSpinBox", 0, 1, 0.01, 3, 1);
+        row(p + "WidthSpinBox", 0, 100, 1, 3, 0);
+    }
+    row("tickCountRadiusSpinBox", 0, 1, 0.01, 3, 0.74);
+    row("tickCountStartSpinBox", -360, 360, 1, 0, 0);
+    row("tickCountIncrementSpinBox", -32000, 32000, 1, 0, 1);
+}
+
+void TestWindowForm::doubleSpinBoxLimits()
+{
+    QFETCH(QString, name);
+    Window window;
+    auto *box = window.findChild<QDoubleSpinBox *>(name);
+    QVERIFY(box);
+    QTEST(box->minimum(), "minimum");
+    QTEST(box->maximum(), "maximum");
+    QTEST(box->singleStep(), "step");
+    QTEST(box->decimals(), "decimals");
+    QTEST(box->value(), "value");
+    QVERIFY(!box->toolTip().isEmpty());
+}
+
+void TestWindowForm::integerSpinBoxLimits_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("minimum");
+    QTest::addColumn<int>("maximum");
+    QTest::addColumn<int>("step");
+    QTest::addColumn<int>("value");
+    QTest::newRow("primary") << "gaugeDivisions1SpinBox" << 0 << 100 << 1 << 4;
+    QTest::newRow("secondary") << "gaugeDivisions2SpinBox" << 1 << 100 << 1 << 1;
+    QTest::newRow("tertiary") << "gaugeDivisions3SpinBox" << 1 << 100 << 1 << 1;
+    QTest::newRow("decimals") << "tickCountDecimalPlacesSpinBox" << 0 << 6 << 1 << 0;
+    QTest::newRow("png size") << "pngSizeSpinBox" << 64 << 4096 << 32 << 512;
+}
+
+void TestWindowForm::integerSpinBoxLimits()
+{
+    QFETCH(QString, name);
+    Window window;
+    auto *box = window.findChild<QSpinBox *>(name);
+    QVERIFY(box);
+    QTEST(box->minimum(), "minimum");
+    QTEST(box->maximum(), "maximum");
+    QTEST(box->singleStep(), "step");
+    QTEST(box->value(), "value");
+}
+
+void TestWindowForm::previewSitsOverReference()
+{
+    Window window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.RenderBox->size(), QSize(564, 564));
+    QCOMPARE(window.referenceLabel->geometry(), QRect(26, 33, 512, 512));
+    QCOMPARE(window.renderArea->size(), QSize(512, 512));
+    // Centred in the box, over the label: the box's frame decides the exact
+    // spot, so allow a few pixels.
+    const QPoint offset = window.renderArea->geometry().topLeft() - QPoint(26, 33);
+    QVERIFY2(offset.manhattanLength() <= 12,
+             qPrintable(QStringLiteral("preview at %1,%2")
+                            .arg(window.renderArea->x())
+                            .arg(window.renderArea->y())));
+
+    // The preview box does not grow with the window.
+    window.resize(1600, 1000);
+    QTest::qWait(0);
+    QCOMPARE(window.RenderBox->size(), QSize(564, 564));
+}
+
+void TestWindowForm::fitsInitialSize()
+{
+    Window window;
+    const QSize needed = window.minimumSizeHint();
+    QVERIFY2(needed.width() <= 1280 && needed.height() <= 760,
+             qPrintable(QStringLiteral("form needs %1 x %2")
+                            .arg(needed.width())
+                            .arg(needed.height())));
+
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // Nothing of the form is cut off by its parent at the initial size.
+    const QList<QWidget *> widgets = window.findChildren<QWidget *>();
+    for (QWidget *w : widgets) {
+        if (!w->isVisible() || !w->parentWidget() || w->isWindow())
+            continue;
+        const QRect inParent = w->parentWidget()->rect();
+        QVERIFY2(inParent.contains(w->geometry()),
+                 qPrintable(w->objectName() + QStringLiteral(" is clipped")));
+    }
+}
+
+QTEST_MAIN(TestWindowForm)
+#include "test_windowform.moc"
