@@ -7,7 +7,10 @@
 #include <QFont>
 #include <QList>
 #include <QString>
+#include <QUrl>
 #include <QWidget>
+
+#include <functional>
 
 class QListWidgetItem;
 class QNetworkAccessManager;
@@ -38,6 +41,13 @@ public:
 
     // Update check (update/updatecheck.cpp)
     void checkForUpdates();
+    static QUrl defaultVersionUrl();
+    // Address of the version document; the build's setting unless a test
+    // points it elsewhere. Empty means this build never checks.
+    QUrl versionUrl = defaultVersionUrl();
+    // Opens an address in the user's browser; unset means the desktop's own
+    // handler. Tests put a recorder here.
+    std::function<bool(const QUrl &)> openExternalUrl;
 
     RenderArea *renderArea = nullptr;
     QNetworkAccessManager *networkManager = nullptr;

@@ -1,6 +1,149 @@
 #include "app/window.h"
 
-#include <QNetworkReply>
+#include "update/versiondocument.h"
 
-void Window::checkForUpdates() {}
-void Window::onUpdateCheckFinished(QNetworkReply *) {}
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QPushButton>
+
+namespace {
+
+// A reply of the update check carries the manual flag of the check that sent
+// it, so that overlapping checks each report with their own flag and a reply
+// that is not ours (or was already handled) is recognised.
+const char manualCheckProperty[] = "dialwrightManualUpdateCheck";
+const char oversizedProperty[] = "dialwrightOversizedVersionDocument";
+
+constexpr int transferTimeoutMilliseconds = 5000;
+
+// A version document is a few hundred bytes; anything beyond this is not one,
+// and is not worth holding in memory.
+constexpr qint64 maximumDocumentSize = 1024 * 1024;
+
+const QString runningVersion = QStringLiteral(DIALWRIGHT_VERSION_TEXT);
+
+// Texts from the network may look like rich text; they are shown as written.
+void showUpdateMessage(QWidget *parent, QMessageBox::Icon icon, const QString &title,
+                       const QString &text)
+{
+    QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+} // namespace
+
+QUrl Window::defaultVersionUrl()
+{
+    return QUrl(QStringLiteral(DIALWRIGHT_VERSION_URL), QUrl::TolerantMode);
+}
+
+void Window::checkForUpdates()
+{
+    // The flag belongs to this check alone; it travels with the reply.
+    const bool manual = manualUpdateCheck;
+    manualUpdateCheck = false;
+
+    if (versionUrl.isEmpty()) {
+        if (manual) {
+            showUpdateMessage(this, QMessageBox::Information, tr("Update Check Unavailable"),
+                              tr("This build of Dialwright has no update address, "
+                                 "so it cannot check for updates."));
+        }
+        return;
+    }
+
+    if (!networkManager)
+        networkManager = new QNetworkAccessManager(this);
+    connect(networkManager, &QNetworkAccessManager::finished, this,
+            &Window::onUpdateCheckFinished, Qt::UniqueConnection);
+
+    QNetworkRequest request(versionUrl);
+    request.setTransferTimeout(transferTimeoutMilliseconds);
+    QNetworkReply *reply = networkManager->get(request);
+    reply->setProperty(manualCheckProperty, manual);
+    connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64 total) {
+        if (received > maximumDocumentSize || total > maximumDocumentSize) {
+            reply->setProperty(oversizedProperty, true);
+            reply->abort();
+        }
+    });
+}
+
+void Window::onUpdateCheckFinished(QNetworkReply *reply)
+{
+    if (!reply)
+        return;
+    const QVariant manualFlag = reply->property(manualCheckProperty);
+    if (!manualFlag.isValid())
+        return;
+    reply->setProperty(manualCheckProperty, QVariant());
+    reply->deleteLater();
+
+    // Everything is read from the reply before any box opens its own event loop.
+    const bool manual = manualFlag.toBool();
+    const bool oversized = reply->property(oversizedProperty).toBool();
+    const QNetworkReply::NetworkError error = reply->error();
+    const QString errorText = reply->errorString();
+    const QByteArray body = (oversized || error != QNetworkReply::NoError) ? QByteArray()
+                                                                         : reply->readAll();
+
+    if (error != QNetworkReply::NoError && !oversized) {
+        // Some Qt versions report the transfer time-out as a cancellation;
+        // nothing else cancels a check that is not oversized.
+        const bool timedOut = error == QNetworkReply::TimeoutError
+                              || error == QNetworkReply::OperationCanceledError;
+        if (manual) {
+            showUpdateMessage(this, QMessageBox::Warning, tr("Update Check Failed"),
+                              timedOut
+                                  ? tr("Request timed out. Please check your internet connection.")
+                                  : tr("Could not check for updates:\n") + errorText);
+        }
+        return;
+    }
+
+    VersionDocument document;
+    if (oversized || !readVersionDocument(body, &document)) {
+        if (manual) {
+            showUpdateMessage(this, QMessageBox::Warning, tr("Version info Invalid"),
+                              tr("Could not check for updates:\n"
+                                 "Version info invalid, contact Author."));
+        }
+        return;
+    }
+
+    if (!isNewerVersion(document.version, runningVersion)) {
+        if (manual) {
+            showUpdateMessage(this, QMessageBox::Information, tr("No Update Available"),
+                              tr("Dialwright %1 is up to date.\n\n"
+                                 "Thank you for using Dialwright!")
+                                  .arg(runningVersion));
+        }
+        return;
+    }
+
+    // A newer version is announced whether or not the user asked.
+    QMessageBox box(QMessageBox::Information, tr("Update Available"),
+                    tr("A new version (%1) is available!\n\n%2").arg(document.version, document.notes),
+                    QMessageBox::NoButton, this);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton *downloadButton = box.addButton(tr("Download"), QMessageBox::AcceptRole);
+    QPushButton *visitButton = box.addButton(tr("Visit Site"), QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Close);
+    box.exec();
+
+    QUrl target;
+    if (box.clickedButton() == downloadButton)
+        target = safeDownloadUrl(document.downloadAddress());
+    else if (box.clickedButton() == visitButton)
+        target = QUrl(QStringLiteral(DIALWRIGHT_PRODUCT_URL), QUrl::TolerantMode);
+    if (target.isEmpty())
+        return;
+    if (openExternalUrl)
+        openExternalUrl(target);
+    else
+        QDesktopServices::openUrl(target);
+}

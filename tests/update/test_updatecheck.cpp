@@ -1,0 +1,518 @@
+#include "app/window.h"
+#include "localhttpserver.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
+#include <QNetworkReply>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+struct SeenBox
+{
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    Qt::TextFormat format = Qt::AutoText;
+    QStringList buttons;
+    QList<QMessageBox::ButtonRole> roles;
+    QWidget *parent = nullptr;
+};
+
+// Answers every message box the window opens, as a user would: with the
+// button whose text is next in `answers`, or with Escape when none is left.
+class BoxAnswerer
+{
+public:
+    BoxAnswerer()
+    {
+        timer.setInterval(10);
+        QObject::connect(&timer, &QTimer::timeout, &timer, [this] { poll(); });
+        timer.start();
+    }
+
+    QList<SeenBox> seen;
+    QStringList answers;
+
+private:
+    void poll()
+    {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || answered.contains(box))
+            return;
+        answered.append(box);
+        SeenBox record;
+        record.title = box->windowTitle();
+        record.text = box->text();
+        record.icon = box->icon();
+        record.format = box->textFormat();
+        record.parent = box->parentWidget();
+        for (QAbstractButton *button : box->buttons()) {
+            record.buttons.append(button->text().remove(QLatin1Char('&')));
+            record.roles.append(box->buttonRole(button));
+        }
+        seen.append(record);
+
+        const QString answer = answers.isEmpty() ? QString() : answers.takeFirst();
+        for (QAbstractButton *button : box->buttons()) {
+            if (!answer.isEmpty() && button->text().remove(QLatin1Char('&')) == answer) {
+                button->click();
+                return;
+            }
+        }
+        QTest::keyClick(box, Qt::Key_Escape);
+    }
+
+    QTimer timer;
+    QList<QPointer<QMessageBox>> answered;
+};
+
+QByteArray versionDocument(const QString &version, const QString &notes = QString(),
+                           const QString &downloadAddress = QString())
+{
+    QString xml = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<dialwright>\n");
+    if (!version.isNull())
+        xml += QStringLiteral("  <version>%1</version>\n").arg(version.toHtmlEscaped());
+    if (!downloadAddress.isNull()) {
+        for (const char *element : {"url_win", "url_lin", "url_mac"}) {
+            xml += QStringLiteral("  <%1>%2</%1>\n")
+                       .arg(QLatin1String(element), downloadAddress.toHtmlEscaped());
+        }
+    }
+    if (!notes.isNull())
+        xml += QStringLiteral("  <notes>%1</notes>\n").arg(notes.toHtmlEscaped());
+    xml += QStringLiteral("</dialwright>\n");
+    return xml.toUtf8();
+}
+
+QString platformDownload(const QString &name)
+{
+    return QStringLiteral("https://downloads.example.invalid/") + name;
+}
+
+const QString upToDateText =
+    QStringLiteral("Dialwright 2.2.0 is up to date.\n\nThank you for using Dialwright!");
+const QString invalidText =
+    QStringLiteral("Could not check for updates:\nVersion info invalid, contact Author.");
+const QString failurePrefix = QStringLiteral("Could not check for updates:\n");
+
+} // namespace
+
+class TestUpdateCheck : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void reportsOutcome_data();
+    void reportsOutcome();
+    void announcementButtons_data();
+    void announcementButtons();
+    void silentServerTimesOut();
+    void overlappingChecks_data();
+    void overlappingChecks();
+    void emptyAddressNeverChecks();
+    void buttonStartsManualCheck();
+    void closingWindowDuringCheck();
+
+private:
+    std::unique_ptr<Window> makeWindow();
+    QPointer<QNetworkReply> startCheck(Window &window, const QString &path, bool manual);
+
+    LocalHttpServer server;
+    QUrl refusedUrl;
+};
+
+void TestUpdateCheck::initTestCase()
+{
+    // Loopback only: no proxy from the environment may get in between.
+    QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
+    QVERIFY(server.listen());
+
+    using Route = LocalHttpServer::Route;
+    server.route(QStringLiteral("/newer.xml"),
+                 Route{200, versionDocument(QStringLiteral("2.3.0"), QStringLiteral("Faster export."),
+                                            QString())});
+    // Each platform reads its own element; give them different addresses.
+    server.route(QStringLiteral("/platforms.xml"), Route{200, QByteArray(R"(<dialwright>
+  <version>2.10.0</version>
+  <url_win>https://downloads.example.invalid/win.exe</url_win>
+  <url_lin>https://downloads.example.invalid/lin.tar.gz</url_lin>
+  <url_mac>https://downloads.example.invalid/mac.dmg</url_mac>
+  <notes>Numbers now line up.</notes>
+</dialwright>)")});
+    server.route(QStringLiteral("/equal.xml"), Route{200, versionDocument(QStringLiteral("2.2.0"))});
+    server.route(QStringLiteral("/older.xml"), Route{200, versionDocument(QStringLiteral("2.1.9"))});
+    server.route(QStringLiteral("/prefix.xml"), Route{200, versionDocument(QStringLiteral("2.2"))});
+    server.route(QStringLiteral("/words.xml"), Route{200, versionDocument(QStringLiteral("latest"))});
+    server.route(QStringLiteral("/noversion.xml"),
+                 Route{200, versionDocument(QString(), QStringLiteral("Notes only."))});
+    server.route(QStringLiteral("/rich.xml"),
+                 Route{200, versionDocument(QStringLiteral("2.3.0"),
+                                            QStringLiteral("<a href=\"file:///etc\">click</a>"))});
+    server.route(QStringLiteral("/invalid.xml"), Route{200, QByteArray("<dialwright><version>2.3")});
+    server.route(QStringLiteral("/empty.xml"), Route{200, QByteArray()});
+    server.route(QStringLiteral("/huge.xml"),
+                 Route{200, "<d><version>9</version><notes>" + QByteArray(2 * 1024 * 1024, 'x')
+                                + "</notes></d>"});
+    server.route(QStringLiteral("/missing.xml"), Route{404, QByteArray("<html>gone</html>")});
+    server.route(QStringLiteral("/silent.xml"), Route{200, QByteArray(), LocalHttpServer::Mode::Silent});
+
+    // A port that was just free: nothing listens there, so connecting is
+    // refused at once, as on a machine without network.
+    QTcpServer closed;
+    QVERIFY(closed.listen(QHostAddress::LocalHost));
+    refusedUrl = QUrl(QStringLiteral("http://127.0.0.1:%1/version.xml").arg(closed.serverPort()));
+}
+
+std::unique_ptr<Window> TestUpdateCheck::makeWindow()
+{
+    auto window = std::make_unique<Window>();
+    // Whatever address this build was configured with, the start-up check
+    // must not reach the tests: cancel it (an automatic failure is silent).
+    if (window->networkManager) {
+        const auto replies = window->networkManager->findChildren<QNetworkReply *>();
+        for (QNetworkReply *reply : replies)
+            reply->abort();
+    }
+    return window;
+}
+
+QPointer<QNetworkReply> TestUpdateCheck::startCheck(Window &window, const QString &path, bool manual)
+{
+    QList<QNetworkReply *> before;
+    if (window.networkManager)
+        before = window.networkManager->findChildren<QNetworkReply *>();
+    window.versionUrl = path.startsWith(QLatin1Char('/')) ? server.url(path) : QUrl(path);
+    window.manualUpdateCheck = manual;
+    window.checkForUpdates();
+    if (!window.networkManager)
+        return nullptr;
+    const auto after = window.networkManager->findChildren<QNetworkReply *>();
+    for (QNetworkReply *reply : after) {
+        if (!before.contains(reply))
+            return reply;
+    }
+    return nullptr;
+}
+
+void TestUpdateCheck::reportsOutcome_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("manual");
+    QTest::addColumn<QString>("title"); // empty: no box at all
+    QTest::addColumn<QString>("text");  // ends with "*": a prefix
+    QTest::addColumn<int>("icon");
+
+    const int information = QMessageBox::Information;
+    const int warning = QMessageBox::Warning;
+    const QString available = QStringLiteral("Update Available");
+    const QString noUpdate = QStringLiteral("No Update Available");
+    const QString failed = QStringLiteral("Update Check Failed");
+    const QString invalid = QStringLiteral("Version info Invalid");
+    const QString newerText = QStringLiteral("A new version (2.3.0) is available!\n\nFaster export.");
+
+    for (bool manual : {true, false}) {
+        const char *kind = manual ? "manual" : "automatic";
+        auto row = [&](const char *name) -> QTestData & {
+            return QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(QLatin1String(name),
+                                                                          QLatin1String(kind))));
+        };
+        auto quietUnlessManual = [&](const QString &title) { return manual ? title : QString(); };
+
+        row("newer") << QStringLiteral("/newer.xml") << manual << available << newerText << information;
+        row("newer, notes that look like markup")
+            << QStringLiteral("/rich.xml") << manual << available
+            << QStringLiteral("A new version (2.3.0) is available!\n\n<a href=\"file:///etc\">click</a>")
+            << information;
+        row("equal") << QStringLiteral("/equal.xml") << manual << quietUnlessManual(noUpdate)
+                      << upToDateText << information;
+        row("older") << QStringLiteral("/older.xml") << manual << quietUnlessManual(noUpdate)
+                      << upToDateText << information;
+        row("shorter prefix") << QStringLiteral("/prefix.xml") << manual
+                               << quietUnlessManual(noUpdate) << upToDateText << information;
+        row("not a number") << QStringLiteral("/words.xml") << manual
+                             << quietUnlessManual(noUpdate) << upToDateText << information;
+        row("no version element") << QStringLiteral("/noversion.xml") << manual
+                                   << quietUnlessManual(noUpdate) << upToDateText << information;
+        row("malformed document") << QStringLiteral("/invalid.xml") << manual
+                                   << quietUnlessManual(invalid) << invalidText << warning;
+        row("empty body") << QStringLiteral("/empty.xml") << manual << quietUnlessManual(invalid)
+                           << invalidText << warning;
+        row("oversized body") << QStringLiteral("/huge.xml") << manual
+                               << quietUnlessManual(invalid) << invalidText << warning;
+        row("404") << QStringLiteral("/missing.xml") << manual << quietUnlessManual(failed)
+                    << failurePrefix + QStringLiteral("*") << warning;
+        row("connection refused") << QStringLiteral("refused") << manual
+                                   << quietUnlessManual(failed)
+                                   << failurePrefix + QStringLiteral("Connection refused") << warning;
+    }
+}
+
+void TestUpdateCheck::reportsOutcome()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, manual);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    QFETCH(int, icon);
+
+    auto window = makeWindow();
+    BoxAnswerer answerer;
+    QPointer<QNetworkReply> reply =
+        startCheck(*window, path == QLatin1String("refused") ? refusedUrl.toString() : path, manual);
+    QVERIFY(reply);
+    QVERIFY(!window->manualUpdateCheck);
+    // Every outcome releases its reply; by then any box has been answered.
+    QTRY_VERIFY_WITH_TIMEOUT(reply.isNull(), 4000);
+
+    if (title.isEmpty()) {
+        QCOMPARE(answerer.seen.size(), 0);
+        return;
+    }
+    QCOMPARE(answerer.seen.size(), 1);
+    const SeenBox &box = answerer.seen.first();
+    QCOMPARE(box.title, title);
+    if (text.endsWith(QLatin1Char('*'))) {
+        text.chop(1);
+        QVERIFY2(box.text.startsWith(text) && box.text.size() > text.size(), qPrintable(box.text));
+    } else {
+        QCOMPARE(box.text, text);
+    }
+    QCOMPARE(int(box.icon), icon);
+    QCOMPARE(box.format, Qt::PlainText);
+    QCOMPARE(box.parent, window.get());
+    if (title == QLatin1String("Update Available")) {
+        QCOMPARE(box.buttons, (QStringList{QStringLiteral("Download"), QStringLiteral("Visit Site"),
+                                           QStringLiteral("Close")}));
+        QCOMPARE(box.roles, (QList<QMessageBox::ButtonRole>{QMessageBox::AcceptRole,
+                                                             QMessageBox::AcceptRole,
+                                                             QMessageBox::RejectRole}));
+    } else {
+        QCOMPARE(box.buttons, QStringList{QStringLiteral("OK")});
+    }
+    if (path == QLatin1String("/missing.xml"))
+        QVERIFY2(box.text.contains(QLatin1String("Not Found")), qPrintable(box.text));
+}
+
+void TestUpdateCheck::announcementButtons_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("answer"); // empty: Escape
+    QTest::addColumn<QList<QUrl>>("opened");
+
+#if defined(Q_OS_WIN)
+    const QUrl download(platformDownload(QStringLiteral("win.exe")));
+#elif defined(Q_OS_MACOS)
+    const QUrl download(platformDownload(QStringLiteral("mac.dmg")));
+#else
+    const QUrl download(platformDownload(QStringLiteral("lin.tar.gz")));
+#endif
+    const QUrl productPage(QStringLiteral(DIALWRIGHT_PRODUCT_URL), QUrl::TolerantMode);
+    const QList<QUrl> nothing;
+
+    QTest::newRow("download") << QStringLiteral("/platforms.xml") << QStringLiteral("Download")
+                              << QList<QUrl>{download};
+    QTest::newRow("visit site") << QStringLiteral("/platforms.xml") << QStringLiteral("Visit Site")
+                                << QList<QUrl>{productPage};
+    QTest::newRow("close") << QStringLiteral("/platforms.xml") << QStringLiteral("Close") << nothing;
+    QTest::newRow("escape") << QStringLiteral("/platforms.xml") << QString() << nothing;
+    QTest::newRow("download without address")
+        << QStringLiteral("/newer.xml") << QStringLiteral("Download") << nothing;
+
+    // Addresses from the network that must never be opened.
+    const QStringList unsafe{QStringLiteral("file:///etc/passwd"),
+                             QStringLiteral("javascript:alert(1)"),
+                             QStringLiteral("http://downloads.example.invalid/plain.tar.gz"),
+                             QStringLiteral("https:///no-host")};
+    for (const QString &address : unsafe) {
+        const QString path = QStringLiteral("/unsafe-%1.xml").arg(unsafe.indexOf(address));
+        server.route(path, LocalHttpServer::Route{
+                               200, versionDocument(QStringLiteral("3.0"), QString(), address)});
+        QTest::newRow(qPrintable(QStringLiteral("download %1").arg(address)))
+            << path << QStringLiteral("Download") << nothing;
+    }
+}
+
+void TestUpdateCheck::announcementButtons()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, answer);
+    QFETCH(QList<QUrl>, opened);
+
+    auto window = makeWindow();
+    QList<QUrl> seenUrls;
+    window->openExternalUrl = [&seenUrls](const QUrl &url) {
+        seenUrls.append(url);
+        return true;
+    };
+    BoxAnswerer answerer;
+    answerer.answers = QStringList{answer};
+    // Automatic: a newer version is announced without the user asking.
+    QPointer<QNetworkReply> reply = startCheck(*window, path, false);
+    QVERIFY(reply);
+    QTRY_VERIFY_WITH_TIMEOUT(reply.isNull(), 4000);
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen.first().title, QStringLiteral("Update Available"));
+    QCOMPARE(seenUrls, opened);
+}
+
+void TestUpdateCheck::silentServerTimesOut()
+{
+    auto window = makeWindow();
+    BoxAnswerer answerer;
+    QPointer<QNetworkReply> automatic = startCheck(*window, QStringLiteral("/silent.xml"), false);
+    QPointer<QNetworkReply> manual = startCheck(*window, QStringLiteral("/silent.xml"), true);
+    QVERIFY(automatic && manual);
+
+    QTest::qWait(3000);
+    QVERIFY(automatic && manual);
+    QCOMPARE(answerer.seen.size(), 0);
+
+    QTRY_VERIFY_WITH_TIMEOUT(automatic.isNull() && manual.isNull(), 6000);
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen.first().title, QStringLiteral("Update Check Failed"));
+    QCOMPARE(answerer.seen.first().text,
+             QStringLiteral("Request timed out. Please check your internet connection."));
+    QCOMPARE(answerer.seen.first().icon, QMessageBox::Warning);
+}
+
+void TestUpdateCheck::overlappingChecks_data()
+{
+    QTest::addColumn<bool>("firstManual");
+    QTest::addColumn<QString>("firstDocument");
+    QTest::addColumn<bool>("secondManual");
+    QTest::addColumn<QString>("secondDocument");
+    QTest::addColumn<bool>("secondAnswersFirst");
+    QTest::addColumn<QStringList>("titles"); // in the order the boxes appear
+
+    const QString equal = QStringLiteral("equal");
+    const QString newer = QStringLiteral("newer");
+    const QString missing = QStringLiteral("missing");
+    const QString noUpdate = QStringLiteral("No Update Available");
+    const QString available = QStringLiteral("Update Available");
+    const QString failed = QStringLiteral("Update Check Failed");
+
+    QTest::newRow("start-up check, then button; start-up answers first")
+        << false << equal << true << missing << false << QStringList{failed};
+    QTest::newRow("start-up check, then button; button answers first")
+        << false << equal << true << missing << true << QStringList{failed};
+    QTest::newRow("button, then start-up check; start-up answers first")
+        << true << missing << false << equal << true << QStringList{failed};
+    QTest::newRow("automatic newer and manual up to date")
+        << false << newer << true << equal << true << QStringList{noUpdate, available};
+    QTest::newRow("button pressed twice")
+        << true << missing << true << equal << false << QStringList{failed, noUpdate};
+    QTest::newRow("button pressed twice, answered in reverse")
+        << true << missing << true << equal << true << QStringList{noUpdate, failed};
+}
+
+void TestUpdateCheck::overlappingChecks()
+{
+    QFETCH(bool, firstManual);
+    QFETCH(QString, firstDocument);
+    QFETCH(bool, secondManual);
+    QFETCH(QString, secondDocument);
+    QFETCH(bool, secondAnswersFirst);
+    QFETCH(QStringList, titles);
+
+    auto heldRoute = [](const QString &document) {
+        if (document == QLatin1String("missing"))
+            return LocalHttpServer::Route{404, QByteArray("gone"), LocalHttpServer::Mode::Held};
+        return LocalHttpServer::Route{
+            200,
+            versionDocument(document == QLatin1String("newer") ? QStringLiteral("2.3.0")
+                                                               : QStringLiteral("2.2.0")),
+            LocalHttpServer::Mode::Held};
+    };
+    static int round = 0;
+    ++round;
+    const QString firstPath = QStringLiteral("/held-first-%1.xml").arg(round);
+    const QString secondPath = QStringLiteral("/held-second-%1.xml").arg(round);
+    server.route(firstPath, heldRoute(firstDocument));
+    server.route(secondPath, heldRoute(secondDocument));
+
+    auto window = makeWindow();
+    BoxAnswerer answerer;
+    QPointer<QNetworkReply> first = startCheck(*window, firstPath, firstManual);
+    QPointer<QNetworkReply> second = startCheck(*window, secondPath, secondManual);
+    QVERIFY(first && second);
+    QTRY_VERIFY(server.requestCount(firstPath) == 1 && server.requestCount(secondPath) == 1);
+
+    const QString earlyPath = secondAnswersFirst ? secondPath : firstPath;
+    QPointer<QNetworkReply> early = secondAnswersFirst ? second : first;
+    QPointer<QNetworkReply> late = secondAnswersFirst ? first : second;
+    server.release(earlyPath);
+    QTRY_VERIFY_WITH_TIMEOUT(early.isNull(), 4000);
+    // The reply still under way is neither lost nor handled early.
+    QVERIFY(late);
+    QTest::qWait(50);
+    server.release(secondAnswersFirst ? firstPath : secondPath);
+    QTRY_VERIFY_WITH_TIMEOUT(late.isNull(), 4000);
+    QTest::qWait(50);
+
+    QStringList seenTitles;
+    for (const SeenBox &box : answerer.seen)
+        seenTitles.append(box.title);
+    QCOMPARE(seenTitles, titles);
+}
+
+void TestUpdateCheck::emptyAddressNeverChecks()
+{
+    auto window = makeWindow();
+    BoxAnswerer answerer;
+
+    QVERIFY(!startCheck(*window, QString(), false));
+    QTest::qWait(50);
+    QCOMPARE(answerer.seen.size(), 0);
+
+    QVERIFY(!startCheck(*window, QString(), true));
+    QTRY_COMPARE(answerer.seen.size(), 1);
+    const SeenBox &box = answerer.seen.first();
+    QCOMPARE(box.title, QStringLiteral("Update Check Unavailable"));
+    QCOMPARE(box.text, QStringLiteral("This build of Dialwright has no update address, "
+                                      "so it cannot check for updates."));
+    QCOMPARE(box.icon, QMessageBox::Information);
+    QCOMPARE(box.buttons, QStringList{QStringLiteral("OK")});
+    QVERIFY(!window->manualUpdateCheck);
+    QCOMPARE(server.requestCount(QString()), 0);
+}
+
+void TestUpdateCheck::buttonStartsManualCheck()
+{
+    auto window = makeWindow();
+    auto *button = window->findChild<QPushButton *>(QStringLiteral("checkUpdatesButton"));
+    QVERIFY(button);
+    QCOMPARE(button->text(), QStringLiteral("Check For Updates"));
+
+    BoxAnswerer answerer;
+    const QString path = QStringLiteral("/equal.xml");
+    const int before = server.requestCount(path);
+    window->versionUrl = server.url(path);
+    button->click();
+    QTRY_COMPARE_WITH_TIMEOUT(answerer.seen.size(), 1, 4000);
+    QCOMPARE(answerer.seen.first().title, QStringLiteral("No Update Available"));
+    QCOMPARE(server.requestCount(path), before + 1);
+}
+
+void TestUpdateCheck::closingWindowDuringCheck()
+{
+    auto window = makeWindow();
+    BoxAnswerer answerer;
+    QPointer<QNetworkReply> reply = startCheck(*window, QStringLiteral("/silent.xml"), true);
+    QVERIFY(reply);
+    QTest::qWait(50);
+    window.reset();
+    QVERIFY(reply.isNull());
+    QTest::qWait(50);
+    QCOMPARE(answerer.seen.size(), 0);
+}
+
+QTEST_MAIN(TestUpdateCheck)
+#include "test_updatecheck.moc"
