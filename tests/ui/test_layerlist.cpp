@@ -1,0 +1,230 @@
+#include "app/window.h"
+#include "render/renderarea.h"
+#include "dialoganswer.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QTest>
+
+namespace {
+
+// The list and the records move together, and the editing copy is the
+// selected layer's record once an action has completed.
+void checkInvariants(Window &w)
+{
+    QCOMPARE(w.layerList->count(), w.renderArea->layers.size());
+    const int row = w.layerList->currentRow();
+    QVERIFY(row >= 0 && row < w.layerList->count());
+    QVERIFY(w.renderArea->currentGauge == w.renderArea->layers.at(row));
+    for (int i = 0; i < w.layerList->count(); ++i)
+        QCOMPARE(w.layerList->item(i)->data(Qt::UserRole).toString(), w.layerList->item(i)->text());
+}
+
+QStringList names(Window &w)
+{
+    QStringList result;
+    for (int i = 0; i < w.layerList->count(); ++i)
+        result << w.layerList->item(i)->text();
+    return result;
+}
+
+// Adds a layer through the "New Layer" dialog, answered with the given text.
+bool addLayerNamed(Window &w, const QString &text, bool accept = true)
+{
+    QString title;
+    QString label;
+    auto answered = answerNextDialog<QInputDialog>([&](QInputDialog *d) {
+        title = d->windowTitle();
+        label = d->labelText();
+        d->setTextValue(text);
+        if (accept)
+            d->accept();
+        else
+            d->reject();
+    });
+    w.AddLayerButton->click();
+    return *answered && title == QStringLiteral("New Layer")
+        && label == QStringLiteral("Layer name:");
+}
+
+// Three layers told apart by their primary tick count (4, 5, 6), the
+// second one selected.
+void buildThreeLayers(Window &w)
+{
+    QVERIFY(addLayerNamed(w, QStringLiteral("Two")));
+    QVERIFY(addLayerNamed(w, QStringLiteral("Three")));
+    for (int row = 0; row < 3; ++row) {
+        w.layerList->setCurrentRow(row);
+        w.gaugeDivisions1SpinBox->setValue(4 + row);
+    }
+    w.layerList->setCurrentRow(1);
+}
+
+} // namespace
+
+class TestLayerList : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void addLayer();
+    void addLayerCancelledOrEmpty();
+    void rename();
+    void selectionKeepsEdits();
+    void removeOnlyLayer();
+    void removeMovesSelection_data();
+    void removeMovesSelection();
+    void collectLayers();
+};
+
+void TestLayerList::addLayer()
+{
+    Window window;
+    window.gaugeStartAngleSpinBox->setValue(-90);
+    const gaugeData first = window.renderArea->layers.at(0);
+
+    QVERIFY(addLayerNamed(window, QStringLiteral("  Needle  ")));
+    QCOMPARE(names(window), QStringList({"Layer 1", "Needle"}));
+    QVERIFY(window.renderArea->layers.at(1) == gaugeData());
+    // The new layer is not selected: the form stays on the first one.
+    QCOMPARE(window.layerList->currentRow(), 0);
+    QCOMPARE(window.gaugeStartAngleSpinBox->value(), -90.0);
+    QVERIFY(window.renderArea->layers.at(0) == first);
+    checkInvariants(window);
+
+    // A blank name is not empty: it is kept as typed.
+    QVERIFY(addLayerNamed(window, QStringLiteral("   ")));
+    QCOMPARE(window.layerList->item(2)->text(), QStringLiteral("   "));
+    checkInvariants(window);
+}
+
+void TestLayerList::addLayerCancelledOrEmpty()
+{
+    Window window;
+    QVERIFY(addLayerNamed(window, QStringLiteral("Ignored"), false));
+    QVERIFY(addLayerNamed(window, QString()));
+    QCOMPARE(window.layerList->count(), 1);
+    QCOMPARE(window.renderArea->layers.size(), 1);
+    checkInvariants(window);
+}
+
+void TestLayerList::rename()
+{
+    Window window;
+    QListWidgetItem *item = window.layerList->item(0);
+    const gaugeData before = window.renderArea->layers.at(0);
+
+    item->setText(QStringLiteral("  Dial  "));
+    QCOMPARE(item->text(), QStringLiteral("Dial"));
+    QCOMPARE(item->data(Qt::UserRole).toString(), QStringLiteral("Dial"));
+    item->setText(QString());
+    QCOMPARE(item->text(), QStringLiteral("Dial"));
+    item->setText(QStringLiteral(" \t "));
+    QCOMPARE(item->text(), QStringLiteral("Dial"));
+    QCOMPARE(item->data(Qt::UserRole).toString(), QStringLiteral("Dial"));
+
+    // Names are not part of the record.
+    QVERIFY(window.renderArea->layers.at(0) == before);
+    QVERIFY(!window.layerList->signalsBlocked());
+    checkInvariants(window);
+}
+
+void TestLayerList::selectionKeepsEdits()
+{
+    Window window;
+    buildThreeLayers(window);
+    checkInvariants(window);
+    window.arc2AngleLengthSpinBox->setValue(45);
+    window.layerList->setCurrentRow(2);
+    QCOMPARE(window.gaugeDivisions1SpinBox->value(), 6);
+    QCOMPARE(window.arc2AngleLengthSpinBox->value(), 0.0);
+    window.layerList->setCurrentRow(1);
+    QCOMPARE(window.gaugeDivisions1SpinBox->value(), 5);
+    QCOMPARE(window.arc2AngleLengthSpinBox->value(), 45.0);
+    QCOMPARE(window.renderArea->layers.at(0).arcAngleLength[1], 0.0);
+    QCOMPARE(window.renderArea->layers.at(2).arcAngleLength[1], 0.0);
+    checkInvariants(window);
+}
+
+void TestLayerList::removeOnlyLayer()
+{
+    Window window;
+    window.gaugeBiasSpinBox->setValue(0.7);
+    const gaugeData before = window.renderArea->layers.at(0);
+    QString title;
+    QString text;
+    auto answered = answerNextDialog<QMessageBox>([&](QMessageBox *box) {
+        title = box->windowTitle();
+        text = box->text();
+        box->accept();
+    });
+    window.RemoveLayerButton->click();
+    QVERIFY(*answered);
+    QCOMPARE(title, QStringLiteral("Remove Layer"));
+    QCOMPARE(text, QStringLiteral("A gauge must have at least one layer."));
+    QCOMPARE(window.layerList->count(), 1);
+    QVERIFY(window.renderArea->layers.at(0) == before);
+    QCOMPARE(window.gaugeBiasSpinBox->value(), 0.7);
+    QVERIFY(window.RemoveLayerButton->isEnabled());
+    checkInvariants(window);
+}
+
+void TestLayerList::removeMovesSelection_data()
+{
+    QTest::addColumn<int>("removed");
+    QTest::addColumn<int>("newRow");
+    QTest::addColumn<QStringList>("remaining");
+    QTest::addColumn<int>("shownCount");
+    QTest::newRow("first") << 0 << 0 << QStringList{"Two", "Three"} << 5;
+    QTest::newRow("middle") << 1 << 1 << QStringList{"Layer 1", "Three"} << 6;
+    QTest::newRow("last") << 2 << 1 << QStringList{"Layer 1", "Two"} << 5;
+}
+
+void TestLayerList::removeMovesSelection()
+{
+    QFETCH(int, removed);
+    QFETCH(int, newRow);
+    QFETCH(QStringList, remaining);
+    QFETCH(int, shownCount);
+
+    Window window;
+    buildThreeLayers(window);
+    window.layerList->setCurrentRow(removed);
+    // An unsaved-looking edit of the removed layer must not end up in the
+    // layer that moves into its row.
+    window.gaugeDivisions2SpinBox->setValue(9);
+
+    window.RemoveLayerButton->click();
+    QCOMPARE(names(window), remaining);
+    QCOMPARE(window.layerList->currentRow(), newRow);
+    QCOMPARE(window.gaugeDivisions1SpinBox->value(), shownCount);
+    for (const gaugeData &layer : window.renderArea->layers)
+        QCOMPARE(layer.divisionCount[1], 1);
+    QCOMPARE(window.gaugeDivisions2SpinBox->value(), 1);
+    QVERIFY(!window.layerList->signalsBlocked());
+    checkInvariants(window);
+}
+
+void TestLayerList::collectLayers()
+{
+    Window window;
+    buildThreeLayers(window);
+    window.layerList->item(2)->setText(QStringLiteral("Top"));
+    // The selected layer's latest edit is included even though no other
+    // action has saved it since.
+    window.renderArea->setArc1(10, 20, 0.5, 1, Qt::blue);
+
+    const QList<namedLayer> layers = window.collectLayers();
+    QCOMPARE(layers.size(), 3);
+    QCOMPARE(layers.at(0).name, QStringLiteral("Layer 1"));
+    QCOMPARE(layers.at(1).name, QStringLiteral("Two"));
+    QCOMPARE(layers.at(2).name, QStringLiteral("Top"));
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(layers.at(i).data.divisionCount[0], 4 + i);
+    QCOMPARE(layers.at(1).data.arcColor[0], QColor(Qt::blue));
+    QCOMPARE(layers.at(0).data.arcColor[0], QColor(Qt::green));
+    checkInvariants(window);
+}
+
+QTEST_MAIN(TestLayerList)
+#include "test_layerlist.moc"

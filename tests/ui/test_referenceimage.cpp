@@ -1,0 +1,139 @@
+#include "app/window.h"
+#include "dialoganswer.h"
+
+#include <QFileDialog>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// Picks `path` in the reference dialog, or cancels it when `path` is empty.
+bool pickReference(Window &w, const QString &path)
+{
+    QString caption;
+    QString directory;
+    QStringList filters;
+    auto answered = answerNextDialog<QFileDialog>([&](QFileDialog *d) {
+        caption = d->windowTitle();
+        directory = d->directory().absolutePath();
+        filters = d->nameFilters();
+        if (path.isEmpty()) {
+            d->reject();
+        } else {
+            d->selectFile(path);
+            QMetaObject::invokeMethod(d, "accept");
+        }
+    });
+    w.loadReferenceButton->click();
+    return *answered && caption == QStringLiteral("Load Reference Image (512x512)")
+        && directory == QDir(w.applicationDirectory).absolutePath()
+        && filters == QStringList{QStringLiteral("png Files (*.png)")};
+}
+
+QString writeImage(const QTemporaryDir &dir, const QString &name, const QImage &image)
+{
+    const QString path = dir.filePath(name);
+    return image.save(path, "PNG") ? path : QString();
+}
+
+QImage filled(int size, const QColor &color)
+{
+    QImage image(size, size, QImage::Format_RGB32);
+    image.fill(color);
+    return image;
+}
+
+// What the label shows, in its own pixels.
+QImage shown(Window &w)
+{
+    return w.referenceLabel->grab().toImage();
+}
+
+} // namespace
+
+class TestReferenceImage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void loadReplaceAndClear();
+    void centredWithoutScaling();
+    void cancelAndUnreadableKeepPicture();
+};
+
+void TestReferenceImage::loadReplaceAndClear()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString red = writeImage(dir, QStringLiteral("red.png"), filled(512, Qt::red));
+    const QString blue = writeImage(dir, QStringLiteral("blue.png"), filled(512, Qt::blue));
+    QVERIFY(!red.isEmpty() && !blue.isEmpty());
+
+    Window window;
+    QVERIFY(pickReference(window, red));
+    QCOMPARE(window.referenceLabel->pixmap().size(), QSize(512, 512));
+    QCOMPARE(shown(window).pixelColor(0, 0), QColor(Qt::red));
+    QCOMPARE(shown(window).pixelColor(511, 511), QColor(Qt::red));
+
+    QVERIFY(pickReference(window, blue));
+    QCOMPARE(shown(window).pixelColor(256, 256), QColor(Qt::blue));
+
+    window.clearReferenceButton->click();
+    QVERIFY(window.referenceLabel->pixmap().isNull());
+    QCOMPARE(shown(window).pixelColor(256, 256), QColor(Qt::black));
+    window.clearReferenceButton->click();
+    QVERIFY(window.referenceLabel->pixmap().isNull());
+
+    // The picture is no part of the gauge.
+    QVERIFY(window.collectLayers().at(0).data == gaugeData());
+}
+
+void TestReferenceImage::centredWithoutScaling()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString small = writeImage(dir, QStringLiteral("small.png"), filled(256, Qt::blue));
+    // Green in the middle 512 x 512, red around it.
+    QImage big = filled(1024, Qt::red);
+    QPainter(&big).fillRect(256, 256, 512, 512, Qt::green);
+    const QString large = writeImage(dir, QStringLiteral("large.png"), big);
+
+    Window window;
+    QVERIFY(pickReference(window, small));
+    QImage image = shown(window);
+    QCOMPARE(image.pixelColor(127, 127), QColor(Qt::black));
+    QCOMPARE(image.pixelColor(128, 128), QColor(Qt::blue));
+    QCOMPARE(image.pixelColor(383, 383), QColor(Qt::blue));
+    QCOMPARE(image.pixelColor(384, 384), QColor(Qt::black));
+
+    QVERIFY(pickReference(window, large));
+    image = shown(window);
+    QCOMPARE(image.pixelColor(0, 0), QColor(Qt::green));
+    QCOMPARE(image.pixelColor(511, 511), QColor(Qt::green));
+}
+
+void TestReferenceImage::cancelAndUnreadableKeepPicture()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString red = writeImage(dir, QStringLiteral("red.png"), filled(512, Qt::red));
+    const QString broken = dir.filePath(QStringLiteral("broken.png"));
+    QFile file(broken);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("not a picture at all");
+    file.close();
+
+    Window window;
+    QVERIFY(pickReference(window, red));
+    QVERIFY(pickReference(window, QString()));
+    QCOMPARE(shown(window).pixelColor(256, 256), QColor(Qt::red));
+
+    QTest::ignoreMessage(QtDebugMsg, "Failed to load image.");
+    QVERIFY(pickReference(window, broken));
+    QCOMPARE(shown(window).pixelColor(256, 256), QColor(Qt::red));
+}
+
+QTEST_MAIN(TestReferenceImage)
+#include "test_referenceimage.moc"
