@@ -1,0 +1,82 @@
+#include "export/imageexport.h"
+
+#include "render/gaugepainter.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QImageWriter>
+#include <QPainter>
+#include <QSvgGenerator>
+
+namespace {
+
+bool isExportSize(int size)
+{
+    return size >= exportSizeMin && size <= exportSizeMax;
+}
+
+} // namespace
+
+QByteArray gaugeSvg(const QList<gaugeData> &layers, int size)
+{
+    QByteArray svg;
+    QBuffer buffer(&svg);
+    buffer.open(QIODevice::WriteOnly);
+
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(QSize(size, size));
+    generator.setViewBox(QRect(0, 0, size, size));
+    generator.setResolution(96);
+    // The window's texts: both exports share its translation context.
+    generator.setTitle(QCoreApplication::translate("Window", "Dialwright 2 Gauge"));
+    generator.setDescription(
+        QCoreApplication::translate("Window", "A gauge generated in Dialwright 2Saved to SVG."));
+
+    QPainter painter;
+    if (painter.begin(&generator)) {
+        paintGaugeLayers(&painter, size, layers);
+        painter.end();
+    }
+    return svg;
+}
+
+QImage gaugeImage(const QList<gaugeData> &layers, int size)
+{
+    if (!isExportSize(size))
+        return QImage();
+    QImage image(size, size, QImage::Format_ARGB32);
+    if (image.isNull())
+        return image;
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    paintGaugeLayers(&painter, size, layers);
+    painter.end();
+    return image;
+}
+
+bool gaugePng(const QList<gaugeData> &layers, int size, QByteArray *png, QString *error)
+{
+    if (!isExportSize(size)) {
+        if (error) {
+            *error = QCoreApplication::translate("Export",
+                                                 "The size must be from %1 to %2 pixels.")
+                         .arg(exportSizeMin)
+                         .arg(exportSizeMax);
+        }
+        return false;
+    }
+    const QImage image = gaugeImage(layers, size);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    if (image.isNull() || !writer.write(image)) {
+        if (error)
+            *error = image.isNull() ? QCoreApplication::translate("Export", "Out of memory.")
+                                    : writer.errorString();
+        return false;
+    }
+    *png = bytes;
+    return true;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "gaugefile/gaugedocument.h"
+#include "model/gaugedata.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QPair>
+#include <QString>
+
+// Most records one keyframe file may hold, over all layers. It matches the
+// painter's allowance of tick lines per drawing: every record is a primary
+// tick the painter would draw. A form-made gauge has at most 101 primary
+// ticks per layer; a file may ask for 2^31 - 1, which would be a CSV of
+// hundreds of gigabytes, so such a gauge is refused rather than written.
+constexpr qint64 keyframeRecordLimit = 4'000'000;
+
+// The number of primary ticks of the layer, which is the number of records
+// it contributes to the keyframe CSV: 0 without divisions, N for a full
+// circle (the first tick is not repeated at the end), N + 1 otherwise.
+qint64 keyframeCount(const gaugeData &layer);
+
+// (tick-count value, gauge angle) of each primary tick of the layer, in tick
+// order, at the same biased fractions as the painter draws them. Holds at
+// most keyframeRecordLimit pairs; callers check keyframeCount first.
+QList<QPair<double, double>> keyframeAngles(const gaugeData &layer);
+
+// Fixed-point with up to ten decimals, trailing zeros and a bare point
+// removed: never exponent notation, never a thousands separator.
+QString formatKeyframeNumber(double x);
+
+// The layer name as a CSV field: quoted, with inner quotes doubled, when it
+// holds a comma, a double quote, a line feed or a carriage return.
+QString keyframeNameField(const QString &name);
+
+// The whole keyframe file for the gauge in UTF-8: the header "Layer,Tick,Angle"
+// and one record per primary tick per layer, every record ended by a single
+// carriage return. Returns false with a one-line reason in `error` (when
+// given) and `csv` untouched if the gauge has more than keyframeRecordLimit
+// primary ticks.
+bool keyframeCsv(const QList<namedLayer> &layers, QByteArray *csv, QString *error = nullptr);

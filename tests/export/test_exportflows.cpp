@@ -1,0 +1,303 @@
+#include "app/window.h"
+
+#include "export/imageexport.h"
+#include "export/keyframes.h"
+#include "render/renderarea.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <limits>
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Answers the modal dialogs the window opens, one handler per dialog, in
+// order. Each handler gets the dialog once it is the active modal widget.
+class ModalAnswers : public QObject
+{
+public:
+    using Handler = std::function<void(QWidget *)>;
+
+    explicit ModalAnswers(QList<Handler> handlers) : m_handlers(std::move(handlers))
+    {
+        connect(&m_timer, &QTimer::timeout, this, &ModalAnswers::poll);
+        m_timer.start(10);
+    }
+
+    bool allAnswered() const { return m_handlers.isEmpty(); }
+
+private:
+    void poll()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal && modal == m_last && m_since.elapsed() > 5000) {
+            // A handler failed before it could answer: close the dialog so
+            // that the failure is reported instead of the test hanging.
+            if (auto *dialog = qobject_cast<QDialog *>(modal))
+                dialog->reject();
+            return;
+        }
+        if (!modal || modal == m_last || m_handlers.isEmpty())
+            return;
+        m_last = modal;
+        m_since.start();
+        // Answered from the event loop: an answer may open the next dialog,
+        // whose nested loop must not run inside this timer's slot (a timer
+        // does not fire again while its slot is still running).
+        QMetaObject::invokeMethod(this, [handler = m_handlers.takeFirst(), modal] { handler(modal); },
+                                  Qt::QueuedConnection);
+    }
+
+    QList<Handler> m_handlers;
+    QTimer m_timer;
+    QWidget *m_last = nullptr;
+    QElapsedTimer m_since;
+};
+
+struct DialogSeen
+{
+    QString caption;
+    QStringList filters;
+    QString suffix;
+    bool saveMode = false;
+    QString directory;
+    QWidget *parent = nullptr;
+};
+
+ModalAnswers::Handler chooseFile(const QString &path, DialogSeen *seen = nullptr)
+{
+    return [path, seen](QWidget *widget) {
+        auto *dialog = qobject_cast<QFileDialog *>(widget);
+        QVERIFY(dialog);
+        if (seen) {
+            *seen = DialogSeen{dialog->windowTitle(), dialog->nameFilters(),
+                               dialog->defaultSuffix(),
+                               dialog->acceptMode() == QFileDialog::AcceptSave,
+                               dialog->directory().absolutePath(), dialog->parentWidget()};
+        }
+        // Typed as a user would: selectFile leaves a focused name field alone.
+        auto *nameEdit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        QVERIFY(nameEdit);
+        nameEdit->setText(path);
+        static_cast<QDialog *>(dialog)->accept();
+    };
+}
+
+ModalAnswers::Handler cancelDialog()
+{
+    return [](QWidget *widget) { qobject_cast<QDialog *>(widget)->reject(); };
+}
+
+struct BoxSeen
+{
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QWidget *parent = nullptr;
+};
+
+ModalAnswers::Handler closeBox(BoxSeen *seen)
+{
+    return [seen](QWidget *widget) {
+        auto *box = qobject_cast<QMessageBox *>(widget);
+        QVERIFY(box);
+        *seen = BoxSeen{box->windowTitle(), box->text(), box->icon(), box->parentWidget()};
+        box->accept();
+    };
+}
+
+} // namespace
+
+class TestExportFlows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void svgExport();
+    void pngExport_data();
+    void pngExport();
+    void keyframesExport();
+    void cancelWritesNothing();
+    void failedWritesReported_data();
+    void failedWritesReported();
+    void hugeKeyframesRefused();
+
+private:
+    Window *window = nullptr;
+    QTemporaryDir *dir = nullptr;
+};
+
+void TestExportFlows::init()
+{
+    window = new Window;
+    dir = new QTemporaryDir;
+    QVERIFY(dir->isValid());
+}
+
+void TestExportFlows::cleanup()
+{
+    delete window;
+    delete dir;
+}
+
+void TestExportFlows::svgExport()
+{
+    window->pngSizeSpinBox->setValue(256);
+    const QString path = dir->filePath(QStringLiteral("gauge"));
+    DialogSeen seen;
+    ModalAnswers answers({chooseFile(path, &seen)});
+    window->saveSVG();
+    QVERIFY(answers.allAnswered());
+
+    QCOMPARE(seen.caption, QStringLiteral("Save SVG"));
+    QCOMPARE(seen.filters, QStringList{QStringLiteral("SVG file (*.svg)")});
+    QCOMPARE(seen.suffix, QStringLiteral("svg"));
+    QVERIFY(seen.saveMode);
+    QCOMPARE(seen.parent, window);
+    QCOMPARE(seen.directory, QDir(window->applicationDirectory).absolutePath());
+
+    // The typed name had no suffix: the dialog adds it.
+    const QByteArray svg = readAll(path + QStringLiteral(".svg"));
+    QVERIFY(svg.contains("viewBox=\"0 0 256 256\""));
+    QCOMPARE(svg, gaugeSvg(window->renderArea->layers, 256));
+}
+
+void TestExportFlows::pngExport_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::newRow("64") << 64;
+    QTest::newRow("default") << 0;
+    QTest::newRow("4096") << 4096;
+}
+
+void TestExportFlows::pngExport()
+{
+    QFETCH(int, size);
+    if (size)
+        window->pngSizeSpinBox->setValue(size);
+    else
+        size = window->pngSizeSpinBox->value();
+    QCOMPARE(window->pngSizeSpinBox->value(), size);
+
+    // An existing file of another kind is replaced after the confirmation.
+    const QString path = dir->filePath(QStringLiteral("gauge.png"));
+    {
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old");
+    }
+    DialogSeen seen;
+    ModalAnswers answers({chooseFile(path, &seen), [](QWidget *confirm) {
+                              auto *box = qobject_cast<QMessageBox *>(confirm);
+                              QVERIFY(box);
+                              box->button(QMessageBox::Yes)->click();
+                          }});
+    window->savePNG();
+    QVERIFY(answers.allAnswered());
+    QCOMPARE(seen.caption, QStringLiteral("Save PNG"));
+    QCOMPARE(seen.filters, QStringList{QStringLiteral("PNG file (*.png)")});
+    QCOMPARE(seen.suffix, QStringLiteral("png"));
+
+    QByteArray expected;
+    QVERIFY(gaugePng(window->renderArea->layers, size, &expected));
+    QCOMPARE(readAll(path), expected);
+    const QImage image(path);
+    QCOMPARE(image.size(), QSize(size, size));
+    QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+}
+
+void TestExportFlows::keyframesExport()
+{
+    // An edit that is still only in the editing copy reaches the file.
+    window->renderArea->currentGauge.divisionCount[0] = 2;
+    window->renderArea->currentGauge.tickCountIncrement = 0.5;
+    window->layerList->item(0)->setText(QStringLiteral("Speed, km/h"));
+
+    const QString path = dir->filePath(QStringLiteral("keys"));
+    DialogSeen seen;
+    ModalAnswers answers({chooseFile(path, &seen)});
+    window->saveKeyframes();
+    QVERIFY(answers.allAnswered());
+    QCOMPARE(seen.caption, QStringLiteral("Save Keyframes CSV"));
+    QCOMPARE(seen.filters, QStringList{QStringLiteral("CSV file (*.csv)")});
+    QCOMPARE(seen.suffix, QStringLiteral("csv"));
+
+    QCOMPARE(readAll(path + QStringLiteral(".csv")),
+             QByteArray("Layer,Tick,Angle\r\"Speed, km/h\",0,") + formatKeyframeNumber(-0.0).toLatin1()
+                 + "\r\"Speed, km/h\",0.5,60\r\"Speed, km/h\",1,120\r");
+}
+
+void TestExportFlows::cancelWritesNothing()
+{
+    for (void (Window::*slot)() : {&Window::saveSVG, &Window::savePNG, &Window::saveKeyframes}) {
+        ModalAnswers answers({cancelDialog()});
+        (window->*slot)();
+        QVERIFY(answers.allAnswered());
+    }
+    QVERIFY(QDir(dir->path()).isEmpty());
+}
+
+void TestExportFlows::failedWritesReported_data()
+{
+    QTest::addColumn<int>("which");
+    QTest::newRow("svg") << 0;
+    QTest::newRow("png") << 1;
+    QTest::newRow("keyframes") << 2;
+}
+
+void TestExportFlows::failedWritesReported()
+{
+    QFETCH(int, which);
+    const QString path = dir->filePath(QStringLiteral("missing/folder/out.file"));
+    BoxSeen box;
+    ModalAnswers answers({chooseFile(path), closeBox(&box)});
+    const std::array<void (Window::*)(), 3> exports{&Window::saveSVG, &Window::savePNG,
+                                                    &Window::saveKeyframes};
+    (window->*exports[which])();
+    QVERIFY(answers.allAnswered());
+    QCOMPARE(box.title, QStringLiteral("Unable to save file"));
+    QCOMPARE(box.icon, QMessageBox::Warning);
+    QCOMPARE(box.parent, window);
+    QVERIFY2(box.text.contains(QLatin1String("out.file")), qPrintable(box.text));
+    QVERIFY(!QFile::exists(path));
+}
+
+void TestExportFlows::hugeKeyframesRefused()
+{
+    window->renderArea->currentGauge.divisionCount[0] = std::numeric_limits<int>::max();
+    const QString path = dir->filePath(QStringLiteral("huge.csv"));
+    {
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("previous keyframes");
+    }
+    BoxSeen box;
+    ModalAnswers answers({chooseFile(path), [](QWidget *confirm) {
+                              qobject_cast<QMessageBox *>(confirm)->button(QMessageBox::Yes)->click();
+                          },
+                          closeBox(&box)});
+    window->saveKeyframes();
+    QVERIFY(answers.allAnswered());
+    QCOMPARE(box.title, QStringLiteral("Unable to save file"));
+    QVERIFY(box.text.contains(QLatin1String("huge.csv")));
+    QVERIFY(box.text.contains(QString::number(keyframeRecordLimit)));
+    QCOMPARE(readAll(path), QByteArray("previous keyframes"));
+}
+
+QTEST_MAIN(TestExportFlows)
+#include "test_exportflows.moc"
