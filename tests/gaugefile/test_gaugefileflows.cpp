@@ -1,0 +1,593 @@
+#include "app/window.h"
+#include "gaugefile/gaugedocument.h"
+#include "render/renderarea.h"
+
+#include "modalresponder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <memory>
+#include <sys/resource.h>
+
+namespace {
+
+// What the user sees of the gauge: names, settings, selection and the form.
+struct gaugeState
+{
+    QStringList names;
+    QJsonArray layers;
+    int currentRow = -1;
+    QJsonObject currentGauge;
+    int divisions1 = 0;
+
+    bool operator==(const gaugeState &o) const
+    {
+        return names == o.names && layers == o.layers && currentRow == o.currentRow
+            && currentGauge == o.currentGauge && divisions1 == o.divisions1;
+    }
+};
+
+gaugeState stateOf(Window &window)
+{
+    gaugeState state;
+    for (int i = 0; i < window.layerList->count(); ++i)
+        state.names << window.layerList->item(i)->text();
+    for (const gaugeData &layer : std::as_const(window.renderArea->layers))
+        state.layers.append(layerToJson(layer));
+    state.currentRow = window.layerList->currentRow();
+    state.currentGauge = layerToJson(window.renderArea->currentGauge);
+    state.divisions1 = window.gaugeDivisions1SpinBox->value();
+    return state;
+}
+
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList comboTexts(const QComboBox *combo)
+{
+    QStringList texts;
+    for (int i = 0; i < combo->count(); ++i)
+        texts << combo->itemText(i);
+    return texts;
+}
+
+gaugeData layerWithDivisions(int count)
+{
+    gaugeData layer;
+    layer.divisionCount[0] = count;
+    layer.angleLength = 200 + count;
+    return layer;
+}
+
+// Lowers the largest file this process may write, as a full disk would.
+// Unlike permission bits this stops root too.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &saved);
+        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved;
+        limit.rlim_cur = bytes;
+        active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+    }
+    bool active = false;
+
+private:
+    rlimit saved{};
+    void (*previousHandler)(int) = nullptr;
+};
+
+} // namespace
+
+class TestGaugeFileFlows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void overwritesDefaultLayerWithoutAsking();
+    void asksWhenLayerModified_data();
+    void asksWhenLayerModified();
+    void namesSingleUnnamedLayerAfterFile();
+    void failedLoadTouchesNothing_data();
+    void failedLoadTouchesNothing();
+    void loadsThroughOpenDialog();
+    void savesAndLoadsBackIdentical();
+    void savesLayerAsPreset();
+    void asksNothingWithoutSelection();
+    void replacesExistingFileAfterConfirmation();
+    void failedSaveKeepsPreviousFile();
+    void listsPresets();
+    void loadsPickedPreset();
+
+private:
+    void modifyCurrentLayer(int divisions);
+    void makeTwoLayersSecondModified();
+    QString writeGauge(const QString &name, const QList<namedLayer> &layers);
+
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<Window> window;
+    std::unique_ptr<ModalResponder> responder;
+};
+
+void TestGaugeFileFlows::init()
+{
+    dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir->isValid());
+    QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("Presets")));
+    window = std::make_unique<Window>();
+    window->applicationDirectory = dir->path();
+    window->getPresetsFromFolder();
+    window->show();
+    responder = std::make_unique<ModalResponder>();
+}
+
+void TestGaugeFileFlows::cleanup()
+{
+    if (responder) {
+        QVERIFY2(responder->unexpected.isEmpty(),
+                 qPrintable(QStringLiteral("unexpected dialog: ") + responder->unexpected.join(", ")));
+        QCOMPARE(responder->pending(), 0);
+    }
+    responder.reset();
+    window.reset();
+    dir.reset();
+}
+
+void TestGaugeFileFlows::modifyCurrentLayer(int divisions)
+{
+    // Through the form, as a user would.
+    window->gaugeDivisions1SpinBox->setValue(divisions);
+    QVERIFY(!isDefaultLayer(window->renderArea->currentGauge));
+}
+
+void TestGaugeFileFlows::makeTwoLayersSecondModified()
+{
+    window->addLayerItem(QStringLiteral("Second"));
+    window->renderArea->layers.append(gaugeData());
+    window->layerList->setCurrentRow(1);
+    modifyCurrentLayer(7);
+    QCOMPARE(window->renderArea->layers.at(1).divisionCount[0], 7);
+}
+
+QString TestGaugeFileFlows::writeGauge(const QString &name, const QList<namedLayer> &layers)
+{
+    const QString path = dir->filePath(name);
+    writeBytes(path, writeGaugeDocument(layers));
+    return path;
+}
+
+void TestGaugeFileFlows::overwritesDefaultLayerWithoutAsking()
+{
+    // A file of an earlier version: one unnamed layer.
+    window->loadGaugeFile(QStringLiteral(DIALWRIGHT_TEST_DATA "/legacy-speedometer.gauge"));
+
+    QCOMPARE(window->layerList->count(), 1);
+    QCOMPARE(window->layerList->item(0)->text(), QStringLiteral("legacy-speedometer"));
+    QCOMPARE(window->layerList->currentRow(), 0);
+    QCOMPARE(window->renderArea->layers.size(), 1);
+    const gaugeData &loaded = window->renderArea->layers.first();
+    QCOMPARE(loaded.divisionCount[0], 9);
+    QCOMPARE(loaded.startAngle, -120.0);
+    QCOMPARE(layerToJson(window->renderArea->currentGauge), layerToJson(loaded));
+    // The form shows the loaded layer.
+    QCOMPARE(window->gaugeDivisions1SpinBox->value(), 9);
+    QCOMPARE(window->gaugeDivisions2SpinBox->value(), 2);
+
+    // A layer renamed by the user but otherwise untouched still counts as
+    // default: the name plays no part.
+    window->setLayerItemName(window->layerList->item(0), QStringLiteral("Mine"));
+    window->renderArea->currentGauge = gaugeData();
+    window->renderArea->saveLayerData(0);
+    const QString path = writeGauge(QStringLiteral("three.gauge"),
+                                    {{QStringLiteral("Rim"), layerWithDivisions(11)},
+                                     {QString(), layerWithDivisions(12)},
+                                     {QString(), layerWithDivisions(13)}});
+    window->loadGaugeFile(path);
+    QCOMPARE(stateOf(*window).names, (QStringList{"Rim", "Layer 2", "Layer 3"}));
+    QCOMPARE(window->layerList->currentRow(), 0);
+    QCOMPARE(window->renderArea->layers.at(2).divisionCount[0], 13);
+}
+
+void TestGaugeFileFlows::asksWhenLayerModified_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<int>("currentRow");
+    QTest::addColumn<int>("currentDivisions");
+
+    QTest::newRow("overwrite") << "overwrite"
+                               << QStringList{"Layer 1", "Rim", "Layer 3", "Layer 4"} << 1 << 11;
+    QTest::newRow("add") << "add"
+                         << QStringList{"Layer 1", "Second", "Rim", "Layer 4", "Layer 5"} << 2
+                         << 11;
+    QTest::newRow("cancel") << "cancel" << QStringList{"Layer 1", "Second"} << 1 << 7;
+    QTest::newRow("escape") << "escape" << QStringList{"Layer 1", "Second"} << 1 << 7;
+    QTest::newRow("close") << "close" << QStringList{"Layer 1", "Second"} << 1 << 7;
+}
+
+void TestGaugeFileFlows::asksWhenLayerModified()
+{
+    QFETCH(QString, answer);
+    QFETCH(QStringList, names);
+    QFETCH(int, currentRow);
+    QFETCH(int, currentDivisions);
+
+    makeTwoLayersSecondModified();
+    const gaugeState before = stateOf(*window);
+    const QString path = writeGauge(QStringLiteral("three.gauge"),
+                                    {{QStringLiteral("Rim"), layerWithDivisions(11)},
+                                     {QString(), layerWithDivisions(12)},
+                                     {QString(), layerWithDivisions(13)}});
+
+    QString title, text, informative, defaultButton;
+    QStringList buttons;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    responder->expect([&](QWidget *widget) {
+        auto *box = qobject_cast<QMessageBox *>(widget);
+        QVERIFY(box);
+        title = box->windowTitle();
+        text = box->text();
+        informative = box->informativeText();
+        icon = box->icon();
+        for (QAbstractButton *button : box->buttons())
+            buttons << button->text();
+        defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
+        QAbstractButton *cancel = box->button(QMessageBox::Cancel);
+        QVERIFY(cancel);
+        if (answer == QLatin1String("escape")) {
+            QTest::keyClick(box, Qt::Key_Escape);
+            return;
+        }
+        if (answer == QLatin1String("close")) {
+            box->close();
+            return;
+        }
+        const QString label = answer == QLatin1String("add") ? QStringLiteral("Add As New Layers")
+                            : answer == QLatin1String("overwrite")
+                                ? QStringLiteral("Overwrite Current Layer")
+                                : cancel->text();
+        for (QAbstractButton *button : box->buttons())
+            if (button->text() == label)
+                return button->click();
+        QFAIL("button not found");
+    });
+    window->loadGaugeFile(path);
+    QCOMPARE(responder->pending(), 0);
+
+    QCOMPARE(title, QStringLiteral("Load Gauge"));
+    QCOMPARE(text, QStringLiteral("The current layer has been modified."));
+    QCOMPARE(informative,
+             QStringLiteral("Add the loaded gauge as new layers, or overwrite the current layer with it?"));
+    QCOMPARE(icon, QMessageBox::Question);
+    QVERIFY(buttons.contains(QStringLiteral("Add As New Layers")));
+    QVERIFY(buttons.contains(QStringLiteral("Overwrite Current Layer")));
+    QCOMPARE(buttons.size(), 3);
+    QCOMPARE(defaultButton, QStringLiteral("Add As New Layers"));
+
+    const gaugeState after = stateOf(*window);
+    QCOMPARE(after.names, names);
+    QCOMPARE(after.currentRow, currentRow);
+    QCOMPARE(window->renderArea->layers.size(), names.size());
+    QCOMPARE(window->renderArea->currentGauge.divisionCount[0], currentDivisions);
+    QCOMPARE(window->gaugeDivisions1SpinBox->value(), currentDivisions);
+    // Layer 1 is never touched; the modified layer keeps its settings unless
+    // it was overwritten.
+    QCOMPARE(after.layers.at(0), before.layers.at(0));
+    QCOMPARE(window->renderArea->layers.at(1).divisionCount[0], answer == "overwrite" ? 11 : 7);
+    if (names.size() > 2)
+        QCOMPARE(window->renderArea->layers.last().divisionCount[0], 13);
+    if (answer != QLatin1String("add") && answer != QLatin1String("overwrite"))
+        QVERIFY(after == before);
+}
+
+void TestGaugeFileFlows::namesSingleUnnamedLayerAfterFile()
+{
+    makeTwoLayersSecondModified();
+    const QString path = writeGauge(QStringLiteral("my.dial.gauge"), {{QString(), layerWithDivisions(5)}});
+    responder->expect([](QWidget *widget) {
+        auto *box = qobject_cast<QMessageBox *>(widget);
+        QVERIFY(box);
+        for (QAbstractButton *button : box->buttons())
+            if (button->text() == QLatin1String("Add As New Layers"))
+                return button->click();
+    });
+    window->loadGaugeFile(path);
+    QCOMPARE(stateOf(*window).names, (QStringList{"Layer 1", "Second", "my.dial"}));
+    QCOMPARE(window->layerList->currentRow(), 2);
+
+    // Names are taken as they stand, white space included.
+    window->renderArea->currentGauge = gaugeData();
+    const QString spaced = writeGauge(QStringLiteral("spaced.gauge"), {{QStringLiteral("  Rim "), gaugeData()}});
+    window->loadGaugeFile(spaced);
+    QCOMPARE(window->layerList->item(2)->text(), QStringLiteral("  Rim "));
+}
+
+void TestGaugeFileFlows::failedLoadTouchesNothing_data()
+{
+    QTest::addColumn<QByteArray>("content"); // null: no file at all
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("empty") << QByteArray("") << "Unable to load gauge"
+                           << "broken.gauge could not be read.\n\nThe file is empty.";
+    QTest::newRow("no layers") << QByteArray("{\"layers\": []}") << "Unable to load gauge"
+                               << "broken.gauge could not be read.\n\nThe file contains no layers.";
+    QTest::newRow("not a gauge file")
+        << QByteArray("just, some, words") << "Unable to load gauge"
+        << "broken.gauge could not be read.\n\nIt is not valid JSON, and does not look like a "
+           "gauge file from an earlier version either.";
+    QTest::newRow("missing") << QByteArray() << "Unable to open file" << QString();
+}
+
+void TestGaugeFileFlows::failedLoadTouchesNothing()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+
+    makeTwoLayersSecondModified();
+    const gaugeState before = stateOf(*window);
+    const QString path = dir->filePath(QStringLiteral("broken.gauge"));
+    if (!content.isNull())
+        QVERIFY(writeBytes(path, content));
+
+    QString shownTitle, shownText;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    responder->expect([&](QWidget *widget) {
+        auto *box = qobject_cast<QMessageBox *>(widget);
+        QVERIFY(box);
+        icon = box->icon();
+        ModalResponder::pressButton(QMessageBox::Ok, &shownTitle, &shownText)(widget);
+    });
+    window->loadGaugeFile(path);
+
+    QCOMPARE(shownTitle, title);
+    if (text.isEmpty()) {
+        QVERIFY(!shownText.isEmpty()); // the system's own words
+        QCOMPARE(icon, QMessageBox::Information);
+    } else {
+        QCOMPARE(shownText, text);
+        QCOMPARE(icon, QMessageBox::Warning);
+    }
+    QVERIFY(stateOf(*window) == before);
+}
+
+void TestGaugeFileFlows::loadsThroughOpenDialog()
+{
+    const QString path = writeGauge(QStringLiteral("Presets/Needle.gauge"),
+                                    {{QStringLiteral("Needle"), layerWithDivisions(3)}});
+    QString directory, caption;
+    responder->expect(ModalResponder::chooseFile(path, &directory, &caption));
+    window->loadButton->click();
+    QCOMPARE(caption, QStringLiteral("Load Gauge"));
+    QCOMPARE(QDir(directory), QDir(dir->filePath(QStringLiteral("Presets"))));
+    QCOMPARE(stateOf(*window).names, QStringList{"Needle"});
+    QCOMPARE(window->gaugeDivisions1SpinBox->value(), 3);
+
+    // Cancelling the dialog changes nothing.
+    const gaugeState before = stateOf(*window);
+    responder->expect(ModalResponder::cancel());
+    window->loadButton->click();
+    QVERIFY(stateOf(*window) == before);
+}
+
+void TestGaugeFileFlows::savesAndLoadsBackIdentical()
+{
+    makeTwoLayersSecondModified();
+    window->gaugeBiasSpinBox->setValue(0.3);
+    const QList<namedLayer> gauge = window->collectLayers();
+
+    // A name typed without a suffix gets ".gauge".
+    QString directory, caption;
+    responder->expect([&](QWidget *widget) {
+        auto *dialog = qobject_cast<QFileDialog *>(widget);
+        QVERIFY(dialog);
+        directory = dialog->directory().absolutePath();
+        caption = dialog->windowTitle();
+        QVERIFY(dialog->nameFilters().contains(QStringLiteral("Gauge file (*.gauge)")));
+        ModalResponder::typeFileName(dialog, QStringLiteral("Whole"));
+    });
+    window->saveButton->click();
+    QCOMPARE(caption, QStringLiteral("Save Gauge"));
+    QCOMPARE(QDir(directory), QDir(dir->path()));
+
+    const QString path = dir->filePath(QStringLiteral("Whole.gauge"));
+    QVERIFY(QFile::exists(path));
+    QCOMPARE(readBytes(path), writeGaugeDocument(gauge));
+
+    // Loaded into a fresh window, the gauge comes back as it was saved.
+    Window fresh;
+    fresh.applicationDirectory = dir->path();
+    fresh.loadGaugeFile(path);
+    QCOMPARE(fresh.collectLayers().size(), 2);
+    const QList<namedLayer> loaded = fresh.collectLayers();
+    for (int i = 0; i < 2; ++i) {
+        QCOMPARE(loaded.at(i).name, gauge.at(i).name);
+        QCOMPARE(layerToJson(loaded.at(i).data), layerToJson(gauge.at(i).data));
+    }
+    QCOMPARE(fresh.layerList->currentRow(), 0);
+}
+
+void TestGaugeFileFlows::savesLayerAsPreset()
+{
+    makeTwoLayersSecondModified();
+    QCOMPARE(window->presetComboBox->count(), 0);
+
+    const QString path = dir->filePath(QStringLiteral("Presets/Second.gauge"));
+    QString directory, caption;
+    responder->expect(ModalResponder::chooseFile(path, &directory, &caption));
+    window->SaveLayerButton->click();
+    QCOMPARE(caption, QStringLiteral("Save Layer As Preset"));
+    QCOMPARE(QDir(directory), QDir(dir->filePath(QStringLiteral("Presets"))));
+
+    QList<namedLayer> saved;
+    QVERIFY(readGaugeDocument(readBytes(path), saved));
+    QCOMPARE(saved.size(), 1);
+    QCOMPARE(saved.first().name, QStringLiteral("Second"));
+    QCOMPARE(saved.first().data.divisionCount[0], 7);
+    // Listed at once.
+    QCOMPARE(comboTexts(window->presetComboBox), QStringList{"Second"});
+
+    // Cancelling writes nothing.
+    responder->expect(ModalResponder::cancel());
+    window->saveButton->click();
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList());
+}
+
+void TestGaugeFileFlows::asksNothingWithoutSelection()
+{
+    window->layerList->blockSignals(true);
+    window->layerList->setCurrentRow(-1);
+    window->layerList->blockSignals(false);
+    window->saveLayer();
+    window->saveGaugeFile({}, QStringLiteral("Save Gauge"), dir->path());
+    QCoreApplication::processEvents();
+    // cleanup() fails on any dialog that was shown.
+}
+
+void TestGaugeFileFlows::replacesExistingFileAfterConfirmation()
+{
+    const QString path = dir->filePath(QStringLiteral("existing.gauge"));
+    QVERIFY(writeBytes(path, "old"));
+
+    QString confirmation;
+    responder->expect(ModalResponder::chooseFile(path));
+    responder->expect(ModalResponder::pressButton(QMessageBox::No, nullptr, &confirmation));
+    responder->expect(ModalResponder::cancel()); // back in the save dialog
+    window->saveGauge();
+    QVERIFY(confirmation.contains(QStringLiteral("existing.gauge")));
+    QCOMPARE(readBytes(path), QByteArray("old"));
+
+    responder->expect(ModalResponder::chooseFile(path));
+    responder->expect(ModalResponder::pressButton(QMessageBox::Yes));
+    window->saveGauge();
+    QCOMPARE(readBytes(path), writeGaugeDocument(window->collectLayers()));
+}
+
+void TestGaugeFileFlows::failedSaveKeepsPreviousFile()
+{
+    const QString path = dir->filePath(QStringLiteral("Presets/kept.gauge"));
+    const QByteArray previous = writeGaugeDocument({{QStringLiteral("Old"), gaugeData()}});
+    QVERIFY(writeBytes(path, previous));
+    window->getPresetsFromFolder();
+    // A preset that appears now is listed only by a refresh, which a failed
+    // save must not do.
+    QVERIFY(writeBytes(dir->filePath(QStringLiteral("Presets/late.gauge")), previous));
+
+    QString title, text;
+    responder->expect(ModalResponder::chooseFile(path));
+    responder->expect(ModalResponder::pressButton(QMessageBox::Yes)); // replace it
+    responder->expect(ModalResponder::pressButton(QMessageBox::Ok, &title, &text));
+    {
+        FileSizeLimit limit(64);
+        if (!limit.active)
+            QSKIP("cannot lower the file size limit here");
+        window->saveGauge();
+    }
+    QCOMPARE(title, QStringLiteral("Unable to save file"));
+    QVERIFY2(text.startsWith(QStringLiteral("kept.gauge could not be saved.\n\n")), qPrintable(text));
+    QCOMPARE(text, QStringLiteral("kept.gauge could not be saved.\n\nFile too large"));
+    QCOMPARE(readBytes(path), previous);
+    QCOMPARE(comboTexts(window->presetComboBox), QStringList{"kept"});
+    QCOMPARE(QDir(dir->filePath(QStringLiteral("Presets"))).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
+void TestGaugeFileFlows::listsPresets()
+{
+    const QString presets = dir->filePath(QStringLiteral("Presets/"));
+    const QByteArray bytes = writeGaugeDocument({{QString(), layerWithDivisions(6)}});
+    for (const char *name : {"Needle.gauge", "Bezel.gauge", "Oil.v2.gauge", "notes.txt",
+                             "UPPER.GAUGE", "mygauge", ".hidden.gauge"})
+        QVERIFY(writeBytes(presets + QLatin1String(name), bytes));
+    QVERIFY(QDir(presets).mkpath(QStringLiteral("Sub.gauge")));
+    QVERIFY(writeBytes(presets + QStringLiteral("Sub.gauge/Inner.gauge"), bytes));
+
+    window->getPresetsFromFolder();
+    QStringList listed = comboTexts(window->presetComboBox);
+    listed.sort();
+    QCOMPARE(listed, (QStringList{"Bezel", "Needle", "Oil.v2"}));
+    QCOMPARE(window->presetComboBox->currentIndex(), 0);
+    // Refilling the list loads nothing.
+    QCOMPARE(stateOf(*window).names, QStringList{"Layer 1"});
+
+    // A missing folder lists nothing.
+    window->applicationDirectory = dir->filePath(QStringLiteral("nowhere"));
+    window->getPresetsFromFolder();
+    QCOMPARE(window->presetComboBox->count(), 0);
+}
+
+void TestGaugeFileFlows::loadsPickedPreset()
+{
+    const QString presets = dir->filePath(QStringLiteral("Presets/"));
+    QVERIFY(writeBytes(presets + QStringLiteral("Oil.v2.gauge"),
+                       writeGaugeDocument({{QString(), layerWithDivisions(6)}})));
+    QVERIFY(writeBytes(presets + QStringLiteral("Broken.gauge"), "{"));
+    window->getPresetsFromFolder();
+    const int oil = window->presetComboBox->findText(QStringLiteral("Oil.v2"));
+    const int broken = window->presetComboBox->findText(QStringLiteral("Broken"));
+    QVERIFY(oil >= 0 && broken >= 0);
+
+    // Picking it loads it: the untouched layer is replaced and takes the
+    // preset's name.
+    window->presetComboBox->setCurrentIndex(oil);
+    emit window->presetComboBox->activated(oil);
+    QCOMPARE(stateOf(*window).names, QStringList{"Oil.v2"});
+    QCOMPARE(window->gaugeDivisions1SpinBox->value(), 6);
+
+    // Picking it again meets a modified layer: asked, then added again.
+    responder->expect([](QWidget *widget) {
+        auto *box = qobject_cast<QMessageBox *>(widget);
+        QVERIFY(box);
+        for (QAbstractButton *button : box->buttons())
+            if (button->text() == QLatin1String("Add As New Layers"))
+                return button->click();
+    });
+    emit window->presetComboBox->activated(oil);
+    QCOMPARE(stateOf(*window).names, (QStringList{"Oil.v2", "Oil.v2"}));
+    QCOMPARE(window->layerList->currentRow(), 1);
+
+    // A preset that does not parse reports why and the list stays.
+    QString title, text;
+    responder->expect(ModalResponder::pressButton(QMessageBox::Ok, &title, &text));
+    window->presetComboBox->setCurrentIndex(broken);
+    emit window->presetComboBox->activated(broken);
+    QCOMPARE(title, QStringLiteral("Unable to load gauge"));
+    QVERIFY(text.startsWith(QStringLiteral("Broken.gauge could not be read.\n\n")));
+    QCOMPARE(window->presetComboBox->count(), 2);
+
+    // A preset removed since the list was built cannot be opened.
+    QVERIFY(QFile::remove(presets + QStringLiteral("Oil.v2.gauge")));
+    responder->expect(ModalResponder::pressButton(QMessageBox::Ok, &title, &text));
+    window->presetComboBox->setCurrentIndex(oil);
+    emit window->presetComboBox->activated(oil);
+    QCOMPARE(title, QStringLiteral("Unable to open file"));
+    QCOMPARE(stateOf(*window).names, (QStringList{"Oil.v2", "Oil.v2"}));
+}
+
+QTEST_MAIN(TestGaugeFileFlows)
+#include "test_gaugefileflows.moc"
