@@ -3,6 +3,7 @@
 
 #include <QFileDialog>
 #include <QImage>
+#include <QLineEdit>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,7 +23,13 @@ bool pickReference(Window &w, const QString &path)
         if (path.isEmpty()) {
             d->reject();
         } else {
-            d->selectFile(path);
+            // Typed rather than selected: selecting races the dialog's
+            // background listing of the folder.
+            auto *edit = d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            if (edit)
+                edit->setText(path);
+            else
+                d->selectFile(path);
             QMetaObject::invokeMethod(d, "accept");
         }
     });
