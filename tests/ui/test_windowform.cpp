@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QDoubleSpinBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QSpinBox>
 #include <QTest>
@@ -29,7 +30,11 @@ void TestWindowForm::startState()
 {
     Window window;
     QCOMPARE(window.windowTitle(), QStringLiteral("Dialwright 2.2.0"));
-    QVERIFY(!window.windowIcon().isNull());
+    // The icon is built in, so it is there whatever the working directory.
+    QVERIFY(QFile::exists(QStringLiteral(":/icons/dialwright.svg")));
+    const QImage icon = window.windowIcon().pixmap(32, 32).toImage();
+    QVERIFY(!icon.isNull());
+    QCOMPARE(icon.pixelColor(16, 16).alpha(), 255);
     QCOMPARE(window.size(), QSize(1280, 760));
 
     QCOMPARE(window.layerList->count(), 1);
