@@ -142,5 +142,5 @@ void Window::mergeLoadedLayers(const QList<namedLayer> &loaded, const QString &f
 
     renderArea->loadLayer(target);
     setActiveGauge();
-    renderArea->update();
+    renderArea->manualRedraw();
 }
