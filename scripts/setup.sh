@@ -8,6 +8,8 @@ packages=(
     qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
     fonts-dejavu-core
     xvfb xauth
+    # validators of the desktop files, manual page lint, Debian package
+    desktop-file-utils appstream shared-mime-info groff-base dpkg-dev
 )
 
 missing=()
