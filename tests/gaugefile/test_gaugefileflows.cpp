@@ -3,6 +3,7 @@
 #include "render/renderarea.h"
 
 #include "modalresponder.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,9 +12,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <csignal>
 #include <memory>
-#include <sys/resource.h>
 
 namespace {
 
@@ -46,18 +45,6 @@ gaugeState stateOf(Window &window)
     return state;
 }
 
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QStringList comboTexts(const QComboBox *combo)
 {
     QStringList texts;
@@ -73,31 +60,6 @@ gaugeData layerWithDivisions(int count)
     layer.angleLength = 200 + count;
     return layer;
 }
-
-// Lowers the largest file this process may write, as a full disk would.
-// Unlike permission bits this stops root too.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved);
-        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved;
-        limit.rlim_cur = bytes;
-        active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previousHandler);
-    }
-    bool active = false;
-
-private:
-    rlimit saved{};
-    void (*previousHandler)(int) = nullptr;
-};
 
 } // namespace
 
