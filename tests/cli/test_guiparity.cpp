@@ -1,0 +1,91 @@
+#include "app/window.h"
+
+#include "../export/modalanswers.h"
+#include "renderprocess.h"
+
+#include "gaugefile/gaugefilereader.h"
+#include "render/renderarea.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+// The tool's outputs must be what the window writes after the same file was
+// loaded into it: the same bytes for the gauge document, the keyframes and
+// both images.
+class TestGuiParity : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void sameOutputs_data();
+    void sameOutputs();
+};
+
+void TestGuiParity::sameOutputs_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("size");
+    QTest::newRow("three layers, two unnamed") << "Speedometer.gauge" << 512;
+    QTest::newRow("three layers at 1024") << "Speedometer.gauge" << 1024;
+    QTest::newRow("earlier version's file") << "old.tacho.gauge" << 768;
+    QTest::newRow("one unnamed layer at 64") << "single.unnamed.gauge" << 64;
+}
+
+void TestGuiParity::sameOutputs()
+{
+    QFETCH(QString, file);
+    QFETCH(int, size);
+    const QString gauge = QStringLiteral(DIALWRIGHT_TEST_DATA "/") + file;
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+
+    // A freshly started window; its untouched first layer is overwritten
+    // without a question.
+    Window window;
+    QVERIFY(isDefaultLayer(window.renderArea->currentGauge));
+    window.loadGaugeFile(gauge);
+    QList<namedLayer> inFile;
+    QCOMPARE(readGaugeFile(gauge, inFile), gaugeFileStatus::Loaded);
+    QCOMPARE(window.layerList->count(), inFile.size());
+    window.pngSizeSpinBox->setValue(size);
+    QCOMPARE(window.pngSizeSpinBox->value(), size);
+
+    const QStringList kinds{QStringLiteral("gauge"), QStringLiteral("csv"), QStringLiteral("svg"),
+                            QStringLiteral("png")};
+    const QList<void (Window::*)()> saves{&Window::saveGauge, &Window::saveKeyframes,
+                                          &Window::saveSVG, &Window::savePNG};
+    for (int i = 0; i < kinds.size(); ++i) {
+        ModalAnswers answers({chooseFile(dir.filePath(QStringLiteral("gui.") + kinds[i]))});
+        (window.*saves[i])();
+        QVERIFY(answers.allAnswered());
+    }
+
+    const RenderRun run = runRender(
+        {QStringLiteral("--size"), QString::number(size), QStringLiteral("--gauge"),
+         dir.filePath(QStringLiteral("tool.gauge")), QStringLiteral("--keyframes"),
+         dir.filePath(QStringLiteral("tool.csv")), QStringLiteral("--svg"),
+         dir.filePath(QStringLiteral("tool.svg")), QStringLiteral("--png"),
+         dir.filePath(QStringLiteral("tool.png")), gauge});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.err.isEmpty(), run.err.constData());
+
+    for (const QString &kind : kinds) {
+        const QByteArray fromWindow = readAll(dir.filePath(QStringLiteral("gui.") + kind));
+        const QByteArray fromTool = readAll(dir.filePath(QStringLiteral("tool.") + kind));
+        QVERIFY2(!fromWindow.isEmpty(), qPrintable(kind));
+        QVERIFY2(fromWindow == fromTool, qPrintable(kind + QStringLiteral(" differs")));
+    }
+}
+
+QTEST_MAIN(TestGuiParity)
+#include "test_guiparity.moc"

@@ -1,0 +1,299 @@
+#include "renderprocess.h"
+
+#include "export/imageexport.h"
+#include "export/keyframes.h"
+#include "gaugefile/gaugefilereader.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QString data(const QString &name)
+{
+    return QStringLiteral(DIALWRIGHT_TEST_DATA "/") + name;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QList<namedLayer> loadAs(const QString &path, const QStringList &names)
+{
+    QList<namedLayer> layers;
+    if (readGaugeFile(path, layers) != gaugeFileStatus::Loaded || layers.size() != names.size())
+        return {};
+    for (int i = 0; i < names.size(); ++i)
+        layers[i].name = names[i];
+    return layers;
+}
+
+QList<gaugeData> dataOf(const QList<namedLayer> &layers)
+{
+    QList<gaugeData> result;
+    for (const namedLayer &layer : layers)
+        result.append(layer.data);
+    return result;
+}
+
+} // namespace
+
+class TestRenderTool : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void versionAndHelp();
+    void usageErrors_data();
+    void usageErrors();
+    void unreadableInput_data();
+    void unreadableInput();
+    void layerNames_data();
+    void layerNames();
+    void legacyConversion();
+    void images();
+    void standardOutputImage();
+    void failedWrites();
+    void hugeCounts();
+};
+
+void TestRenderTool::versionAndHelp()
+{
+    RenderRun run = runRender({QStringLiteral("--version")});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QByteArray("dialwright-render 2.2.0\n"));
+
+    run = runRender({QStringLiteral("--help")});
+    QCOMPARE(run.exitCode, 0);
+    for (const char *option : {"--size <N>", "--png <FILE>", "--svg <FILE>",
+                               "--keyframes <FILE>", "--gauge <FILE>", "GAUGEFILE"})
+        QVERIFY2(run.out.contains(option), option);
+}
+
+void TestRenderTool::usageErrors_data()
+{
+    const QString gauge = data(QStringLiteral("Speedometer.gauge"));
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("nothing") << QStringList{} << "No gauge file given.";
+    QTest::newRow("no output") << QStringList{gauge} << "Nothing to write";
+    QTest::newRow("unknown option") << QStringList{"--jpeg", "x", gauge} << "Unknown option";
+    QTest::newRow("missing value") << QStringList{gauge, "--png"} << "Missing value";
+    QTest::newRow("size too small") << QStringList{"--size", "63", "--png", "x", gauge}
+                                    << "from 64 to 4096";
+    QTest::newRow("size too large") << QStringList{"--size", "4097", "--png", "x", gauge}
+                                    << "from 64 to 4096";
+    QTest::newRow("size not a number") << QStringList{"--size", "big", "--png", "x", gauge}
+                                       << "not \"big\"";
+    QTest::newRow("two gauge files") << QStringList{"--png", "x", gauge, gauge}
+                                     << "Only one gauge file";
+    QTest::newRow("two outputs on stdout") << QStringList{"--png", "-", "--svg", "-", gauge}
+                                           << "standard output";
+}
+
+void TestRenderTool::usageErrors()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    QVERIFY(QDir::setCurrent(dir.path()));
+    const RenderRun run = runRender(arguments);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(run.out.isEmpty());
+    const QString err = QString::fromLocal8Bit(run.err);
+    QVERIFY2(err.startsWith(QLatin1String("dialwright-render: ")), qPrintable(err));
+    QVERIFY2(err.contains(reason), qPrintable(err));
+    QVERIFY2(err.contains(QLatin1String("Usage: ")), qPrintable(err));
+    QVERIFY(QDir(dir.path()).isEmpty());
+}
+
+void TestRenderTool::unreadableInput_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::newRow("missing") << data(QStringLiteral("no such file.gauge"));
+    QTest::newRow("empty") << data(QStringLiteral("empty.gauge"));
+    QTest::newRow("not a gauge") << data(QStringLiteral("notes.gauge"));
+    QTest::newRow("a folder") << data(QString());
+}
+
+void TestRenderTool::unreadableInput()
+{
+    QFETCH(QString, path);
+    QTemporaryDir dir;
+    const QString png = dir.filePath(QStringLiteral("out.png"));
+    const RenderRun run = runRender({QStringLiteral("--png"), png, path});
+    QCOMPARE(run.exitCode, 1);
+    // The very text the window shows for the file, after the tool's and
+    // the file's name.
+    QList<namedLayer> layers;
+    QString reason;
+    QVERIFY(readGaugeFile(path, layers, &reason) != gaugeFileStatus::Loaded);
+    QCOMPARE(QString::fromLocal8Bit(run.err),
+             QStringLiteral("dialwright-render: %1: %2\n").arg(path, reason));
+    QVERIFY(run.out.isEmpty());
+    QVERIFY(!QFile::exists(png));
+}
+
+void TestRenderTool::layerNames_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("unnamed first and third")
+        << "Speedometer.gauge" << QStringList{"Speedometer", "Needle, \"red\"", "Layer 3"};
+    QTest::newRow("one unnamed layer takes the complete base name")
+        << "single.unnamed.gauge" << QStringList{"single.unnamed"};
+}
+
+void TestRenderTool::layerNames()
+{
+    QFETCH(QString, file);
+    QFETCH(QStringList, names);
+    const QList<namedLayer> expected = loadAs(data(file), names);
+    QVERIFY(!expected.isEmpty());
+
+    RenderRun run = runRender({QStringLiteral("--keyframes"), QStringLiteral("-"), data(file)});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.err.isEmpty());
+    QByteArray csv;
+    QVERIFY(keyframeCsv(expected, &csv));
+    QCOMPARE(run.out, csv);
+    if (names.size() == 3) {
+        QVERIFY(run.out.contains("\rSpeedometer,0,-120\r"));
+        QVERIFY(run.out.contains("\r\"Needle, \"\"red\"\"\",5,0\r"));
+        QVERIFY(run.out.contains("\rLayer 3,1.5,30\r"));
+    }
+
+    run = runRender({data(file), QStringLiteral("--gauge=-")});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, writeGaugeDocument(expected));
+}
+
+void TestRenderTool::legacyConversion()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("converted.gauge"));
+    const QString legacy = data(QStringLiteral("old.tacho.gauge"));
+    const RenderRun run = runRender({QStringLiteral("--gauge"), path, legacy});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.out.isEmpty());
+
+    const QByteArray converted = readAll(path);
+    QVERIFY(converted.startsWith('{'));
+    QList<namedLayer> fromLegacy;
+    QCOMPARE(readGaugeFile(legacy, fromLegacy), gaugeFileStatus::Loaded);
+    QList<namedLayer> reread;
+    QVERIFY(readGaugeDocument(converted, reread));
+    QCOMPARE(reread.size(), 1);
+    QCOMPARE(reread[0].name, QStringLiteral("old.tacho"));
+    QCOMPARE(layerToJson(reread[0].data), layerToJson(fromLegacy[0].data));
+    QCOMPARE(reread[0].data.divisionCount[0], 10);
+    QCOMPARE(reread[0].data.tickCountIncrement, 1000.0);
+
+    // Converting the converted file again changes nothing.
+    const QString again = dir.filePath(QStringLiteral("again.gauge"));
+    QCOMPARE(runRender({QStringLiteral("--gauge"), again, path}).exitCode, 0);
+    QCOMPARE(readAll(again).replace("\"again\"", "\"old.tacho\""), converted);
+}
+
+void TestRenderTool::images()
+{
+    QTemporaryDir dir;
+    const QString gauge = data(QStringLiteral("Speedometer.gauge"));
+    const QString png = dir.filePath(QStringLiteral("speedo.png"));
+    const QString svg = dir.filePath(QStringLiteral("speedo.svg"));
+    const QString csv = dir.filePath(QStringLiteral("speedo.csv"));
+    // An existing output is replaced.
+    writeFile(svg, "old");
+    const RenderRun run = runRender({QStringLiteral("--size"), QStringLiteral("320"),
+                                     QStringLiteral("--png"), png, QStringLiteral("--svg"), svg,
+                                     QStringLiteral("--keyframes"), csv, gauge});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.out.isEmpty());
+
+    const QList<gaugeData> layers =
+        dataOf(loadAs(gauge, {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
+    QByteArray expectedPng;
+    QVERIFY(gaugePng(layers, 320, &expectedPng));
+    QCOMPARE(readAll(png), expectedPng);
+    QCOMPARE(QImage(png).size(), QSize(320, 320));
+    QCOMPARE(readAll(svg), gaugeSvg(layers, 320));
+    QVERIFY(readAll(svg).contains("viewBox=\"0 0 320 320\""));
+    QVERIFY(readAll(csv).startsWith("Layer,Tick,Angle\rSpeedometer,0,-120\r"));
+
+    // Without --size both images are 512 pixels on a side.
+    QCOMPARE(runRender({QStringLiteral("--svg"), svg, gauge}).exitCode, 0);
+    QCOMPARE(readAll(svg), gaugeSvg(layers, 512));
+}
+
+void TestRenderTool::standardOutputImage()
+{
+    const QString gauge = data(QStringLiteral("single.unnamed.gauge"));
+    const RenderRun run = runRender({QStringLiteral("--size=64"), QStringLiteral("--png=-"), gauge});
+    QCOMPARE(run.exitCode, 0);
+    const QImage image = QImage::fromData(run.out, "png");
+    QCOMPARE(image.size(), QSize(64, 64));
+    QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+    QByteArray expected;
+    QVERIFY(gaugePng(dataOf(loadAs(gauge, {QString()})), 64, &expected));
+    QCOMPARE(run.out, expected);
+}
+
+void TestRenderTool::failedWrites()
+{
+    QTemporaryDir dir;
+    const QString gauge = data(QStringLiteral("Speedometer.gauge"));
+    const QString unwritable = dir.filePath(QStringLiteral("missing/folder/out.png"));
+    const QString svg = dir.filePath(QStringLiteral("fine.svg"));
+    const RenderRun run = runRender({QStringLiteral("--png"), unwritable, QStringLiteral("--svg"),
+                                     svg, gauge});
+    QCOMPARE(run.exitCode, 1);
+    const QString err = QString::fromLocal8Bit(run.err);
+    QVERIFY2(err.startsWith(QStringLiteral("dialwright-render: %1: ").arg(unwritable)),
+             qPrintable(err));
+    QVERIFY(!QFile::exists(unwritable));
+    // The other output is complete.
+    QVERIFY(readAll(svg).endsWith("</svg>\n"));
+}
+
+void TestRenderTool::hugeCounts()
+{
+    QTemporaryDir dir;
+    const QString gauge = data(QStringLiteral("huge.gauge"));
+    const QString csv = dir.filePath(QStringLiteral("keys.csv"));
+    const QString png = dir.filePath(QStringLiteral("huge.png"));
+    writeFile(csv, "previous keyframes");
+
+    QElapsedTimer timer;
+    timer.start();
+    RenderRun run = runRender({QStringLiteral("--keyframes"), csv, QStringLiteral("--png"), png,
+                               gauge});
+    QCOMPARE(run.exitCode, 1);
+    const QString err = QString::fromLocal8Bit(run.err);
+    QVERIFY2(err.startsWith(QStringLiteral("dialwright-render: %1: ").arg(csv)), qPrintable(err));
+    QVERIFY(err.contains(QString::number(keyframeRecordLimit)));
+    // Refused before anything was written.
+    QCOMPARE(readAll(csv), QByteArray("previous keyframes"));
+    QVERIFY(!QFile::exists(png));
+
+    // The image alone is drawn within the painter's bounds.
+    run = runRender({QStringLiteral("--size"), QStringLiteral("64"), QStringLiteral("--png"), png,
+                     gauge});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(QImage(png).size(), QSize(64, 64));
+    qInfo("A layer of 2^31-1 divisions: refused and drawn in %lld ms", timer.elapsed());
+}
+
+QTEST_MAIN(TestRenderTool)
+#include "test_rendertool.moc"
