@@ -15,6 +15,20 @@ bool isExportSize(int size)
     return size >= exportSizeMin && size <= exportSizeMax;
 }
 
+// 96 dots per inch, the resolution of the SVG, in the unit of QImage.
+constexpr int dotsPerMeterAt96Dpi = 3780;
+
+// The labels' glyphs would otherwise follow the desktop's font settings
+// (hinting from the X resources, none at all on a scaled screen), and the
+// same gauge must give the same picture from the window and from the
+// command line on any machine.
+QList<gaugeData> withUnhintedLabels(QList<gaugeData> layers)
+{
+    for (gaugeData &layer : layers)
+        layer.tickCountFont.setHintingPreference(QFont::PreferNoHinting);
+    return layers;
+}
+
 } // namespace
 
 QByteArray gaugeSvg(const QList<gaugeData> &layers, int size)
@@ -48,9 +62,12 @@ QImage gaugeImage(const QList<gaugeData> &layers, int size)
     QImage image(size, size, QImage::Format_ARGB32);
     if (image.isNull())
         return image;
+    // Label point sizes are resolved at this resolution, not the screen's.
+    image.setDotsPerMeterX(dotsPerMeterAt96Dpi);
+    image.setDotsPerMeterY(dotsPerMeterAt96Dpi);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    paintGaugeLayers(&painter, size, layers);
+    paintGaugeLayers(&painter, size, withUnhintedLabels(layers));
     painter.end();
     return image;
 }

@@ -1,7 +1,8 @@
 #pragma once
 
 // Runs the real dialwright-render as a separate process, the way a build
-// system would: no display and no platform chosen by the caller.
+// system would: no display, no platform chosen by the caller and no screen
+// settings.
 
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -15,11 +16,16 @@ struct RenderRun
     QByteArray err;
 };
 
-inline RenderRun runRender(const QStringList &arguments)
+// `settings` are extra environment variables, NAME=value.
+inline RenderRun runRender(const QStringList &arguments, const QStringList &settings = {})
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+    for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "QT_SCALE_FACTOR",
+                             "QT_FONT_DPI"})
         environment.remove(QString::fromLatin1(name));
+    for (const QString &setting : settings)
+        environment.insert(setting.section(QLatin1Char('='), 0, 0),
+                           setting.section(QLatin1Char('='), 1));
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(DIALWRIGHT_RENDER), arguments);

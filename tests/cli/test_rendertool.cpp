@@ -65,6 +65,7 @@ private slots:
     void legacyConversion();
     void images();
     void standardOutputImage();
+    void imagesIndependentOfScreen();
     void failedWrites();
     void hugeCounts();
 };
@@ -248,6 +249,22 @@ void TestRenderTool::standardOutputImage()
     QByteArray expected;
     QVERIFY(gaugePng(dataOf(loadAs(gauge, {QString()})), 64, &expected));
     QCOMPARE(run.out, expected);
+}
+
+void TestRenderTool::imagesIndependentOfScreen()
+{
+    // Scaled screens and a changed font resolution must not reach the
+    // pictures: the labels are sized at 96 dpi and drawn unhinted.
+    const QString gauge = data(QStringLiteral("Speedometer.gauge"));
+    const QStringList arguments{QStringLiteral("--png=-"), gauge};
+    const RenderRun plain = runRender(arguments);
+    QCOMPARE(plain.exitCode, 0);
+    for (const QString &setting :
+         {QStringLiteral("QT_SCALE_FACTOR=2"), QStringLiteral("QT_FONT_DPI=144")}) {
+        const RenderRun run = runRender(arguments, {setting});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.out == plain.out, qPrintable(setting));
+    }
 }
 
 void TestRenderTool::failedWrites()

@@ -246,6 +246,8 @@ void TestImageExport::png()
     // The file holds exactly the painted image, straight alpha kept.
     QImage painted = gaugeImage({layer}, size);
     QCOMPARE(painted.format(), QImage::Format_ARGB32);
+    QCOMPARE(painted.logicalDpiX(), 96);
+    QCOMPARE(painted.logicalDpiY(), 96);
     QCOMPARE(image.convertToFormat(QImage::Format_ARGB32), painted);
 }
 
