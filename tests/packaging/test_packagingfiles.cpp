@@ -154,7 +154,6 @@ void TestPackagingFiles::metainfoValidates()
     const QDomDocument metainfo = readXml(metainfoFile());
     QStringList addresses = elementTexts(metainfo, QStringLiteral("url"));
     addresses += elementTexts(metainfo, QStringLiteral("image"));
-    QCOMPARE(addresses.size(), 2);
     for (const QString &address : std::as_const(addresses))
         QVERIFY2(address.startsWith(QLatin1String("https://")), qPrintable(address));
 }
