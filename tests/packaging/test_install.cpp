@@ -1,7 +1,6 @@
 #include "gaugefile/gaugedocument.h"
 
 #include <QDir>
-#include <QDomDocument>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
