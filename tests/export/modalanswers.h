@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -32,28 +33,41 @@ private:
     void poll()
     {
         QWidget *modal = QApplication::activeModalWidget();
-        if (modal && modal == m_last && m_since.elapsed() > 5000) {
+        if (!modal || !modal->isVisible())
+            return;
+        if (modal == m_last) {
             // A handler failed before it could answer: close the dialog so
             // that the failure is reported instead of the test hanging.
-            if (auto *dialog = qobject_cast<QDialog *>(modal))
-                dialog->reject();
+            if (!m_pending && m_since.elapsed() > 5000) {
+                if (auto *dialog = qobject_cast<QDialog *>(modal))
+                    dialog->reject();
+            }
             return;
         }
-        if (!modal || modal == m_last || m_handlers.isEmpty())
+        if (m_handlers.isEmpty())
             return;
         m_last = modal;
         m_since.start();
+        m_pending = true;
         // Answered from the event loop: an answer may open the next dialog,
         // whose nested loop must not run inside this timer's slot (a timer
         // does not fire again while its slot is still running).
-        QMetaObject::invokeMethod(this, [handler = m_handlers.takeFirst(), modal] { handler(modal); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this, handler = m_handlers.takeFirst(), dialog = QPointer<QWidget>(modal)] {
+                m_pending = false;
+                if (dialog)
+                    handler(dialog);
+            },
+            Qt::QueuedConnection);
     }
 
     QList<Handler> m_handlers;
     QTimer m_timer;
-    QWidget *m_last = nullptr;
+    // Guarded: the next dialog may be built where the last one was.
+    QPointer<QWidget> m_last;
     QElapsedTimer m_since;
+    bool m_pending = false;
 };
 
 struct DialogSeen
