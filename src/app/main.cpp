@@ -7,6 +7,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Dialwright"));
     QCoreApplication::setApplicationVersion(QStringLiteral("2.2.0"));
+    // Lets Wayland desktops match the running window to the installed menu
+    // entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.dialwright.Dialwright"));
     Window window;
     window.show();
     return app.exec();

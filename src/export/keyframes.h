@@ -8,11 +8,10 @@
 #include <QPair>
 #include <QString>
 
-// Most records one keyframe file may hold, over all layers. It matches the
-// painter's allowance of tick lines per drawing: every record is a primary
-// tick the painter would draw. A form-made gauge has at most 101 primary
-// ticks per layer; a file may ask for 2^31 - 1, which would be a CSV of
-// hundreds of gigabytes, so such a gauge is refused rather than written.
+// Most records one keyframe file may hold, over all layers (about 100 MB of
+// text). A form-made gauge has at most 101 primary ticks per layer; a file
+// may ask for 2^31 - 1, which would be a CSV of hundreds of gigabytes, so
+// such a gauge is refused rather than written.
 constexpr qint64 keyframeRecordLimit = 4'000'000;
 
 // The number of primary ticks of the layer, which is the number of records
