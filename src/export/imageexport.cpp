@@ -59,7 +59,13 @@ QImage gaugeImage(const QList<gaugeData> &layers, int size)
 {
     if (!isExportSize(size))
         return QImage();
-    QImage image(size, size, QImage::Format_ARGB32);
+    // Drawn premultiplied, as the preview is, then handed out with straight
+    // alpha. Lines and arcs come out the same as on a straight-alpha image,
+    // labels come out as in the preview (the raster engine renders glyphs
+    // onto straight-alpha images another way), and dense gauges draw many
+    // times faster: the engine blends hairlines onto premultiplied pixels
+    // directly instead of converting every span.
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     if (image.isNull())
         return image;
     // Label point sizes are resolved at this resolution, not the screen's.
@@ -69,6 +75,7 @@ QImage gaugeImage(const QList<gaugeData> &layers, int size)
     QPainter painter(&image);
     paintGaugeLayers(&painter, size, withUnhintedLabels(layers));
     painter.end();
+    image.convertTo(QImage::Format_ARGB32);
     return image;
 }
 

@@ -1,5 +1,7 @@
 #include "render/renderarea.h"
 
+#include "export/imageexport.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QMetaObject>
@@ -43,6 +45,7 @@ private slots:
     void slotsThroughMetaObject();
     void layerIndexRules();
     void previewShowsListNotEditingCopy();
+    void exportMatchesPreview();
 };
 
 void TestRenderArea::construction()
@@ -148,6 +151,30 @@ void TestRenderArea::previewShowsListNotEditingCopy()
     QCOMPARE(grab(), one); // the setter alone changes nothing on screen
     area.saveLayerData(0);
     QVERIFY(grab() != one);
+}
+
+void TestRenderArea::exportMatchesPreview()
+{
+    // The PNG export at the preview's size is the preview's picture, pixel
+    // for pixel (labels aside: the export draws them unhinted at 96 dpi).
+    gaugeData g;
+    g.startAngle = -140;
+    g.angleLength = 280;
+    g.divisionCount = {14, 4, 5};
+    g.divisionWidth = {3, 1, 0};
+    g.roundedTickCaps = true;
+    g.arcAngleLength = {280, 40, -30, 0};
+    g.arcWidth = {2, 6, 6, 0};
+    g.arcRadius = {1, 0.7, 0.7, 1};
+    g.tickCountEnabled = false;
+    RenderArea area;
+    area.resize(512, 512);
+    area.layers = {g, gaugeData()};
+    area.layers[1].tickCountEnabled = false;
+    QImage preview(512, 512, QImage::Format_ARGB32_Premultiplied);
+    preview.fill(Qt::transparent);
+    area.render(&preview, QPoint(), QRegion(), QWidget::DrawChildren);
+    QCOMPARE(gaugeImage(area.layers, 512), preview.convertToFormat(QImage::Format_ARGB32));
 }
 
 QTEST_MAIN(TestRenderArea)
