@@ -2,7 +2,7 @@
 #include "gaugefile/gaugedocument.h"
 #include "render/renderarea.h"
 
-#include "modalresponder.h"
+#include "modaldialogs.h"
 #include "testfiles.h"
 
 #include <QDir>
@@ -93,7 +93,7 @@ private:
 
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<Window> window;
-    std::unique_ptr<ModalResponder> responder;
+    std::unique_ptr<ModalAnswers> answers;
 };
 
 void TestGaugeFileFlows::init()
@@ -105,17 +105,17 @@ void TestGaugeFileFlows::init()
     window->applicationDirectory = dir->path();
     window->getPresetsFromFolder();
     window->show();
-    responder = std::make_unique<ModalResponder>();
+    answers = std::make_unique<ModalAnswers>();
 }
 
 void TestGaugeFileFlows::cleanup()
 {
-    if (responder) {
-        QVERIFY2(responder->unexpected.isEmpty(),
-                 qPrintable(QStringLiteral("unexpected dialog: ") + responder->unexpected.join(", ")));
-        QCOMPARE(responder->pending(), 0);
+    if (answers) {
+        QVERIFY2(answers->unanswered().isEmpty(),
+                 qPrintable(QStringLiteral("unanswered dialog: ") + answers->unanswered().join(", ")));
+        QCOMPARE(answers->pending(), 0);
     }
-    responder.reset();
+    answers.reset();
     window.reset();
     dir.reset();
 }
@@ -206,50 +206,32 @@ void TestGaugeFileFlows::asksWhenLayerModified()
                                      {QString(), layerWithDivisions(12)},
                                      {QString(), layerWithDivisions(13)}});
 
-    QString title, text, informative, defaultButton;
-    QStringList buttons;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    responder->expect([&](QWidget *widget) {
-        auto *box = qobject_cast<QMessageBox *>(widget);
-        QVERIFY(box);
-        title = box->windowTitle();
-        text = box->text();
-        informative = box->informativeText();
-        icon = box->icon();
-        for (QAbstractButton *button : box->buttons())
-            buttons << button->text();
-        defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
-        QAbstractButton *cancel = box->button(QMessageBox::Cancel);
+    BoxSeen box;
+    answers->expect(answerAs<QMessageBox>([&](QMessageBox *question) {
+        box = seeBox(question);
+        QAbstractButton *cancel = question->button(QMessageBox::Cancel);
         QVERIFY(cancel);
-        if (answer == QLatin1String("escape")) {
-            QTest::keyClick(box, Qt::Key_Escape);
-            return;
-        }
-        if (answer == QLatin1String("close")) {
-            box->close();
-            return;
-        }
-        const QString label = answer == QLatin1String("add") ? QStringLiteral("Add As New Layers")
-                            : answer == QLatin1String("overwrite")
-                                ? QStringLiteral("Overwrite Current Layer")
-                                : cancel->text();
-        for (QAbstractButton *button : box->buttons())
-            if (button->text() == label)
-                return button->click();
-        QFAIL("button not found");
-    });
+        if (answer == QLatin1String("escape"))
+            return QTest::keyClick(question, Qt::Key_Escape);
+        if (answer == QLatin1String("close"))
+            return void(question->close());
+        if (answer == QLatin1String("cancel"))
+            return cancel->click();
+        clickButton(answer == QLatin1String("add") ? QStringLiteral("Add As New Layers")
+                                                   : QStringLiteral("Overwrite Current Layer"))(question);
+    }));
     window->loadGaugeFile(path);
-    QCOMPARE(responder->pending(), 0);
+    QCOMPARE(answers->pending(), 0);
 
-    QCOMPARE(title, QStringLiteral("Load Gauge"));
-    QCOMPARE(text, QStringLiteral("The current layer has been modified."));
-    QCOMPARE(informative,
+    QCOMPARE(box.title, QStringLiteral("Load Gauge"));
+    QCOMPARE(box.text, QStringLiteral("The current layer has been modified."));
+    QCOMPARE(box.informativeText,
              QStringLiteral("Add the loaded gauge as new layers, or overwrite the current layer with it?"));
-    QCOMPARE(icon, QMessageBox::Question);
-    QVERIFY(buttons.contains(QStringLiteral("Add As New Layers")));
-    QVERIFY(buttons.contains(QStringLiteral("Overwrite Current Layer")));
-    QCOMPARE(buttons.size(), 3);
-    QCOMPARE(defaultButton, QStringLiteral("Add As New Layers"));
+    QCOMPARE(box.icon, QMessageBox::Question);
+    QVERIFY(box.buttons.contains(QStringLiteral("Add As New Layers")));
+    QVERIFY(box.buttons.contains(QStringLiteral("Overwrite Current Layer")));
+    QCOMPARE(box.buttons.size(), 3);
+    QCOMPARE(box.defaultButton, QStringLiteral("Add As New Layers"));
 
     const gaugeState after = stateOf(*window);
     QCOMPARE(after.names, names);
@@ -271,13 +253,7 @@ void TestGaugeFileFlows::namesSingleUnnamedLayerAfterFile()
 {
     makeTwoLayersSecondModified();
     const QString path = writeGauge(QStringLiteral("my.dial.gauge"), {{QString(), layerWithDivisions(5)}});
-    responder->expect([](QWidget *widget) {
-        auto *box = qobject_cast<QMessageBox *>(widget);
-        QVERIFY(box);
-        for (QAbstractButton *button : box->buttons())
-            if (button->text() == QLatin1String("Add As New Layers"))
-                return button->click();
-    });
+    answers->expect(clickButton(QStringLiteral("Add As New Layers")));
     window->loadGaugeFile(path);
     QCOMPARE(stateOf(*window).names, (QStringList{"Layer 1", "Second", "my.dial"}));
     QCOMPARE(window->layerList->currentRow(), 2);
@@ -318,23 +294,17 @@ void TestGaugeFileFlows::failedLoadTouchesNothing()
     if (!content.isNull())
         QVERIFY(writeBytes(path, content));
 
-    QString shownTitle, shownText;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    responder->expect([&](QWidget *widget) {
-        auto *box = qobject_cast<QMessageBox *>(widget);
-        QVERIFY(box);
-        icon = box->icon();
-        ModalResponder::pressButton(QMessageBox::Ok, &shownTitle, &shownText)(widget);
-    });
+    BoxSeen box;
+    answers->expect(pressButton(QMessageBox::Ok, &box));
     window->loadGaugeFile(path);
 
-    QCOMPARE(shownTitle, title);
+    QCOMPARE(box.title, title);
     if (text.isEmpty()) {
-        QVERIFY(!shownText.isEmpty()); // the system's own words
-        QCOMPARE(icon, QMessageBox::Information);
+        QVERIFY(!box.text.isEmpty()); // the system's own words
+        QCOMPARE(box.icon, QMessageBox::Information);
     } else {
-        QCOMPARE(shownText, text);
-        QCOMPARE(icon, QMessageBox::Warning);
+        QCOMPARE(box.text, text);
+        QCOMPARE(box.icon, QMessageBox::Warning);
     }
     QVERIFY(stateOf(*window) == before);
 }
@@ -343,17 +313,17 @@ void TestGaugeFileFlows::loadsThroughOpenDialog()
 {
     const QString path = writeGauge(QStringLiteral("Presets/Needle.gauge"),
                                     {{QStringLiteral("Needle"), layerWithDivisions(3)}});
-    QString directory, caption;
-    responder->expect(ModalResponder::chooseFile(path, &directory, &caption));
+    FileDialogSeen seen;
+    answers->expect(chooseFile(path, &seen));
     window->loadButton->click();
-    QCOMPARE(caption, QStringLiteral("Load Gauge"));
-    QCOMPARE(QDir(directory), QDir(dir->filePath(QStringLiteral("Presets"))));
+    QCOMPARE(seen.caption, QStringLiteral("Load Gauge"));
+    QCOMPARE(QDir(seen.directory), QDir(dir->filePath(QStringLiteral("Presets"))));
     QCOMPARE(stateOf(*window).names, QStringList{"Needle"});
     QCOMPARE(window->gaugeDivisions1SpinBox->value(), 3);
 
     // Cancelling the dialog changes nothing.
     const gaugeState before = stateOf(*window);
-    responder->expect(ModalResponder::cancel());
+    answers->expect(cancelDialog());
     window->loadButton->click();
     QVERIFY(stateOf(*window) == before);
 }
@@ -365,18 +335,12 @@ void TestGaugeFileFlows::savesAndLoadsBackIdentical()
     const QList<namedLayer> gauge = window->collectLayers();
 
     // A name typed without a suffix gets ".gauge".
-    QString directory, caption;
-    responder->expect([&](QWidget *widget) {
-        auto *dialog = qobject_cast<QFileDialog *>(widget);
-        QVERIFY(dialog);
-        directory = dialog->directory().absolutePath();
-        caption = dialog->windowTitle();
-        QVERIFY(dialog->nameFilters().contains(QStringLiteral("Gauge file (*.gauge)")));
-        ModalResponder::typeFileName(dialog, QStringLiteral("Whole"));
-    });
+    FileDialogSeen seen;
+    answers->expect(chooseFile(QStringLiteral("Whole"), &seen));
     window->saveButton->click();
-    QCOMPARE(caption, QStringLiteral("Save Gauge"));
-    QCOMPARE(QDir(directory), QDir(dir->path()));
+    QCOMPARE(seen.caption, QStringLiteral("Save Gauge"));
+    QVERIFY(seen.filters.contains(QStringLiteral("Gauge file (*.gauge)")));
+    QCOMPARE(QDir(seen.directory), QDir(dir->path()));
 
     const QString path = dir->filePath(QStringLiteral("Whole.gauge"));
     QVERIFY(QFile::exists(path));
@@ -401,11 +365,11 @@ void TestGaugeFileFlows::savesLayerAsPreset()
     QCOMPARE(window->presetComboBox->count(), 0);
 
     const QString path = dir->filePath(QStringLiteral("Presets/Second.gauge"));
-    QString directory, caption;
-    responder->expect(ModalResponder::chooseFile(path, &directory, &caption));
+    FileDialogSeen seen;
+    answers->expect(chooseFile(path, &seen));
     window->SaveLayerButton->click();
-    QCOMPARE(caption, QStringLiteral("Save Layer As Preset"));
-    QCOMPARE(QDir(directory), QDir(dir->filePath(QStringLiteral("Presets"))));
+    QCOMPARE(seen.caption, QStringLiteral("Save Layer As Preset"));
+    QCOMPARE(QDir(seen.directory), QDir(dir->filePath(QStringLiteral("Presets"))));
 
     QList<namedLayer> saved;
     QVERIFY(readGaugeDocument(readBytes(path), saved));
@@ -416,7 +380,7 @@ void TestGaugeFileFlows::savesLayerAsPreset()
     QCOMPARE(comboTexts(window->presetComboBox), QStringList{"Second"});
 
     // Cancelling writes nothing.
-    responder->expect(ModalResponder::cancel());
+    answers->expect(cancelDialog());
     window->saveButton->click();
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList());
 }
@@ -437,16 +401,16 @@ void TestGaugeFileFlows::replacesExistingFileAfterConfirmation()
     const QString path = dir->filePath(QStringLiteral("existing.gauge"));
     QVERIFY(writeBytes(path, "old"));
 
-    QString confirmation;
-    responder->expect(ModalResponder::chooseFile(path));
-    responder->expect(ModalResponder::pressButton(QMessageBox::No, nullptr, &confirmation));
-    responder->expect(ModalResponder::cancel()); // back in the save dialog
+    BoxSeen confirmation;
+    answers->expect(chooseFile(path));
+    answers->expect(pressButton(QMessageBox::No, &confirmation));
+    answers->expect(cancelDialog()); // back in the save dialog
     window->saveGauge();
-    QVERIFY(confirmation.contains(QStringLiteral("existing.gauge")));
+    QVERIFY(confirmation.text.contains(QStringLiteral("existing.gauge")));
     QCOMPARE(readBytes(path), QByteArray("old"));
 
-    responder->expect(ModalResponder::chooseFile(path));
-    responder->expect(ModalResponder::pressButton(QMessageBox::Yes));
+    answers->expect(chooseFile(path));
+    answers->expect(pressButton(QMessageBox::Yes));
     window->saveGauge();
     QCOMPARE(readBytes(path), writeGaugeDocument(window->collectLayers()));
 }
@@ -461,19 +425,19 @@ void TestGaugeFileFlows::failedSaveKeepsPreviousFile()
     // save must not do.
     QVERIFY(writeBytes(dir->filePath(QStringLiteral("Presets/late.gauge")), previous));
 
-    QString title, text;
-    responder->expect(ModalResponder::chooseFile(path));
-    responder->expect(ModalResponder::pressButton(QMessageBox::Yes)); // replace it
-    responder->expect(ModalResponder::pressButton(QMessageBox::Ok, &title, &text));
+    BoxSeen box;
+    answers->expect(chooseFile(path));
+    answers->expect(pressButton(QMessageBox::Yes)); // replace it
+    answers->expect(pressButton(QMessageBox::Ok, &box));
     {
         FileSizeLimit limit(64);
         if (!limit.active)
             QSKIP("cannot lower the file size limit here");
         window->saveGauge();
     }
-    QCOMPARE(title, QStringLiteral("Unable to save file"));
-    QVERIFY2(text.startsWith(QStringLiteral("kept.gauge could not be saved.\n\n")), qPrintable(text));
-    QCOMPARE(text, QStringLiteral("kept.gauge could not be saved.\n\nFile too large"));
+    QCOMPARE(box.title, QStringLiteral("Unable to save file"));
+    QVERIFY2(box.text.startsWith(QStringLiteral("kept.gauge could not be saved.\n\n")), qPrintable(box.text));
+    QCOMPARE(box.text, QStringLiteral("kept.gauge could not be saved.\n\nFile too large"));
     QCOMPARE(readBytes(path), previous);
     QCOMPARE(comboTexts(window->presetComboBox), QStringList{"kept"});
     QCOMPARE(QDir(dir->filePath(QStringLiteral("Presets"))).entryList(QDir::Files | QDir::Hidden).size(), 2);
@@ -522,32 +486,26 @@ void TestGaugeFileFlows::loadsPickedPreset()
     QCOMPARE(window->gaugeDivisions1SpinBox->value(), 6);
 
     // Picking it again meets a modified layer: asked, then added again.
-    responder->expect([](QWidget *widget) {
-        auto *box = qobject_cast<QMessageBox *>(widget);
-        QVERIFY(box);
-        for (QAbstractButton *button : box->buttons())
-            if (button->text() == QLatin1String("Add As New Layers"))
-                return button->click();
-    });
+    answers->expect(clickButton(QStringLiteral("Add As New Layers")));
     emit window->presetComboBox->activated(oil);
     QCOMPARE(stateOf(*window).names, (QStringList{"Oil.v2", "Oil.v2"}));
     QCOMPARE(window->layerList->currentRow(), 1);
 
     // A preset that does not parse reports why and the list stays.
-    QString title, text;
-    responder->expect(ModalResponder::pressButton(QMessageBox::Ok, &title, &text));
+    BoxSeen box;
+    answers->expect(pressButton(QMessageBox::Ok, &box));
     window->presetComboBox->setCurrentIndex(broken);
     emit window->presetComboBox->activated(broken);
-    QCOMPARE(title, QStringLiteral("Unable to load gauge"));
-    QVERIFY(text.startsWith(QStringLiteral("Broken.gauge could not be read.\n\n")));
+    QCOMPARE(box.title, QStringLiteral("Unable to load gauge"));
+    QVERIFY(box.text.startsWith(QStringLiteral("Broken.gauge could not be read.\n\n")));
     QCOMPARE(window->presetComboBox->count(), 2);
 
     // A preset removed since the list was built cannot be opened.
     QVERIFY(QFile::remove(presets + QStringLiteral("Oil.v2.gauge")));
-    responder->expect(ModalResponder::pressButton(QMessageBox::Ok, &title, &text));
+    answers->expect(pressButton(QMessageBox::Ok, &box));
     window->presetComboBox->setCurrentIndex(oil);
     emit window->presetComboBox->activated(oil);
-    QCOMPARE(title, QStringLiteral("Unable to open file"));
+    QCOMPARE(box.title, QStringLiteral("Unable to open file"));
     QCOMPARE(stateOf(*window).names, (QStringList{"Oil.v2", "Oil.v2"}));
 }
 
