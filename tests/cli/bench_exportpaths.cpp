@@ -4,7 +4,7 @@
 
 #include "app/window.h"
 
-#include "../export/modalanswers.h"
+#include "modaldialogs.h"
 #include "renderprocess.h"
 
 #include "export/imageexport.h"
@@ -74,7 +74,7 @@ int main(int argc, char *argv[])
     for (int i = 0; i < rounds; ++i) {
         QElapsedTimer timer;
         timer.start();
-        const RenderRun run = runRender({QStringLiteral("--size"), QString::number(size),
+        const ToolRun run = runRender({QStringLiteral("--size"), QString::number(size),
                                          QStringLiteral("--png"),
                                          dir.filePath(QStringLiteral("tool%1.png").arg(i)), gauge});
         tool.append(timer.elapsed());

@@ -4,20 +4,10 @@
 // system would: no display, no platform chosen by the caller and no screen
 // settings.
 
-#include <QProcess>
-#include <QProcessEnvironment>
-#include <QStringList>
-#include <QTest>
-
-struct RenderRun
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
+#include "toolrun.h"
 
 // `settings` are extra environment variables, NAME=value.
-inline RenderRun runRender(const QStringList &arguments, const QStringList &settings = {})
+inline ToolRun runRender(const QStringList &arguments, const QStringList &settings = {})
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "QT_SCALE_FACTOR",
@@ -26,20 +16,11 @@ inline RenderRun runRender(const QStringList &arguments, const QStringList &sett
     for (const QString &setting : settings)
         environment.insert(setting.section(QLatin1Char('='), 0, 0),
                            setting.section(QLatin1Char('='), 1));
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(DIALWRIGHT_RENDER), arguments);
-    RenderRun run;
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) {
-        process.kill();
-        process.waitForFinished();
-        return run;
-    }
-    run.exitCode = process.exitCode();
-    run.out = process.readAllStandardOutput();
+    ToolRun run = runTool(QStringLiteral(DIALWRIGHT_RENDER), arguments, environment);
     // Qt's own notice about a missing XDG_RUNTIME_DIR (as in containers)
     // is not the tool's output.
-    const QList<QByteArray> lines = process.readAllStandardError().split('\n');
+    const QList<QByteArray> lines = run.err.split('\n');
+    run.err.clear();
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (lines[i].startsWith("QStandardPaths: XDG_RUNTIME_DIR"))
             continue;

@@ -1,23 +1,14 @@
 #include "app/window.h"
 
-#include "../export/modalanswers.h"
+#include "modaldialogs.h"
 #include "renderprocess.h"
+#include "testfiles.h"
 
 #include "gaugefile/gaugefilereader.h"
 #include "render/renderarea.h"
 
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
 
 // The tool's outputs must be what the window writes after the same file was
 // loaded into it: the same bytes for the gauge document, the keyframes and
@@ -70,7 +61,7 @@ void TestGuiParity::sameOutputs()
         QVERIFY(answers.allAnswered());
     }
 
-    const RenderRun run = runRender(
+    const ToolRun run = runRender(
         {QStringLiteral("--size"), QString::number(size), QStringLiteral("--gauge"),
          dir.filePath(QStringLiteral("tool.gauge")), QStringLiteral("--keyframes"),
          dir.filePath(QStringLiteral("tool.csv")), QStringLiteral("--svg"),
@@ -80,8 +71,8 @@ void TestGuiParity::sameOutputs()
     QVERIFY2(run.err.isEmpty(), run.err.constData());
 
     for (const QString &kind : kinds) {
-        const QByteArray fromWindow = readAll(dir.filePath(QStringLiteral("gui.") + kind));
-        const QByteArray fromTool = readAll(dir.filePath(QStringLiteral("tool.") + kind));
+        const QByteArray fromWindow = readBytes(dir.filePath(QStringLiteral("gui.") + kind));
+        const QByteArray fromTool = readBytes(dir.filePath(QStringLiteral("tool.") + kind));
         QVERIFY2(!fromWindow.isEmpty(), qPrintable(kind));
         QVERIFY2(fromWindow == fromTool, qPrintable(kind + QStringLiteral(" differs")));
     }

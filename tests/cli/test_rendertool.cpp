@@ -1,4 +1,5 @@
 #include "renderprocess.h"
+#include "testfiles.h"
 
 #include "export/imageexport.h"
 #include "export/keyframes.h"
@@ -15,19 +16,6 @@ namespace {
 QString data(const QString &name)
 {
     return QStringLiteral(DIALWRIGHT_TEST_DATA "/") + name;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 QList<namedLayer> loadAs(const QString &path, const QStringList &names)
@@ -72,7 +60,7 @@ private slots:
 
 void TestRenderTool::versionAndHelp()
 {
-    RenderRun run = runRender({QStringLiteral("--version")});
+    ToolRun run = runRender({QStringLiteral("--version")});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out, QByteArray("dialwright-render 2.2.0\n"));
 
@@ -110,7 +98,7 @@ void TestRenderTool::usageErrors()
     QFETCH(QString, reason);
     QTemporaryDir dir;
     QVERIFY(QDir::setCurrent(dir.path()));
-    const RenderRun run = runRender(arguments);
+    const ToolRun run = runRender(arguments);
     QCOMPARE(run.exitCode, 2);
     QVERIFY(run.out.isEmpty());
     const QString err = QString::fromLocal8Bit(run.err);
@@ -134,7 +122,7 @@ void TestRenderTool::unreadableInput()
     QFETCH(QString, path);
     QTemporaryDir dir;
     const QString png = dir.filePath(QStringLiteral("out.png"));
-    const RenderRun run = runRender({QStringLiteral("--png"), png, path});
+    const ToolRun run = runRender({QStringLiteral("--png"), png, path});
     QCOMPARE(run.exitCode, 1);
     // The very text the window shows for the file, after the tool's and
     // the file's name.
@@ -164,7 +152,7 @@ void TestRenderTool::layerNames()
     const QList<namedLayer> expected = loadAs(data(file), names);
     QVERIFY(!expected.isEmpty());
 
-    RenderRun run = runRender({QStringLiteral("--keyframes"), QStringLiteral("-"), data(file)});
+    ToolRun run = runRender({QStringLiteral("--keyframes"), QStringLiteral("-"), data(file)});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.err.isEmpty());
     QByteArray csv;
@@ -186,11 +174,11 @@ void TestRenderTool::legacyConversion()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("converted.gauge"));
     const QString legacy = data(QStringLiteral("old.tacho.gauge"));
-    const RenderRun run = runRender({QStringLiteral("--gauge"), path, legacy});
+    const ToolRun run = runRender({QStringLiteral("--gauge"), path, legacy});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.out.isEmpty());
 
-    const QByteArray converted = readAll(path);
+    const QByteArray converted = readBytes(path);
     QVERIFY(converted.startsWith('{'));
     QList<namedLayer> fromLegacy;
     QCOMPARE(readGaugeFile(legacy, fromLegacy), gaugeFileStatus::Loaded);
@@ -205,7 +193,7 @@ void TestRenderTool::legacyConversion()
     // Converting the converted file again changes nothing.
     const QString again = dir.filePath(QStringLiteral("again.gauge"));
     QCOMPARE(runRender({QStringLiteral("--gauge"), again, path}).exitCode, 0);
-    QCOMPARE(readAll(again).replace("\"again\"", "\"old.tacho\""), converted);
+    QCOMPARE(readBytes(again).replace("\"again\"", "\"old.tacho\""), converted);
 }
 
 void TestRenderTool::images()
@@ -216,8 +204,8 @@ void TestRenderTool::images()
     const QString svg = dir.filePath(QStringLiteral("speedo.svg"));
     const QString csv = dir.filePath(QStringLiteral("speedo.csv"));
     // An existing output is replaced.
-    writeFile(svg, "old");
-    const RenderRun run = runRender({QStringLiteral("--size"), QStringLiteral("320"),
+    QVERIFY(writeBytes(svg, "old"));
+    const ToolRun run = runRender({QStringLiteral("--size"), QStringLiteral("320"),
                                      QStringLiteral("--png"), png, QStringLiteral("--svg"), svg,
                                      QStringLiteral("--keyframes"), csv, gauge});
     QCOMPARE(run.exitCode, 0);
@@ -227,21 +215,21 @@ void TestRenderTool::images()
         dataOf(loadAs(gauge, {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
     QByteArray expectedPng;
     QVERIFY(gaugePng(layers, 320, &expectedPng));
-    QCOMPARE(readAll(png), expectedPng);
+    QCOMPARE(readBytes(png), expectedPng);
     QCOMPARE(QImage(png).size(), QSize(320, 320));
-    QCOMPARE(readAll(svg), gaugeSvg(layers, 320));
-    QVERIFY(readAll(svg).contains("viewBox=\"0 0 320 320\""));
-    QVERIFY(readAll(csv).startsWith("Layer,Tick,Angle\rSpeedometer,0,-120\r"));
+    QCOMPARE(readBytes(svg), gaugeSvg(layers, 320));
+    QVERIFY(readBytes(svg).contains("viewBox=\"0 0 320 320\""));
+    QVERIFY(readBytes(csv).startsWith("Layer,Tick,Angle\rSpeedometer,0,-120\r"));
 
     // Without --size both images are 512 pixels on a side.
     QCOMPARE(runRender({QStringLiteral("--svg"), svg, gauge}).exitCode, 0);
-    QCOMPARE(readAll(svg), gaugeSvg(layers, 512));
+    QCOMPARE(readBytes(svg), gaugeSvg(layers, 512));
 }
 
 void TestRenderTool::standardOutputImage()
 {
     const QString gauge = data(QStringLiteral("single.unnamed.gauge"));
-    const RenderRun run = runRender({QStringLiteral("--size=64"), QStringLiteral("--png=-"), gauge});
+    const ToolRun run = runRender({QStringLiteral("--size=64"), QStringLiteral("--png=-"), gauge});
     QCOMPARE(run.exitCode, 0);
     const QImage image = QImage::fromData(run.out, "png");
     QCOMPARE(image.size(), QSize(64, 64));
@@ -257,11 +245,11 @@ void TestRenderTool::imagesIndependentOfScreen()
     // pictures: the labels are sized at 96 dpi and drawn unhinted.
     const QString gauge = data(QStringLiteral("Speedometer.gauge"));
     const QStringList arguments{QStringLiteral("--png=-"), gauge};
-    const RenderRun plain = runRender(arguments);
+    const ToolRun plain = runRender(arguments);
     QCOMPARE(plain.exitCode, 0);
     for (const QString &setting :
          {QStringLiteral("QT_SCALE_FACTOR=2"), QStringLiteral("QT_FONT_DPI=144")}) {
-        const RenderRun run = runRender(arguments, {setting});
+        const ToolRun run = runRender(arguments, {setting});
         QCOMPARE(run.exitCode, 0);
         QVERIFY2(run.out == plain.out, qPrintable(setting));
     }
@@ -273,7 +261,7 @@ void TestRenderTool::failedWrites()
     const QString gauge = data(QStringLiteral("Speedometer.gauge"));
     const QString unwritable = dir.filePath(QStringLiteral("missing/folder/out.png"));
     const QString svg = dir.filePath(QStringLiteral("fine.svg"));
-    const RenderRun run = runRender({QStringLiteral("--png"), unwritable, QStringLiteral("--svg"),
+    const ToolRun run = runRender({QStringLiteral("--png"), unwritable, QStringLiteral("--svg"),
                                      svg, gauge});
     QCOMPARE(run.exitCode, 1);
     const QString err = QString::fromLocal8Bit(run.err);
@@ -281,7 +269,7 @@ void TestRenderTool::failedWrites()
              qPrintable(err));
     QVERIFY(!QFile::exists(unwritable));
     // The other output is complete.
-    QVERIFY(readAll(svg).endsWith("</svg>\n"));
+    QVERIFY(readBytes(svg).endsWith("</svg>\n"));
 }
 
 void TestRenderTool::hugeCounts()
@@ -290,18 +278,18 @@ void TestRenderTool::hugeCounts()
     const QString gauge = data(QStringLiteral("huge.gauge"));
     const QString csv = dir.filePath(QStringLiteral("keys.csv"));
     const QString png = dir.filePath(QStringLiteral("huge.png"));
-    writeFile(csv, "previous keyframes");
+    QVERIFY(writeBytes(csv, "previous keyframes"));
 
     QElapsedTimer timer;
     timer.start();
-    RenderRun run = runRender({QStringLiteral("--keyframes"), csv, QStringLiteral("--png"), png,
+    ToolRun run = runRender({QStringLiteral("--keyframes"), csv, QStringLiteral("--png"), png,
                                gauge});
     QCOMPARE(run.exitCode, 1);
     const QString err = QString::fromLocal8Bit(run.err);
     QVERIFY2(err.startsWith(QStringLiteral("dialwright-render: %1: ").arg(csv)), qPrintable(err));
     QVERIFY(err.contains(QString::number(keyframeRecordLimit)));
     // Refused before anything was written.
-    QCOMPARE(readAll(csv), QByteArray("previous keyframes"));
+    QCOMPARE(readBytes(csv), QByteArray("previous keyframes"));
     QVERIFY(!QFile::exists(png));
 
     // The image alone is drawn within the painter's bounds.

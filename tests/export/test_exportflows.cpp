@@ -1,6 +1,7 @@
 #include "app/window.h"
 
-#include "modalanswers.h"
+#include "modaldialogs.h"
+#include "testfiles.h"
 
 #include "export/imageexport.h"
 #include "export/keyframes.h"
@@ -13,16 +14,6 @@
 #include <QTest>
 
 #include <limits>
-
-namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
 
 class TestExportFlows : public QObject
 {
@@ -62,7 +53,7 @@ void TestExportFlows::svgExport()
 {
     window->pngSizeSpinBox->setValue(256);
     const QString path = dir->filePath(QStringLiteral("gauge"));
-    DialogSeen seen;
+    FileDialogSeen seen;
     ModalAnswers answers({chooseFile(path, &seen)});
     window->saveSVG();
     QVERIFY(answers.allAnswered());
@@ -75,7 +66,7 @@ void TestExportFlows::svgExport()
     QCOMPARE(seen.directory, QDir(window->applicationDirectory).absolutePath());
 
     // The typed name had no suffix: the dialog adds it.
-    const QByteArray svg = readAll(path + QStringLiteral(".svg"));
+    const QByteArray svg = readBytes(path + QStringLiteral(".svg"));
     QVERIFY(svg.contains("viewBox=\"0 0 256 256\""));
     QCOMPARE(svg, gaugeSvg(window->renderArea->layers, 256));
 }
@@ -99,17 +90,9 @@ void TestExportFlows::pngExport()
 
     // An existing file of another kind is replaced after the confirmation.
     const QString path = dir->filePath(QStringLiteral("gauge.png"));
-    {
-        QFile old(path);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("old");
-    }
-    DialogSeen seen;
-    ModalAnswers answers({chooseFile(path, &seen), [](QWidget *confirm) {
-                              auto *box = qobject_cast<QMessageBox *>(confirm);
-                              QVERIFY(box);
-                              box->button(QMessageBox::Yes)->click();
-                          }});
+    QVERIFY(writeBytes(path, "old"));
+    FileDialogSeen seen;
+    ModalAnswers answers({chooseFile(path, &seen), pressButton(QMessageBox::Yes)});
     window->savePNG();
     QVERIFY(answers.allAnswered());
     QCOMPARE(seen.caption, QStringLiteral("Save PNG"));
@@ -118,7 +101,7 @@ void TestExportFlows::pngExport()
 
     QByteArray expected;
     QVERIFY(gaugePng(window->renderArea->layers, size, &expected));
-    QCOMPARE(readAll(path), expected);
+    QCOMPARE(readBytes(path), expected);
     const QImage image(path);
     QCOMPARE(image.size(), QSize(size, size));
     QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
@@ -132,7 +115,7 @@ void TestExportFlows::keyframesExport()
     window->layerList->item(0)->setText(QStringLiteral("Speed, km/h"));
 
     const QString path = dir->filePath(QStringLiteral("keys"));
-    DialogSeen seen;
+    FileDialogSeen seen;
     ModalAnswers answers({chooseFile(path, &seen)});
     window->saveKeyframes();
     QVERIFY(answers.allAnswered());
@@ -140,7 +123,7 @@ void TestExportFlows::keyframesExport()
     QCOMPARE(seen.filters, QStringList{QStringLiteral("CSV file (*.csv)")});
     QCOMPARE(seen.suffix, QStringLiteral("csv"));
 
-    QCOMPARE(readAll(path + QStringLiteral(".csv")),
+    QCOMPARE(readBytes(path + QStringLiteral(".csv")),
              QByteArray("Layer,Tick,Angle\r\"Speed, km/h\",0,") + formatKeyframeNumber(-0.0).toLatin1()
                  + "\r\"Speed, km/h\",0.5,60\r\"Speed, km/h\",1,120\r");
 }
@@ -168,7 +151,7 @@ void TestExportFlows::failedWritesReported()
     QFETCH(int, which);
     const QString path = dir->filePath(QStringLiteral("missing/folder/out.file"));
     BoxSeen box;
-    ModalAnswers answers({chooseFile(path), closeBox(&box)});
+    ModalAnswers answers({chooseFile(path), pressButton(QMessageBox::Ok, &box)});
     const std::array<void (Window::*)(), 3> exports{&Window::saveSVG, &Window::savePNG,
                                                     &Window::saveKeyframes};
     (window->*exports[which])();
@@ -184,22 +167,16 @@ void TestExportFlows::hugeKeyframesRefused()
 {
     window->renderArea->currentGauge.divisionCount[0] = std::numeric_limits<int>::max();
     const QString path = dir->filePath(QStringLiteral("huge.csv"));
-    {
-        QFile old(path);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("previous keyframes");
-    }
+    QVERIFY(writeBytes(path, "previous keyframes"));
     BoxSeen box;
-    ModalAnswers answers({chooseFile(path), [](QWidget *confirm) {
-                              qobject_cast<QMessageBox *>(confirm)->button(QMessageBox::Yes)->click();
-                          },
-                          closeBox(&box)});
+    ModalAnswers answers(
+        {chooseFile(path), pressButton(QMessageBox::Yes), pressButton(QMessageBox::Ok, &box)});
     window->saveKeyframes();
     QVERIFY(answers.allAnswered());
     QCOMPARE(box.title, QStringLiteral("Unable to save file"));
     QVERIFY(box.text.contains(QLatin1String("huge.csv")));
     QVERIFY(box.text.contains(QString::number(keyframeRecordLimit)));
-    QCOMPARE(readAll(path), QByteArray("previous keyframes"));
+    QCOMPARE(readBytes(path), QByteArray("previous keyframes"));
 }
 
 QTEST_MAIN(TestExportFlows)
