@@ -1,7 +1,8 @@
 #include "app/window.h"
 #include "render/renderarea.h"
 #include "ui/colorbutton.h"
-#include "dialoganswer.h"
+
+#include "modaldialogs.h"
 
 #include <QColorDialog>
 #include <QFontDialog>
@@ -341,9 +342,9 @@ void TestControlBinding::colorDialog()
     const QString sheetBefore = colorButton->styleSheet();
 
     // Cancelled: the element keeps its colour.
-    auto cancelled = answerNextDialog<QColorDialog>([](QColorDialog *d) { d->reject(); });
+    ModalAnswers answers({answerAs<QColorDialog>([](QColorDialog *d) { d->reject(); })});
     colorButton->click();
-    QVERIFY(*cancelled);
+    QVERIFY(answers.allAnswered());
     QCOMPARE(colorButton->styleSheet(), sheetBefore);
     QVERIFY(window.renderArea->layers.at(1) == gaugeData());
 
@@ -351,13 +352,13 @@ void TestControlBinding::colorDialog()
     // chosen colour goes through the button into the selected layer.
     const QColor picked(QStringLiteral("#ff0000"));
     QColor initial;
-    auto accepted = answerNextDialog<QColorDialog>([&](QColorDialog *d) {
+    answers.expect(answerAs<QColorDialog>([&](QColorDialog *d) {
         initial = d->currentColor();
         d->setCurrentColor(picked);
         d->accept();
-    });
+    }));
     colorButton->click();
-    QVERIFY(*accepted);
+    QVERIFY(answers.allAnswered());
     QCOMPARE(initial, QColor(Qt::black));
     QCOMPARE(colorButton->styleSheet(), QStringLiteral("background-color: #ff0000}"));
     gaugeData expected;
@@ -378,24 +379,24 @@ void TestControlBinding::fontDialog()
     const QFont startFont = window.tickCountFontButton->font();
 
     QFont initial;
-    auto cancelled = answerNextDialog<QFontDialog>([&](QFontDialog *d) {
+    ModalAnswers answers({answerAs<QFontDialog>([&](QFontDialog *d) {
         initial = d->currentFont();
         d->reject();
-    });
+    })});
     window.tickCountFontButton->click();
-    QVERIFY(*cancelled);
+    QVERIFY(answers.allAnswered());
     QCOMPARE(initial.pointSize(), 10);
     QVERIFY(window.tickCountFontButton->font() == startFont);
     QVERIFY(window.renderArea->layers.at(0) == gaugeData());
 
     QFont chosen;
-    auto accepted = answerNextDialog<QFontDialog>([&](QFontDialog *d) {
+    answers.expect(answerAs<QFontDialog>([&](QFontDialog *d) {
         d->setCurrentFont(QFont(QStringLiteral("DejaVu Serif"), 14));
         chosen = d->currentFont();
         d->accept();
-    });
+    }));
     window.tickCountFontButton->click();
-    QVERIFY(*accepted);
+    QVERIFY(answers.allAnswered());
     const QFont stored = window.renderArea->layers.at(0).tickCountFont;
     QCOMPARE(stored.family(), chosen.family());
     QCOMPARE(stored.pointSize(), 14);

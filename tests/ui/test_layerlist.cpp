@@ -1,6 +1,7 @@
 #include "app/window.h"
 #include "render/renderarea.h"
-#include "dialoganswer.h"
+
+#include "modaldialogs.h"
 
 #include <QInputDialog>
 #include <QMessageBox>
@@ -33,7 +34,7 @@ bool addLayerNamed(Window &w, const QString &text, bool accept = true)
 {
     QString title;
     QString label;
-    auto answered = answerNextDialog<QInputDialog>([&](QInputDialog *d) {
+    ModalAnswers answers({answerAs<QInputDialog>([&](QInputDialog *d) {
         title = d->windowTitle();
         label = d->labelText();
         d->setTextValue(text);
@@ -41,9 +42,9 @@ bool addLayerNamed(Window &w, const QString &text, bool accept = true)
             d->accept();
         else
             d->reject();
-    });
+    })});
     w.AddLayerButton->click();
-    return *answered && title == QStringLiteral("New Layer")
+    return answers.allAnswered() && title == QStringLiteral("New Layer")
         && label == QStringLiteral("Layer name:");
 }
 
@@ -151,17 +152,12 @@ void TestLayerList::removeOnlyLayer()
     Window window;
     window.gaugeBiasSpinBox->setValue(0.7);
     const gaugeData before = window.renderArea->layers.at(0);
-    QString title;
-    QString text;
-    auto answered = answerNextDialog<QMessageBox>([&](QMessageBox *box) {
-        title = box->windowTitle();
-        text = box->text();
-        box->accept();
-    });
+    BoxSeen box;
+    ModalAnswers answers({pressButton(QMessageBox::Ok, &box)});
     window.RemoveLayerButton->click();
-    QVERIFY(*answered);
-    QCOMPARE(title, QStringLiteral("Remove Layer"));
-    QCOMPARE(text, QStringLiteral("A gauge must have at least one layer."));
+    QVERIFY(answers.allAnswered());
+    QCOMPARE(box.title, QStringLiteral("Remove Layer"));
+    QCOMPARE(box.text, QStringLiteral("A gauge must have at least one layer."));
     QCOMPARE(window.layerList->count(), 1);
     QVERIFY(window.renderArea->layers.at(0) == before);
     QCOMPARE(window.gaugeBiasSpinBox->value(), 0.7);

@@ -1,9 +1,9 @@
 #include "app/window.h"
-#include "dialoganswer.h"
 
-#include <QFileDialog>
+#include "modaldialogs.h"
+#include "testfiles.h"
+
 #include <QImage>
-#include <QLineEdit>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -13,30 +13,12 @@ namespace {
 // Picks `path` in the reference dialog, or cancels it when `path` is empty.
 bool pickReference(Window &w, const QString &path)
 {
-    QString caption;
-    QString directory;
-    QStringList filters;
-    auto answered = answerNextDialog<QFileDialog>([&](QFileDialog *d) {
-        caption = d->windowTitle();
-        directory = d->directory().absolutePath();
-        filters = d->nameFilters();
-        if (path.isEmpty()) {
-            d->reject();
-        } else {
-            // Typed rather than selected: selecting races the dialog's
-            // background listing of the folder.
-            auto *edit = d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-            if (edit)
-                edit->setText(path);
-            else
-                d->selectFile(path);
-            QMetaObject::invokeMethod(d, "accept");
-        }
-    });
+    FileDialogSeen seen;
+    ModalAnswers answers({chooseFile(path, &seen)});
     w.loadReferenceButton->click();
-    return *answered && caption == QStringLiteral("Load Reference Image (512x512)")
-        && directory == QDir(w.applicationDirectory).absolutePath()
-        && filters == QStringList{QStringLiteral("png Files (*.png)")};
+    return answers.allAnswered() && seen.caption == QStringLiteral("Load Reference Image (512x512)")
+        && seen.directory == QDir(w.applicationDirectory).absolutePath()
+        && seen.filters == QStringList{QStringLiteral("png Files (*.png)")};
 }
 
 QString writeImage(const QTemporaryDir &dir, const QString &name, const QImage &image)
@@ -127,10 +109,7 @@ void TestReferenceImage::cancelAndUnreadableKeepPicture()
     QVERIFY(dir.isValid());
     const QString red = writeImage(dir, QStringLiteral("red.png"), filled(512, Qt::red));
     const QString broken = dir.filePath(QStringLiteral("broken.png"));
-    QFile file(broken);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("not a picture at all");
-    file.close();
+    QVERIFY(writeBytes(broken, "not a picture at all"));
 
     Window window;
     QVERIFY(pickReference(window, red));
