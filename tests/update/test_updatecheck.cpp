@@ -1,6 +1,8 @@
 #include "app/window.h"
 #include "localhttpserver.h"
 
+#include "modaldialogs.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
@@ -14,63 +16,29 @@
 
 namespace {
 
-struct SeenBox
-{
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    Qt::TextFormat format = Qt::AutoText;
-    QStringList buttons;
-    QList<QMessageBox::ButtonRole> roles;
-    QWidget *parent = nullptr;
-};
-
 // Answers every message box the window opens, as a user would: with the
 // button whose text is next in `answers`, or with Escape when none is left.
-class BoxAnswerer
+// The button texts in `seen` are without their mnemonic marks.
+struct BoxAnswerer
 {
-public:
     BoxAnswerer()
     {
-        timer.setInterval(10);
-        QObject::connect(&timer, &QTimer::timeout, &timer, [this] { poll(); });
-        timer.start();
+        modal.setFallback(answerAs<QMessageBox>([this](QMessageBox *box) {
+            seen.append(seeBox(box));
+            for (QString &text : seen.last().buttons)
+                text.remove(QLatin1Char('&'));
+            const QString answer = answers.isEmpty() ? QString() : answers.takeFirst();
+            const qsizetype button = answer.isEmpty() ? -1 : seen.last().buttons.indexOf(answer);
+            if (button >= 0)
+                box->buttons().at(button)->click();
+            else
+                QTest::keyClick(box, Qt::Key_Escape);
+        }));
     }
 
-    QList<SeenBox> seen;
+    QList<BoxSeen> seen;
     QStringList answers;
-
-private:
-    void poll()
-    {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box || answered.contains(box))
-            return;
-        answered.append(box);
-        SeenBox record;
-        record.title = box->windowTitle();
-        record.text = box->text();
-        record.icon = box->icon();
-        record.format = box->textFormat();
-        record.parent = box->parentWidget();
-        for (QAbstractButton *button : box->buttons()) {
-            record.buttons.append(button->text().remove(QLatin1Char('&')));
-            record.roles.append(box->buttonRole(button));
-        }
-        seen.append(record);
-
-        const QString answer = answers.isEmpty() ? QString() : answers.takeFirst();
-        for (QAbstractButton *button : box->buttons()) {
-            if (!answer.isEmpty() && button->text().remove(QLatin1Char('&')) == answer) {
-                button->click();
-                return;
-            }
-        }
-        QTest::keyClick(box, Qt::Key_Escape);
-    }
-
-    QTimer timer;
-    QList<QPointer<QMessageBox>> answered;
+    ModalAnswers modal;
 };
 
 QByteArray versionDocument(const QString &version, const QString &notes = QString(),
@@ -277,7 +245,7 @@ void TestUpdateCheck::reportsOutcome()
         return;
     }
     QCOMPARE(answerer.seen.size(), 1);
-    const SeenBox &box = answerer.seen.first();
+    const BoxSeen &box = answerer.seen.first();
     QCOMPARE(box.title, title);
     if (text.endsWith(QLatin1Char('*'))) {
         text.chop(1);
@@ -458,7 +426,7 @@ void TestUpdateCheck::overlappingChecks()
     QTest::qWait(50);
 
     QStringList seenTitles;
-    for (const SeenBox &box : answerer.seen)
+    for (const BoxSeen &box : answerer.seen)
         seenTitles.append(box.title);
     QCOMPARE(seenTitles, titles);
 }
@@ -474,7 +442,7 @@ void TestUpdateCheck::emptyAddressNeverChecks()
 
     QVERIFY(!startCheck(*window, QString(), true));
     QTRY_COMPARE(answerer.seen.size(), 1);
-    const SeenBox &box = answerer.seen.first();
+    const BoxSeen &box = answerer.seen.first();
     QCOMPARE(box.title, QStringLiteral("Update Check Unavailable"));
     QCOMPARE(box.text, QStringLiteral("This build of Dialwright has no update address, "
                                       "so it cannot check for updates."));
