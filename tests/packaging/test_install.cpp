@@ -1,9 +1,11 @@
 #include "gaugefile/gaugedocument.h"
 
+#include "testfiles.h"
+#include "toolrun.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,32 +19,6 @@ const QString bindir = QStringLiteral(DIALWRIGHT_INSTALL_BINDIR);
 const QString datadir = QStringLiteral(DIALWRIGHT_INSTALL_DATADIR);
 const QString mandir = QStringLiteral(DIALWRIGHT_INSTALL_MANDIR);
 const QString mimeType = QStringLiteral("application/x-dialwright-gauge");
-
-struct ToolRun
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-ToolRun runTool(const QString &program, const QStringList &arguments,
-                const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
-{
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    ToolRun run;
-    if (!process.waitForFinished(120000)) {
-        process.kill();
-        process.waitForFinished();
-        run.err = "did not finish: " + process.errorString().toUtf8();
-        return run;
-    }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
-}
 
 // The text of a symbolic link as it is stored, not resolved.
 QString linkText(const QString &path)
@@ -114,11 +90,10 @@ void TestInstall::programFindsItsPresets()
     QVERIFY(!shipped.isEmpty());
     QCOMPARE(gaugeNames(appDir + QStringLiteral("/Presets/")), shipped);
     for (const QString &name : shipped) {
-        QFile file(appDir + QStringLiteral("/Presets/") + name);
-        QVERIFY(file.open(QIODevice::ReadOnly));
         QList<namedLayer> layers;
         QString error;
-        QVERIFY2(readGaugeDocument(file.readAll(), layers, &error), qPrintable(name + error));
+        QVERIFY2(readGaugeDocument(readBytes(appDir + QStringLiteral("/Presets/") + name), layers, &error),
+                 qPrintable(name + error));
     }
 
     // That is where Qt puts the application directory of a program started
@@ -228,9 +203,7 @@ void TestInstall::desktopFilesAreInstalled()
         }
     }
 
-    QFile mime(share + QStringLiteral("/mime/packages/dialwright.xml"));
-    QVERIFY(mime.open(QIODevice::ReadOnly));
-    QVERIFY(mime.readAll().contains(mimeType.toUtf8()));
+    QVERIFY(readBytes(share + QStringLiteral("/mime/packages/dialwright.xml")).contains(mimeType.toUtf8()));
 }
 
 void TestInstall::manualPagesAreInstalled()

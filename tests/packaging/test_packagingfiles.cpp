@@ -1,12 +1,14 @@
 #include "gaugefile/gaugedocument.h"
 #include "render/gaugepainter.h"
 
+#include "testfiles.h"
+#include "toolrun.h"
+
 #include <QDir>
 #include <QDomDocument>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -17,34 +19,6 @@ namespace {
 const QString sourceDir = QStringLiteral(DIALWRIGHT_SOURCE_DIR);
 const QString packagingDir = sourceDir + QStringLiteral("/packaging");
 const QString packagingBuildDir = QStringLiteral(DIALWRIGHT_PACKAGING_BUILD_DIR);
-
-struct ToolRun
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-// Runs a tool and collects its output. The caller has made sure the tool is
-// there (the set-up script installs every one of them).
-ToolRun runTool(const QString &program, const QStringList &arguments,
-                const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
-{
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    ToolRun run;
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        run.err = QStringLiteral("did not finish: ") + process.errorString();
-        return run;
-    }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 QString onlyFile(const QString &dir, const QString &pattern)
 {
@@ -60,11 +34,8 @@ QString mimeFile() { return packagingDir + QStringLiteral("/dialwright-mime.xml"
 QHash<QString, QString> desktopEntry(const QString &path)
 {
     QHash<QString, QString> keys;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return keys;
     bool inEntry = false;
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    const QStringList lines = QString::fromUtf8(readBytes(path)).split(QLatin1Char('\n'));
     for (const QString &line : lines) {
         if (line.startsWith(QLatin1Char('[')))
             inEntry = line == QLatin1String("[Desktop Entry]");
@@ -77,9 +48,7 @@ QHash<QString, QString> desktopEntry(const QString &path)
 QDomDocument readXml(const QString &path)
 {
     QDomDocument document;
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly))
-        document.setContent(&file);
+    document.setContent(readBytes(path));
     return document;
 }
 
@@ -128,10 +97,9 @@ void TestPackagingFiles::desktopEntryValidates()
     QVERIFY2(!desktopFile().isEmpty(), "expected exactly one .desktop file in packaging/");
 
     const ToolRun run = runTool(tool, {desktopFile()});
-    const QStringList problems = complaints(run.out + run.err,
-                                            QRegularExpression(QStringLiteral("error|warning")));
-    QVERIFY2(run.exitCode == 0 && problems.isEmpty(),
-             qPrintable(run.out + run.err));
+    const QStringList problems =
+        complaints(run.output(), QRegularExpression(QStringLiteral("error|warning")));
+    QVERIFY2(run.exitCode == 0 && problems.isEmpty(), qPrintable(run.output()));
 }
 
 void TestPackagingFiles::metainfoValidates()
@@ -146,8 +114,8 @@ void TestPackagingFiles::metainfoValidates()
     // "E:" errors and "W:" warnings fail; "I:" infos and pedantic notes are
     // advice.
     const QStringList problems =
-        complaints(run.out + run.err, QRegularExpression(QStringLiteral("^\\s*[EW]:")));
-    QVERIFY2(run.exitCode == 0 && problems.isEmpty(), qPrintable(run.out + run.err));
+        complaints(run.output(), QRegularExpression(QStringLiteral("^\\s*[EW]:")));
+    QVERIFY2(run.exitCode == 0 && problems.isEmpty(), qPrintable(run.output()));
 
     // Validation runs offline, so at least make sure the addresses are ones a
     // software centre can fetch.
@@ -177,14 +145,12 @@ void TestPackagingFiles::mimeTypeCompiles()
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_DATA_HOME"), scratch.path());
     const ToolRun run = runTool(tool, {mimeDir}, environment);
-    QVERIFY2(run.exitCode == 0 && run.err.trimmed().isEmpty(), qPrintable(run.out + run.err));
+    QVERIFY2(run.exitCode == 0 && run.err.trimmed().isEmpty(), qPrintable(run.output()));
 
-    QFile globs(mimeDir + QStringLiteral("/globs2"));
-    QVERIFY(globs.open(QIODevice::ReadOnly));
-    QVERIFY(globs.readAll().contains(":application/x-dialwright-gauge:*.gauge"));
-    QFile subclasses(mimeDir + QStringLiteral("/subclasses"));
-    QVERIFY(subclasses.open(QIODevice::ReadOnly));
-    QVERIFY(subclasses.readAll().contains("application/x-dialwright-gauge application/json"));
+    QVERIFY(readBytes(mimeDir + QStringLiteral("/globs2"))
+                .contains(":application/x-dialwright-gauge:*.gauge"));
+    QVERIFY(readBytes(mimeDir + QStringLiteral("/subclasses"))
+                .contains("application/x-dialwright-gauge application/json"));
 }
 
 void TestPackagingFiles::filesNameEachOther()
@@ -234,9 +200,9 @@ void TestPackagingFiles::manualPagesAreClean()
                                             QStringLiteral("-z"), path});
         QVERIFY2(run.exitCode == 0 && run.err.isEmpty(), qPrintable(page + QLatin1Char('\n') + run.err));
 
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY2(!file.readAll().contains('@'), "a configure placeholder was left in the page");
+        const QByteArray source = readBytes(path);
+        QVERIFY(!source.isEmpty());
+        QVERIFY2(!source.contains('@'), "a configure placeholder was left in the page");
     }
 }
 
@@ -248,18 +214,17 @@ void TestPackagingFiles::renderManualCoversEveryOption()
     const ToolRun help = runTool(QStringLiteral(DIALWRIGHT_RENDER), {QStringLiteral("--help")});
     QCOMPARE(help.exitCode, 0);
 
-    QFile file(packagingBuildDir + QStringLiteral("/man-source/dialwright-render.1"));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QString page = QString::fromUtf8(file.readAll());
+    const QString page =
+        QString::fromUtf8(readBytes(packagingBuildDir + QStringLiteral("/man-source/dialwright-render.1")));
 
     // Every long option the tool offers is documented (troff spells a
     // hyphen "\-").
     QStringList options;
     const QRegularExpression longOption(QStringLiteral("--([a-z][a-z-]*)"));
-    for (auto it = longOption.globalMatch(help.out); it.hasNext();)
+    for (auto it = longOption.globalMatch(QString::fromUtf8(help.out)); it.hasNext();)
         options.append(it.next().captured(1));
     options.removeDuplicates();
-    QVERIFY2(options.size() >= 7, qPrintable(help.out));
+    QVERIFY2(options.size() >= 7, help.out.constData());
     for (const QString &option : std::as_const(options)) {
         const QString spelled = QStringLiteral("\\-\\-") + QString(option).replace(
                                     QLatin1Char('-'), QStringLiteral("\\-"));
@@ -288,9 +253,7 @@ void TestPackagingFiles::presetsAreWholeDialFaces()
     QCOMPARE(info.suffix(), QStringLiteral("gauge"));
     QVERIFY(!info.completeBaseName().contains(QLatin1Char('.')));
 
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = readBytes(path);
     QList<namedLayer> layers;
     QString error;
     QVERIFY2(readGaugeDocument(bytes, layers, &error), qPrintable(error));
