@@ -4,34 +4,9 @@
 #include "export/keyframes.h"
 #include "gaugefile/savefile.h"
 #include "render/renderarea.h"
-
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QMessageBox>
+#include "ui/savefiledialog.h"
 
 namespace {
-
-// Asks for the file to write; an empty result means the user cancelled.
-QString askExportPath(Window *window, const QString &caption, const QString &filter,
-                      const QString &suffix)
-{
-    QFileDialog dialog(window, caption, QString(), filter);
-    dialog.setDefaultSuffix(suffix);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDirectory(window->applicationDirectory);
-    if (dialog.exec() != QDialog::Accepted)
-        return QString();
-    const QStringList files = dialog.selectedFiles();
-    return files.isEmpty() ? QString() : files.constFirst();
-}
-
-void reportSaveFailure(Window *window, const QString &path, const QString &reason)
-{
-    QMessageBox::warning(window, Window::tr("Unable to save file"),
-                         Window::tr("%1 could not be saved.\n\n%2")
-                             .arg(QFileInfo(path).fileName(), reason),
-                         QMessageBox::Ok);
-}
 
 // The bytes are complete before the file is touched, and QSaveFile replaces
 // an existing file only once they are all on disk.
@@ -46,8 +21,8 @@ void writeExport(Window *window, const QString &path, const QByteArray &bytes)
 
 void Window::saveSVG()
 {
-    const QString path = askExportPath(this, tr("Save SVG"), tr("SVG file (*.svg)"),
-                                       QStringLiteral("svg"));
+    const QString path = askSavePath(this, tr("Save SVG"), tr("SVG file (*.svg)"),
+                                     QStringLiteral("svg"), applicationDirectory);
     if (path.isEmpty())
         return;
     writeExport(this, path, gaugeSvg(renderArea->layers, pngSizeSpinBox->value()));
@@ -55,8 +30,8 @@ void Window::saveSVG()
 
 void Window::savePNG()
 {
-    const QString path = askExportPath(this, tr("Save PNG"), tr("PNG file (*.png)"),
-                                       QStringLiteral("png"));
+    const QString path = askSavePath(this, tr("Save PNG"), tr("PNG file (*.png)"),
+                                     QStringLiteral("png"), applicationDirectory);
     if (path.isEmpty())
         return;
     QByteArray png;
@@ -70,8 +45,8 @@ void Window::savePNG()
 
 void Window::saveKeyframes()
 {
-    const QString path = askExportPath(this, tr("Save Keyframes CSV"), tr("CSV file (*.csv)"),
-                                       QStringLiteral("csv"));
+    const QString path = askSavePath(this, tr("Save Keyframes CSV"), tr("CSV file (*.csv)"),
+                                     QStringLiteral("csv"), applicationDirectory);
     if (path.isEmpty())
         return;
     QByteArray csv;

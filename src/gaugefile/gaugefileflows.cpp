@@ -4,6 +4,7 @@
 #include "gaugefile/layernames.h"
 #include "gaugefile/savefile.h"
 #include "render/renderarea.h"
+#include "ui/savefiledialog.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -31,16 +32,8 @@ void Window::saveGaugeFile(const QList<namedLayer> &layers, const QString &capti
     if (layers.isEmpty())
         return;
 
-    // The toolkit's own confirmation before replacing a file stays on, and a
-    // name typed without a suffix gets ".gauge".
-    QFileDialog dialog(this, caption, QString(), tr("Gauge file (*.gauge)"));
-    dialog.setDefaultSuffix(QStringLiteral("gauge"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDirectory(startFolder);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    const QStringList chosen = dialog.selectedFiles();
-    const QString path = chosen.value(0);
+    const QString path = askSavePath(this, caption, tr("Gauge file (*.gauge)"),
+                                     QStringLiteral("gauge"), startFolder);
     if (path.isEmpty())
         return;
 
@@ -48,9 +41,7 @@ void Window::saveGaugeFile(const QList<namedLayer> &layers, const QString &capti
     // previous file as it was.
     QString error;
     if (!writeFileSafely(path, writeGaugeDocument(layers), &error)) {
-        QMessageBox::warning(this, tr("Unable to save file"),
-                             tr("%1 could not be saved.\n\n%2")
-                                 .arg(QFileInfo(path).fileName(), error));
+        reportSaveFailure(this, path, error);
         return;
     }
     // The file may have gone into the Presets folder.

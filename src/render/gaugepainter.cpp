@@ -158,12 +158,11 @@ private:
         }
     }
 
-    // One tick of the given level at even fraction t, from its outer radius
-    // to its inner radius.
-    void tick(int level, double t)
+    // One tick of the given level at screen angle theta, from its outer
+    // radius to its inner radius.
+    void tick(int level, double theta)
     {
         --m_budget.lines;
-        const double theta = screenAngle(t);
         const QPointF outer = pointAt(theta, m_g.divisionOuterRadius[level]);
         const QPointF inner = pointAt(theta, m_g.divisionInnerRadius[level]);
         if (!isFinite(outer) || !isFinite(inner))
@@ -172,10 +171,9 @@ private:
         m_ticks.add(QLineF(outer, inner));
     }
 
-    void label(double t, double value)
+    void label(double theta, double value)
     {
         --m_budget.labels;
-        const double theta = screenAngle(t);
         const QPointF c = pointAt(theta, m_g.tickCountRadius);
         if (!isFinite(c))
             return;
@@ -219,22 +217,22 @@ private:
             const bool labelsLeft = m_g.tickCountEnabled && m_budget.labelsLeft();
             if (m_budget.lines <= 0 && !labelsLeft)
                 return;
-            const double tj = double(j) / d1;
+            const double theta = screenAngle(double(j) / d1);
             if (m_budget.lines > 0)
-                tick(0, tj);
+                tick(0, theta);
             if (labelsLeft && !(j == 0 && m_g.tickCountSkipFirst))
-                label(tj, value);
+                label(theta, value);
             value = value + m_g.tickCountIncrement;
 
             if (n2 <= 1 || j >= n1)
                 continue;
             for (qint64 k = 0; k < n2 && m_budget.lines > 0; ++k) {
                 if (k >= 1)
-                    tick(1, (double(j) + double(k) / d2) / d1);
+                    tick(1, screenAngle((double(j) + double(k) / d2) / d1));
                 if (n3 <= 1)
                     continue;
                 for (qint64 m = 1; m < n3 && m_budget.lines > 0; ++m)
-                    tick(2, (double(j) + (double(k) + double(m) / d3) / d2) / d1);
+                    tick(2, screenAngle((double(j) + (double(k) + double(m) / d3) / d2) / d1));
             }
         }
     }

@@ -1,0 +1,26 @@
+#include "ui/savefiledialog.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+QString askSavePath(QWidget *parent, const QString &caption, const QString &filter,
+                    const QString &suffix, const QString &startFolder)
+{
+    QFileDialog dialog(parent, caption, QString(), filter);
+    dialog.setDefaultSuffix(suffix);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDirectory(startFolder);
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    const QStringList files = dialog.selectedFiles();
+    return files.isEmpty() ? QString() : files.constFirst();
+}
+
+void reportSaveFailure(QWidget *parent, const QString &path, const QString &reason)
+{
+    QMessageBox::warning(parent, QCoreApplication::translate("Window", "Unable to save file"),
+                         QCoreApplication::translate("Window", "%1 could not be saved.\n\n%2")
+                             .arg(QFileInfo(path).fileName(), reason));
+}
