@@ -1,4 +1,5 @@
 #include "app/window.h"
+#include "version.h"
 
 #include <QApplication>
 
@@ -6,7 +7,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Dialwright"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("2.2.0"));
+    QCoreApplication::setApplicationVersion(dialwrightVersion());
     // Lets Wayland desktops match the running window to the installed menu
     // entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.dialwright.Dialwright"));

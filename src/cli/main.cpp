@@ -1,4 +1,5 @@
 #include "cli/rendertool.h"
+#include "version.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -13,7 +14,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("dialwright-render"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(DIALWRIGHT_VERSION_TEXT));
+    QCoreApplication::setApplicationVersion(dialwrightVersion());
 
     // On the descriptors themselves, so that a failing write (a full disk
     // behind a redirection) is seen here and not lost in a stdio buffer.

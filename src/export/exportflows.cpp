@@ -2,7 +2,7 @@
 
 #include "export/imageexport.h"
 #include "export/keyframes.h"
-#include "gaugefile/savefile.h"
+#include "fileio/safewrite.h"
 #include "render/renderarea.h"
 #include "ui/savefiledialog.h"
 

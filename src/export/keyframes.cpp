@@ -1,39 +1,22 @@
 #include "export/keyframes.h"
 
-#include "render/biasmap.h"
+#include "render/ticklayout.h"
 
 #include <QCoreApplication>
 
-#include <cmath>
 
 qint64 keyframeCount(const gaugeData &layer)
 {
-    const qint64 n = layer.divisionCount[0];
-    if (n <= 0)
-        return 0;
-    return std::fabs(layer.angleLength) < 360.0 ? n + 1 : n;
+    return TickLayout(layer).primaryCount();
 }
 
 QList<QPair<double, double>> keyframeAngles(const gaugeData &layer)
 {
     QList<QPair<double, double>> result;
     const qint64 count = qMin(keyframeCount(layer), keyframeRecordLimit);
-    if (count <= 0)
-        return result;
-    const double n = double(layer.divisionCount[0]);
     result.reserve(count);
-    double value = layer.tickCountStart;
-    for (qint64 i = 0; i < count; ++i) {
-        const double t = double(i) / n;
-        const double b = biasMap(t, layer.bias, layer.midpointBias);
-        // The painter's screen angle turned back into a gauge angle, in this
-        // very order: it fixes the last bits and the sign of a zero angle,
-        // and both reach the file.
-        const double angle = -(((90.0 - layer.startAngle) - layer.angleLength * b) - 90.0);
-        result.append(qMakePair(value, angle));
-        // Repeated addition, as the labels on the dial are counted.
-        value = value + layer.tickCountIncrement;
-    }
+    for (PrimaryTicks tick(layer); !tick.atEnd() && tick.index() < count; tick.next())
+        result.append(qMakePair(tick.value(), TickLayout::gaugeAngle(tick.screenAngle())));
     return result;
 }
 

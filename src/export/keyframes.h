@@ -1,7 +1,6 @@
 #pragma once
 
-#include "gaugefile/gaugedocument.h"
-#include "model/gaugedata.h"
+#include "model/namedlayer.h"
 
 #include <QByteArray>
 #include <QList>
@@ -37,4 +36,4 @@ QString keyframeNameField(const QString &name);
 // carriage return. Returns false with a one-line reason in `error` (when
 // given) and `csv` untouched if the gauge has more than keyframeRecordLimit
 // primary ticks.
-bool keyframeCsv(const QList<namedLayer> &layers, QByteArray *csv, QString *error = nullptr);
+[[nodiscard]] bool keyframeCsv(const QList<namedLayer> &layers, QByteArray *csv, QString *error = nullptr);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/gaugedata.h"
+#include "model/namedlayer.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -8,21 +9,14 @@
 #include <QList>
 #include <QString>
 
-// A layer on its way to or from a file: its name (may be empty) and settings.
-struct namedLayer
-{
-    QString name;
-    gaugeData data;
-};
-
 // The UTF-8 bytes of the gauge document for the list, in list order.
 QByteArray writeGaugeDocument(const QList<namedLayer> &layers);
 
 // Reads a gauge document, or a file of an earlier version, into `layers`.
 // Returns false with `layers` empty and a one-line reason in `error` (when
 // given) if the bytes are not a gauge file; on success `error` is untouched.
-bool readGaugeDocument(const QByteArray &bytes, QList<namedLayer> &layers,
-                       QString *error = nullptr);
+[[nodiscard]] bool readGaugeDocument(const QByteArray &bytes, QList<namedLayer> &layers,
+                                     QString *error = nullptr);
 
 // The layer object of a gauge document, without its "name".
 QJsonObject layerToJson(const gaugeData &layer);

@@ -1,5 +1,7 @@
 #include "gaugefile/gaugefilereader.h"
 
+#include "gaugefile/gaugedocument.h"
+
 #include <QCoreApplication>
 #include <QFile>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gaugefile/gaugedocument.h"
+#include "model/namedlayer.h"
 
 #include <QList>
 #include <QString>
@@ -20,5 +20,5 @@ enum class gaugeFileStatus {
 // (when given) holds a one-line text: the system's error for CannotOpen
 // (shown as "Unable to open file"), the reason for Rejected (shown as
 // "Unable to load gauge"). On success `error` is untouched.
-gaugeFileStatus readGaugeFile(const QString &path, QList<namedLayer> &layers,
+[[nodiscard]] gaugeFileStatus readGaugeFile(const QString &path, QList<namedLayer> &layers,
                               QString *error = nullptr);

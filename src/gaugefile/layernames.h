@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gaugefile/gaugedocument.h"
+#include "model/namedlayer.h"
 
 #include <QList>
 #include <QString>

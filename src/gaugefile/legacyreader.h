@@ -9,4 +9,4 @@
 // fewer, the only sign that it is not such a file. Otherwise every field is
 // taken as it converts (0, false or an invalid colour when it does not) and
 // the function returns true.
-bool readLegacyLayer(gaugeData &layer, const QString &text);
+[[nodiscard]] bool readLegacyLayer(gaugeData &layer, const QString &text);

@@ -1,6 +1,7 @@
 #include "render/gaugepainter.h"
 
-#include "render/biasmap.h"
+#include "render/drawingspace.h"
+#include "render/ticklayout.h"
 
 #include <QPainter>
 #include <QPen>
@@ -11,8 +12,6 @@
 
 namespace {
 
-constexpr double kCentre = 256.0;
-constexpr double kGaugeRadius = 250.0;
 constexpr int kFullCircle16 = 360 * 16;
 
 QPen elementPen(const QColor &color, double width, bool roundCap)
@@ -121,20 +120,6 @@ public:
     }
 
 private:
-    // Screen angle in degrees of the tick at even fraction t (0 = 3 o'clock,
-    // anticlockwise), evaluated in the order the file format documents.
-    double screenAngle(double t) const
-    {
-        return 90.0 - m_g.startAngle - biasMap(t, m_g.bias, m_g.midpointBias) * m_g.angleLength;
-    }
-
-    static QPointF pointAt(double theta, double radiusFraction)
-    {
-        const double rad = M_PI * theta / 180.0;
-        return QPointF(kCentre + kGaugeRadius * radiusFraction * std::cos(rad),
-                       kCentre - kGaugeRadius * radiusFraction * std::sin(rad));
-    }
-
     static bool isFinite(const QPointF &p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
 
     void paintArcs()
@@ -145,9 +130,7 @@ private:
             if (m_budget.arcs <= 0)
                 return;
             --m_budget.arcs;
-            const double r = m_g.arcRadius[i];
-            const QRectF rect(kCentre - kGaugeRadius * r, kCentre - kGaugeRadius * r,
-                              500.0 * r, 500.0 * r);
+            const QRectF rect = DrawingSpace::circleBounds(m_g.arcRadius[i]);
             if (!std::isfinite(rect.x()) || !std::isfinite(rect.width())
                 || !std::isfinite(m_g.arcStartAngle[i]) || !std::isfinite(m_g.arcAngleLength[i]))
                 continue;
@@ -163,8 +146,8 @@ private:
     void tick(int level, double theta)
     {
         --m_budget.lines;
-        const QPointF outer = pointAt(theta, m_g.divisionOuterRadius[level]);
-        const QPointF inner = pointAt(theta, m_g.divisionInnerRadius[level]);
+        const QPointF outer = DrawingSpace::pointAt(theta, m_g.divisionOuterRadius[level]);
+        const QPointF inner = DrawingSpace::pointAt(theta, m_g.divisionInnerRadius[level]);
         if (!isFinite(outer) || !isFinite(inner))
             return;
         m_ticks.setPen(m_g.divisionColor[level], m_g.divisionWidth[level], m_g.roundedTickCaps);
@@ -174,7 +157,7 @@ private:
     void label(double theta, double value)
     {
         --m_budget.labels;
-        const QPointF c = pointAt(theta, m_g.tickCountRadius);
+        const QPointF c = DrawingSpace::pointAt(theta, m_g.tickCountRadius);
         if (!isFinite(c))
             return;
         m_ticks.forgetPen();
@@ -201,38 +184,27 @@ private:
 
     void paintTicks()
     {
-        const qint64 n1 = m_g.divisionCount[0];
-        const qint64 n2 = m_g.divisionCount[1];
-        const qint64 n3 = m_g.divisionCount[2];
-        if (n1 <= 0)
-            return;
-        // A full circle does not repeat its first tick at the end.
-        const qint64 primaryCount = std::fabs(m_g.angleLength) < 360.0 ? n1 + 1 : n1;
-        const double d1 = double(n1);
-        const double d2 = double(n2);
-        const double d3 = double(n3);
-        double value = m_g.tickCountStart;
-
-        for (qint64 j = 0; j < primaryCount; ++j) {
+        const TickLayout layout(m_g);
+        const qint64 n2 = layout.secondaryDivisions();
+        const qint64 n3 = layout.tertiaryDivisions();
+        for (PrimaryTicks primary(m_g); !primary.atEnd(); primary.next()) {
+            const qint64 j = primary.index();
             const bool labelsLeft = m_g.tickCountEnabled && m_budget.labelsLeft();
             if (m_budget.lines <= 0 && !labelsLeft)
                 return;
-            const double theta = screenAngle(double(j) / d1);
+            const double theta = primary.screenAngle();
             if (m_budget.lines > 0)
                 tick(0, theta);
             if (labelsLeft && !(j == 0 && m_g.tickCountSkipFirst))
-                label(theta, value);
-            value = value + m_g.tickCountIncrement;
+                label(theta, primary.value());
 
-            if (n2 <= 1 || j >= n1)
+            if (!layout.subdivides(j))
                 continue;
             for (qint64 k = 0; k < n2 && m_budget.lines > 0; ++k) {
                 if (k >= 1)
-                    tick(1, screenAngle((double(j) + double(k) / d2) / d1));
-                if (n3 <= 1)
-                    continue;
+                    tick(1, layout.screenAngle(j, k));
                 for (qint64 m = 1; m < n3 && m_budget.lines > 0; ++m)
-                    tick(2, screenAngle((double(j) + (double(k) + double(m) / d3) / d2) / d1));
+                    tick(2, layout.screenAngle(j, k, m));
             }
         }
     }
@@ -253,10 +225,11 @@ void paintGaugeLayers(QPainter *painter, int size, const QList<gaugeData> &layer
     painter->setPen(elementPen(Qt::white, 0.0, false));
     painter->setBrush(Qt::NoBrush);
     painter->setRenderHint(QPainter::Antialiasing);
-    painter->scale(size / 512.0, size / 512.0);
+    painter->scale(size / double(DrawingSpace::size), size / double(DrawingSpace::size));
 
+    // The hub: a white disc of diameter 6 units under everything else.
     painter->setBrush(QBrush(Qt::white, Qt::SolidPattern));
-    painter->drawEllipse(QRectF(253.0, 253.0, 6.0, 6.0));
+    painter->drawEllipse(QRectF(DrawingSpace::centre - 3.0, DrawingSpace::centre - 3.0, 6.0, 6.0));
     painter->setBrush(Qt::NoBrush);
 
     Budget budget{limits.tickLines, limits.labels, limits.labelCharacters, limits.arcs};

@@ -1,5 +1,6 @@
 #include "render/renderarea.h"
 
+#include "render/drawingspace.h"
 #include "render/gaugepainter.h"
 
 #include <QPainter>
@@ -18,7 +19,7 @@ RenderArea::RenderArea(QWidget *parent) : QWidget(parent)
 
 QSize RenderArea::sizeHint() const
 {
-    return QSize(512, 512);
+    return QSize(DrawingSpace::size, DrawingSpace::size);
 }
 
 QSize RenderArea::minimumSizeHint() const
@@ -35,7 +36,7 @@ void RenderArea::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    paintGauge(&painter, 512);
+    paintGauge(&painter, DrawingSpace::size);
     painter.end();
 }
 

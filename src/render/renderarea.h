@@ -25,6 +25,13 @@ public:
     // Draws every layer of `layers` on the square (0, 0)-(size, size).
     void paintGauge(QPainter *painter, int size);
 
+    // The setters of one tick level (0 to 2) or one arc (0 to 3) by index,
+    // behind the numbered slots.
+    void setDivisions(int level, int inDivisions, double inInnerRadius, double inOuterRadius,
+                      double inLineWidth, const QColor &inColor);
+    void setArc(int arc, double inStartAngle, double inAngleLength, double inRadius,
+                double inWidth, const QColor &inColor);
+
     gaugeData currentGauge;
     QList<gaugeData> layers;
 
@@ -47,7 +54,7 @@ public slots:
                  QColor inColor = Qt::white);
     void setTickCounts(bool inEnable, double inStart, double inIncrement, int inDecPlaces,
                        double inRadius, bool inRotate, bool inSkipFirst,
-                       QFont inFont = QFont(QStringLiteral("Sans Serif"), 10, -1, false),
+                       QFont inFont = gaugeData::defaultTickCountFont(),
                        QColor inColor = Qt::white);
     void manualRedraw();
     void loadLayer(int inIndex);
@@ -57,10 +64,4 @@ public slots:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-
-private:
-    void setDivisions(int level, int inDivisions, double inInnerRadius, double inOuterRadius,
-                      double inLineWidth, const QColor &inColor);
-    void setArc(int arc, double inStartAngle, double inAngleLength, double inRadius,
-                double inWidth, const QColor &inColor);
 };

@@ -1,6 +1,7 @@
 #include "app/window.h"
 
 #include "update/versiondocument.h"
+#include "version.h"
 
 #include <QDesktopServices>
 #include <QMessageBox>
@@ -22,8 +23,6 @@ constexpr int transferTimeoutMilliseconds = 5000;
 // A version document is a few hundred bytes; anything beyond this is not one,
 // and is not worth holding in memory.
 constexpr qint64 maximumDocumentSize = 1024 * 1024;
-
-const QString runningVersion = QStringLiteral(DIALWRIGHT_VERSION_TEXT);
 
 // Texts from the network may look like rich text; they are shown as written.
 void showUpdateMessage(QWidget *parent, QMessageBox::Icon icon, const QString &title,
@@ -115,12 +114,12 @@ void Window::onUpdateCheckFinished(QNetworkReply *reply)
         return;
     }
 
-    if (!isNewerVersion(document.version, runningVersion)) {
+    if (!isNewerVersion(document.version, dialwrightVersion())) {
         if (manual) {
             showUpdateMessage(this, QMessageBox::Information, tr("No Update Available"),
                               tr("Dialwright %1 is up to date.\n\n"
                                  "Thank you for using Dialwright!")
-                                  .arg(runningVersion));
+                                  .arg(dialwrightVersion()));
         }
         return;
     }

@@ -8,6 +8,7 @@
 #include "renderprocess.h"
 
 #include "export/imageexport.h"
+#include "gaugefile/gaugedocument.h"
 #include "gaugefile/gaugefilereader.h"
 #include "render/renderarea.h"
 
@@ -48,7 +49,8 @@ int main(int argc, char *argv[])
         QElapsedTimer timer;
         timer.start();
         QByteArray png;
-        gaugePng({g}, size, &png);
+        if (!gaugePng({g}, size, &png))
+            std::printf("gaugePng failed\n");
         core.append(timer.elapsed());
     }
     std::printf("core gaugePng in process:        %6lld ms\n", median(core));

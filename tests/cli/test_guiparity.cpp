@@ -4,6 +4,7 @@
 #include "renderprocess.h"
 #include "testfiles.h"
 
+#include "gaugefile/gaugedocument.h"
 #include "gaugefile/gaugefilereader.h"
 #include "render/renderarea.h"
 

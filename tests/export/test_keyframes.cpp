@@ -1,4 +1,5 @@
 #include "export/keyframes.h"
+#include "gaugefile/gaugedocument.h"
 
 #include <QElapsedTimer>
 #include <QTest>

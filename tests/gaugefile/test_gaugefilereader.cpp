@@ -1,6 +1,7 @@
+#include "gaugefile/gaugedocument.h"
 #include "gaugefile/gaugefilereader.h"
 #include "gaugefile/layernames.h"
-#include "gaugefile/savefile.h"
+#include "fileio/safewrite.h"
 
 #include "testfiles.h"
 

@@ -1,3 +1,4 @@
+#include "version.h"
 #include "gaugefile/gaugedocument.h"
 
 #include "testfiles.h"

@@ -1,4 +1,4 @@
-#include "gaugefile/savefile.h"
+#include "fileio/safewrite.h"
 
 #include <QSaveFile>
 

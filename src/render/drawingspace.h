@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QPointF>
+#include <QRectF>
+
+// Every gauge is drawn in a fixed square of 512 x 512 units and scaled to the
+// device once; pen widths are in these units. Angles here are screen angles
+// in degrees: 0 at 3 o'clock, anticlockwise.
+namespace DrawingSpace {
+
+inline constexpr int size = 512;
+inline constexpr double centre = 256.0;
+// The radius that radius fraction 1.0 stands for: the dial's outer edge.
+inline constexpr double gaugeRadius = 250.0;
+
+// The point at `radiusFraction` of the gauge radius from the centre, in the
+// direction of `screenAngle`.
+QPointF pointAt(double screenAngle, double radiusFraction);
+
+// The square that holds the circle of `radiusFraction` about the centre.
+QRectF circleBounds(double radiusFraction);
+
+} // namespace DrawingSpace
