@@ -1,6 +1,7 @@
 #pragma once
 
-#include "gaugefile/gaugedocument.h"
+#include "model/namedlayer.h"
+#include "ui/controlgroups.h"
 #include "ui_window.h"
 
 #include <QColor>
@@ -10,11 +11,14 @@
 #include <QUrl>
 #include <QWidget>
 
+#include <array>
 #include <functional>
+#include <vector>
 
 class QListWidgetItem;
 class QNetworkAccessManager;
 class QNetworkReply;
+class QSignalBlocker;
 class RenderArea;
 
 // The main window: the form around the preview. Its slots are implemented in
@@ -26,6 +30,19 @@ class Window : public QWidget, public Ui::Window
 
 public:
     explicit Window(QWidget *parent = nullptr);
+
+    // Control binding (ui/controlbinding.cpp)
+    // The form's repeated groups, built once in the constructor.
+    std::array<LevelControls, 3> levelControls{};
+    std::array<ArcControls, 4> arcControls{};
+    // The connections of the form's controls to their slots, in the order
+    // they are made.
+    QList<FormConnection> formConnections() const;
+    // Every control that edits the current layer.
+    QList<QObject *> layerEditingControls() const;
+    // Blocks the signals of every layer-editing control until the result is
+    // destroyed, then restores each control's previous state.
+    [[nodiscard]] std::vector<QSignalBlocker> blockFormSignals() const;
 
     // Layer list (ui/layerlist.cpp)
     void addLayerItem(const QString &name);
@@ -95,4 +112,16 @@ public slots:
     void getPresetsFromFolder();
     void onUpdateCheckFinished(QNetworkReply *reply);
 
+private:
+    // Construction, in order (app/window.cpp)
+    void describeControlGroups();
+    void connectForm();
+    void setUpLayerList();
+    void placePreview();
+    void storeInitialLayer();
+
+    // One group of controls to the editing copy and the current layer
+    // (ui/controlbinding.cpp)
+    void levelChanged(int level);
+    void arcChanged(int arc);
 };

@@ -1,8 +1,9 @@
 #include "app/window.h"
 
+#include "gaugefile/gaugedocument.h"
 #include "gaugefile/gaugefilereader.h"
 #include "gaugefile/layernames.h"
-#include "gaugefile/savefile.h"
+#include "fileio/safewrite.h"
 #include "render/renderarea.h"
 #include "ui/savefiledialog.h"
 
@@ -10,6 +11,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 void Window::saveGauge()
 {
@@ -105,31 +107,33 @@ void Window::mergeLoadedLayers(const QList<namedLayer> &loaded, const QString &f
             return;
     }
 
-    // Neither the layer-switch nor the rename handler may run halfway through.
-    layerList->blockSignals(true);
     int target = -1;
-    qsizetype first = 0;
+    {
+        // Neither the layer-switch nor the rename handler may run halfway
+        // through.
+        const QSignalBlocker quietList(layerList);
+        qsizetype first = 0;
 
-    if (overwrite && layerList->currentRow() >= 0) {
-        target = layerList->currentRow();
-        renderArea->currentGauge = loaded.first().data;
-        renderArea->saveLayerData(target);
-        setLayerItemName(layerList->item(target),
-                         overwritingLayerName(loaded.first().name, fallbackName));
-        first = 1;
+        if (overwrite && layerList->currentRow() >= 0) {
+            target = layerList->currentRow();
+            renderArea->currentGauge = loaded.first().data;
+            renderArea->saveLayerData(target);
+            setLayerItemName(layerList->item(target),
+                             overwritingLayerName(loaded.first().name, fallbackName));
+            first = 1;
+        }
+
+        for (qsizetype i = first; i < loaded.size(); ++i) {
+            const QString name = addedLayerName(loaded.at(i).name, loaded.size(),
+                                                layerList->count(), fallbackName);
+            renderArea->layers.append(loaded.at(i).data);
+            addLayerItem(name);
+            if (target < 0)
+                target = layerList->count() - 1;
+        }
+
+        layerList->setCurrentRow(target);
     }
-
-    for (qsizetype i = first; i < loaded.size(); ++i) {
-        const QString name =
-            addedLayerName(loaded.at(i).name, loaded.size(), layerList->count(), fallbackName);
-        renderArea->layers.append(loaded.at(i).data);
-        addLayerItem(name);
-        if (target < 0)
-            target = layerList->count() - 1;
-    }
-
-    layerList->setCurrentRow(target);
-    layerList->blockSignals(false);
 
     renderArea->loadLayer(target);
     setActiveGauge();

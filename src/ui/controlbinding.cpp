@@ -5,8 +5,7 @@
 
 #include <QColorDialog>
 #include <QFontDialog>
-
-#include <iterator>
+#include <QSignalBlocker>
 
 // Every binding slot sends its whole group of controls to the preview, then
 // copies the editing copy into the layer selected in the list. The groups do
@@ -26,66 +25,55 @@ void Window::capsChanged()
     renderArea->saveLayerData(layerList->currentRow());
 }
 
+void Window::levelChanged(int level)
+{
+    const LevelControls &c = levelControls[level];
+    renderArea->setDivisions(level, c.count->value(), c.innerRadius->value(),
+                             c.outerRadius->value(), c.width->value(), widgetColor(c.color));
+    renderArea->saveLayerData(layerList->currentRow());
+}
+
+void Window::arcChanged(int arc)
+{
+    const ArcControls &c = arcControls[arc];
+    renderArea->setArc(arc, c.startAngle->value(), c.angleLength->value(), c.radius->value(),
+                       c.width->value(), widgetColor(c.color));
+    renderArea->saveLayerData(layerList->currentRow());
+}
+
 void Window::divisions1Changed()
 {
-    renderArea->setDivisions1(gaugeDivisions1SpinBox->value(),
-                              gaugeDivisions1InnerRadiusSpinBox->value(),
-                              gaugeDivisions1OuterRadiusSpinBox->value(),
-                              gaugeDivisions1WidthSpinBox->value(),
-                              widgetColor(gaugeDivisions1ColorButton));
-    renderArea->saveLayerData(layerList->currentRow());
+    levelChanged(0);
 }
 
 void Window::divisions2Changed()
 {
-    renderArea->setDivisions2(gaugeDivisions2SpinBox->value(),
-                              gaugeDivisions2InnerRadiusSpinBox->value(),
-                              gaugeDivisions2OuterRadiusSpinBox->value(),
-                              gaugeDivisions2WidthSpinBox->value(),
-                              widgetColor(gaugeDivisions2ColorButton));
-    renderArea->saveLayerData(layerList->currentRow());
+    levelChanged(1);
 }
 
 void Window::divisions3Changed()
 {
-    renderArea->setDivisions3(gaugeDivisions3SpinBox->value(),
-                              gaugeDivisions3InnerRadiusSpinBox->value(),
-                              gaugeDivisions3OuterRadiusSpinBox->value(),
-                              gaugeDivisions3WidthSpinBox->value(),
-                              widgetColor(gaugeDivisions3ColorButton));
-    renderArea->saveLayerData(layerList->currentRow());
+    levelChanged(2);
 }
 
 void Window::arc1Changed()
 {
-    renderArea->setArc1(arc1StartAngleSpinBox->value(), arc1AngleLengthSpinBox->value(),
-                        arc1RadiusSpinBox->value(), arc1WidthSpinBox->value(),
-                        widgetColor(arc1ColorButton));
-    renderArea->saveLayerData(layerList->currentRow());
+    arcChanged(0);
 }
 
 void Window::arc2Changed()
 {
-    renderArea->setArc2(arc2StartAngleSpinBox->value(), arc2AngleLengthSpinBox->value(),
-                        arc2RadiusSpinBox->value(), arc2WidthSpinBox->value(),
-                        widgetColor(arc2ColorButton));
-    renderArea->saveLayerData(layerList->currentRow());
+    arcChanged(1);
 }
 
 void Window::arc3Changed()
 {
-    renderArea->setArc3(arc3StartAngleSpinBox->value(), arc3AngleLengthSpinBox->value(),
-                        arc3RadiusSpinBox->value(), arc3WidthSpinBox->value(),
-                        widgetColor(arc3ColorButton));
-    renderArea->saveLayerData(layerList->currentRow());
+    arcChanged(2);
 }
 
 void Window::arc4Changed()
 {
-    renderArea->setArc4(arc4StartAngleSpinBox->value(), arc4AngleLengthSpinBox->value(),
-                        arc4RadiusSpinBox->value(), arc4WidthSpinBox->value(),
-                        widgetColor(arc4ColorButton));
-    renderArea->saveLayerData(layerList->currentRow());
+    arcChanged(3);
 }
 
 void Window::tickSettingsChanged()
@@ -112,7 +100,7 @@ namespace {
 // The colour dialog answers an invalid colour when it is cancelled; the
 // element then keeps the colour it had rather than turning black. The colour
 // reaches the layer only through the button: the binding slot reads it back.
-void pickColor(Window *window, QWidget *button, void (Window::*binding)())
+void pickColor(Window *window, QWidget *button, WindowSlot binding)
 {
     const QColor color = window->getColor();
     if (!color.isValid())
@@ -125,37 +113,37 @@ void pickColor(Window *window, QWidget *button, void (Window::*binding)())
 
 void Window::divisions1ColorChanged()
 {
-    pickColor(this, gaugeDivisions1ColorButton, &Window::divisions1Changed);
+    pickColor(this, levelControls[0].color, levelControls[0].changed);
 }
 
 void Window::divisions2ColorChanged()
 {
-    pickColor(this, gaugeDivisions2ColorButton, &Window::divisions2Changed);
+    pickColor(this, levelControls[1].color, levelControls[1].changed);
 }
 
 void Window::divisions3ColorChanged()
 {
-    pickColor(this, gaugeDivisions3ColorButton, &Window::divisions3Changed);
+    pickColor(this, levelControls[2].color, levelControls[2].changed);
 }
 
 void Window::arc1ColorChanged()
 {
-    pickColor(this, arc1ColorButton, &Window::arc1Changed);
+    pickColor(this, arcControls[0].color, arcControls[0].changed);
 }
 
 void Window::arc2ColorChanged()
 {
-    pickColor(this, arc2ColorButton, &Window::arc2Changed);
+    pickColor(this, arcControls[1].color, arcControls[1].changed);
 }
 
 void Window::arc3ColorChanged()
 {
-    pickColor(this, arc3ColorButton, &Window::arc3Changed);
+    pickColor(this, arcControls[2].color, arcControls[2].changed);
 }
 
 void Window::arc4ColorChanged()
 {
-    pickColor(this, arc4ColorButton, &Window::arc4Changed);
+    pickColor(this, arcControls[3].color, arcControls[3].changed);
 }
 
 void Window::tickColorChanged()
@@ -182,42 +170,93 @@ QFont Window::getFont()
     return QFontDialog::getFont(&accepted, tickCountFontButton->font(), this, QString());
 }
 
+QList<FormConnection> Window::formConnections() const
+{
+    QList<FormConnection> rows{
+        {gaugeStartAngleSpinBox, &Window::angleChanged},
+        {gaugeAngleLengthSpinBox, &Window::angleChanged},
+        {gaugeBiasSpinBox, &Window::angleChanged},
+        {biasTypeComboBox, &Window::angleChanged},
+    };
+    // Field by field, each for every group in turn.
+    auto eachLevel = [&](auto field) {
+        for (const LevelControls &level : levelControls)
+            rows.append({level.*field, level.changed});
+    };
+    auto eachArc = [&](auto field) {
+        for (const ArcControls &arc : arcControls)
+            rows.append({arc.*field, arc.changed});
+    };
+    eachLevel(&LevelControls::count);
+    eachLevel(&LevelControls::innerRadius);
+    eachLevel(&LevelControls::outerRadius);
+    eachLevel(&LevelControls::width);
+    eachArc(&ArcControls::startAngle);
+    eachArc(&ArcControls::angleLength);
+    eachArc(&ArcControls::radius);
+    eachArc(&ArcControls::width);
+    for (const LevelControls &level : levelControls)
+        rows.append({level.color, level.colorChanged});
+    for (const ArcControls &arc : arcControls)
+        rows.append({arc.color, arc.colorChanged});
+
+    rows += QList<FormConnection>{
+        {tickCountRadiusSpinBox, &Window::tickSettingsChanged},
+        {tickCountDecimalPlacesSpinBox, &Window::tickDecimalsChanged},
+        {tickCountStartSpinBox, &Window::tickSettingsChanged},
+        {tickCountIncrementSpinBox, &Window::tickSettingsChanged},
+        {tickCountFontButton, &Window::tickFontButton},
+        {tickColorButton, &Window::tickColorChanged},
+        {tickCountRotateCheckBox, &Window::tickSettingsChanged},
+        {tickCountCheckBox, &Window::tickSettingsChanged},
+        {skipFirstTickCheckBox, &Window::tickSettingsChanged},
+        {roundedTickCapsCheckBox, &Window::capsChanged},
+        {roundedArcCapsCheckBox, &Window::capsChanged},
+        {saveSVGButton, &Window::saveSVG},
+        {savePNGButton, &Window::savePNG},
+        {saveKeyFrameButton, &Window::saveKeyframes},
+        {presetComboBox, &Window::presetChanged},
+        {saveButton, &Window::saveGauge},
+        {SaveLayerButton, &Window::saveLayer},
+        {loadButton, &Window::loadGauge},
+    };
+    return rows;
+}
+
+QList<QObject *> Window::layerEditingControls() const
+{
+    QList<QObject *> controls{gaugeStartAngleSpinBox, gaugeAngleLengthSpinBox, gaugeBiasSpinBox,
+                              biasTypeComboBox, roundedTickCapsCheckBox, roundedArcCapsCheckBox};
+    for (const LevelControls &c : levelControls)
+        controls += {c.count, c.innerRadius, c.outerRadius, c.width, c.color};
+    for (const ArcControls &c : arcControls)
+        controls += {c.startAngle, c.angleLength, c.radius, c.width, c.color};
+    controls += {tickCountRadiusSpinBox, tickCountDecimalPlacesSpinBox, tickCountStartSpinBox,
+                 tickCountIncrementSpinBox, tickCountFontButton, tickColorButton,
+                 tickCountRotateCheckBox, tickCountCheckBox, skipFirstTickCheckBox};
+    return controls;
+}
+
+std::vector<QSignalBlocker> Window::blockFormSignals() const
+{
+    const QList<QObject *> controls = layerEditingControls();
+    std::vector<QSignalBlocker> blockers;
+    blockers.reserve(controls.size());
+    for (QObject *control : controls)
+        blockers.emplace_back(control);
+    return blockers;
+}
+
 void Window::blockWidgetSignals(bool inEnable)
 {
-    QObject *const controls[] = {
-        gaugeStartAngleSpinBox, gaugeAngleLengthSpinBox, gaugeBiasSpinBox, biasTypeComboBox,
-        roundedTickCapsCheckBox,
-        gaugeDivisions1SpinBox, gaugeDivisions1InnerRadiusSpinBox,
-        gaugeDivisions1OuterRadiusSpinBox, gaugeDivisions1WidthSpinBox,
-        gaugeDivisions1ColorButton,
-        gaugeDivisions2SpinBox, gaugeDivisions2InnerRadiusSpinBox,
-        gaugeDivisions2OuterRadiusSpinBox, gaugeDivisions2WidthSpinBox,
-        gaugeDivisions2ColorButton,
-        gaugeDivisions3SpinBox, gaugeDivisions3InnerRadiusSpinBox,
-        gaugeDivisions3OuterRadiusSpinBox, gaugeDivisions3WidthSpinBox,
-        gaugeDivisions3ColorButton,
-        roundedArcCapsCheckBox,
-        arc1StartAngleSpinBox, arc1AngleLengthSpinBox, arc1RadiusSpinBox, arc1WidthSpinBox,
-        arc1ColorButton,
-        arc2StartAngleSpinBox, arc2AngleLengthSpinBox, arc2RadiusSpinBox, arc2WidthSpinBox,
-        arc2ColorButton,
-        arc3StartAngleSpinBox, arc3AngleLengthSpinBox, arc3RadiusSpinBox, arc3WidthSpinBox,
-        arc3ColorButton,
-        arc4StartAngleSpinBox, arc4AngleLengthSpinBox, arc4RadiusSpinBox, arc4WidthSpinBox,
-        arc4ColorButton,
-        tickCountRadiusSpinBox, tickCountDecimalPlacesSpinBox, tickCountStartSpinBox,
-        tickCountIncrementSpinBox, tickCountFontButton, tickColorButton,
-        tickCountRotateCheckBox, tickCountCheckBox, skipFirstTickCheckBox,
-    };
-    static_assert(std::size(controls) == 50, "every layer-editing control is listed once");
-    for (QObject *control : controls)
+    for (QObject *control : layerEditingControls())
         control->blockSignals(inEnable);
 }
 
 void Window::setActiveGauge()
 {
     const gaugeData &gauge = renderArea->currentGauge;
-    blockWidgetSignals(true);
+    const auto blocked = blockFormSignals();
 
     gaugeStartAngleSpinBox->setValue(gauge.startAngle);
     gaugeAngleLengthSpinBox->setValue(gauge.angleLength);
@@ -225,54 +264,24 @@ void Window::setActiveGauge()
     biasTypeComboBox->setCurrentIndex(gauge.midpointBias ? 1 : 0);
     roundedTickCapsCheckBox->setChecked(gauge.roundedTickCaps);
 
-    struct Level
-    {
-        QSpinBox *count;
-        QDoubleSpinBox *inner, *outer, *width;
-        QWidget *color;
-    };
-    const Level levels[] = {
-        {gaugeDivisions1SpinBox, gaugeDivisions1InnerRadiusSpinBox,
-         gaugeDivisions1OuterRadiusSpinBox, gaugeDivisions1WidthSpinBox,
-         gaugeDivisions1ColorButton},
-        {gaugeDivisions2SpinBox, gaugeDivisions2InnerRadiusSpinBox,
-         gaugeDivisions2OuterRadiusSpinBox, gaugeDivisions2WidthSpinBox,
-         gaugeDivisions2ColorButton},
-        {gaugeDivisions3SpinBox, gaugeDivisions3InnerRadiusSpinBox,
-         gaugeDivisions3OuterRadiusSpinBox, gaugeDivisions3WidthSpinBox,
-         gaugeDivisions3ColorButton},
-    };
-    for (int i = 0; i < 3; ++i) {
-        levels[i].count->setValue(gauge.divisionCount[i]);
-        levels[i].inner->setValue(gauge.divisionInnerRadius[i]);
-        levels[i].outer->setValue(gauge.divisionOuterRadius[i]);
-        levels[i].width->setValue(gauge.divisionWidth[i]);
-        setWidgetColor(levels[i].color, gauge.divisionColor[i]);
+    for (int i = 0; i < int(levelControls.size()); ++i) {
+        const LevelControls &c = levelControls[i];
+        c.count->setValue(gauge.divisionCount[i]);
+        c.innerRadius->setValue(gauge.divisionInnerRadius[i]);
+        c.outerRadius->setValue(gauge.divisionOuterRadius[i]);
+        c.width->setValue(gauge.divisionWidth[i]);
+        setWidgetColor(c.color, gauge.divisionColor[i]);
     }
 
     roundedArcCapsCheckBox->setChecked(gauge.roundedArcCaps);
 
-    struct Arc
-    {
-        QDoubleSpinBox *start, *length, *radius, *width;
-        QWidget *color;
-    };
-    const Arc arcs[] = {
-        {arc1StartAngleSpinBox, arc1AngleLengthSpinBox, arc1RadiusSpinBox, arc1WidthSpinBox,
-         arc1ColorButton},
-        {arc2StartAngleSpinBox, arc2AngleLengthSpinBox, arc2RadiusSpinBox, arc2WidthSpinBox,
-         arc2ColorButton},
-        {arc3StartAngleSpinBox, arc3AngleLengthSpinBox, arc3RadiusSpinBox, arc3WidthSpinBox,
-         arc3ColorButton},
-        {arc4StartAngleSpinBox, arc4AngleLengthSpinBox, arc4RadiusSpinBox, arc4WidthSpinBox,
-         arc4ColorButton},
-    };
-    for (int i = 0; i < 4; ++i) {
-        arcs[i].start->setValue(gauge.arcStartAngle[i]);
-        arcs[i].length->setValue(gauge.arcAngleLength[i]);
-        arcs[i].radius->setValue(gauge.arcRadius[i]);
-        arcs[i].width->setValue(gauge.arcWidth[i]);
-        setWidgetColor(arcs[i].color, gauge.arcColor[i]);
+    for (int i = 0; i < int(arcControls.size()); ++i) {
+        const ArcControls &c = arcControls[i];
+        c.startAngle->setValue(gauge.arcStartAngle[i]);
+        c.angleLength->setValue(gauge.arcAngleLength[i]);
+        c.radius->setValue(gauge.arcRadius[i]);
+        c.width->setValue(gauge.arcWidth[i]);
+        setWidgetColor(c.color, gauge.arcColor[i]);
     }
 
     tickCountRadiusSpinBox->setValue(gauge.tickCountRadius);
@@ -288,6 +297,4 @@ void Window::setActiveGauge()
     tickCountRotateCheckBox->setChecked(gauge.tickCountRotate);
     tickCountCheckBox->setChecked(gauge.tickCountEnabled);
     skipFirstTickCheckBox->setChecked(gauge.tickCountSkipFirst);
-
-    blockWidgetSignals(false);
 }

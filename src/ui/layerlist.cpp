@@ -5,6 +5,7 @@
 #include <QInputDialog>
 #include <QListWidgetItem>
 #include <QMessageBox>
+#include <QSignalBlocker>
 
 // Item i of layerList names entry i of renderArea->layers. Each item keeps
 // the last accepted name under Qt::UserRole, which a rename to an empty or
@@ -47,13 +48,12 @@ void Window::layerRenamed(QListWidgetItem *item)
     if (!item)
         return;
     // Our own edits of the item would otherwise come straight back here.
-    const bool wasBlocked = layerList->blockSignals(true);
+    const QSignalBlocker quietList(layerList);
     const QString trimmed = item->text().trimmed();
     if (!trimmed.isEmpty())
         setLayerItemName(item, trimmed);
     else
         item->setText(item->data(Qt::UserRole).toString());
-    layerList->blockSignals(wasBlocked);
 }
 
 void Window::addLayer()
@@ -80,15 +80,17 @@ void Window::removeLayer()
     if (row < 0)
         return;
 
-    // With the list quiet, the selection change below cannot reach
-    // layerChanged, which would save the removed layer's editing copy over
-    // the layer that moves into its row.
-    const bool wasBlocked = layerList->blockSignals(true);
-    delete layerList->takeItem(row);
-    renderArea->layers.removeAt(row);
-    const int newRow = qMin(row, layerList->count() - 1);
-    layerList->setCurrentRow(newRow);
-    layerList->blockSignals(wasBlocked);
+    int newRow;
+    {
+        // With the list quiet, the selection change below cannot reach
+        // layerChanged, which would save the removed layer's editing copy
+        // over the layer that moves into its row.
+        const QSignalBlocker quietList(layerList);
+        delete layerList->takeItem(row);
+        renderArea->layers.removeAt(row);
+        newRow = qMin(row, layerList->count() - 1);
+        layerList->setCurrentRow(newRow);
+    }
 
     renderArea->loadLayer(newRow);
     setActiveGauge();

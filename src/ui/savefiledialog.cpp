@@ -20,7 +20,7 @@ QString askSavePath(QWidget *parent, const QString &caption, const QString &filt
 
 void reportSaveFailure(QWidget *parent, const QString &path, const QString &reason)
 {
-    QMessageBox::warning(parent, QCoreApplication::translate("Window", "Unable to save file"),
-                         QCoreApplication::translate("Window", "%1 could not be saved.\n\n%2")
+    QMessageBox::warning(parent, QCoreApplication::translate("SaveFile", "Unable to save file"),
+                         QCoreApplication::translate("SaveFile", "%1 could not be saved.\n\n%2")
                              .arg(QFileInfo(path).fileName(), reason));
 }

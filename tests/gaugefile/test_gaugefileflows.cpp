@@ -85,6 +85,8 @@ private slots:
     void failedSaveKeepsPreviousFile();
     void listsPresets();
     void loadsPickedPreset();
+    void formFollowsSelectionAfterLoad_data();
+    void formFollowsSelectionAfterLoad();
 
 private:
     void modifyCurrentLayer(int divisions);
@@ -507,6 +509,63 @@ void TestGaugeFileFlows::loadsPickedPreset()
     emit window->presetComboBox->activated(oil);
     QCOMPARE(box.title, QStringLiteral("Unable to open file"));
     QCOMPARE(stateOf(*window).names, (QStringList{"Oil.v2", "Oil.v2"}));
+}
+
+
+void TestGaugeFileFlows::formFollowsSelectionAfterLoad_data()
+{
+    QTest::addColumn<QString>("load");
+    QTest::newRow("into an untouched layer") << "untouched";
+    QTest::newRow("added as new layers") << "add";
+    QTest::newRow("overwriting the current layer") << "overwrite";
+    QTest::newRow("a preset") << "preset";
+    QTest::newRow("a failed load") << "failed";
+    QTest::newRow("after removing a layer") << "remove";
+}
+
+// Every load quiets the form and the layer list while it works; afterwards
+// both must be live again, so that picking a layer still fills the form.
+void TestGaugeFileFlows::formFollowsSelectionAfterLoad()
+{
+    QFETCH(QString, load);
+    const QList<namedLayer> file{{QStringLiteral("Rim"), layerWithDivisions(11)},
+                                 {QStringLiteral("Face"), layerWithDivisions(12)}};
+    const QString path = writeGauge(QStringLiteral("Presets/Two.gauge"), file);
+    if (load != QLatin1String("untouched") && load != QLatin1String("preset"))
+        makeTwoLayersSecondModified();
+
+    if (load == QLatin1String("add") || load == QLatin1String("overwrite")) {
+        answers->expect(clickButton(load == QLatin1String("add")
+                                        ? QStringLiteral("Add As New Layers")
+                                        : QStringLiteral("Overwrite Current Layer")));
+        window->loadGaugeFile(path);
+    } else if (load == QLatin1String("preset")) {
+        window->getPresetsFromFolder();
+        window->presetComboBox->setCurrentText(QStringLiteral("Two"));
+        window->presetChanged();
+    } else if (load == QLatin1String("failed")) {
+        answers->expect(pressButton(QMessageBox::Ok));
+        window->loadGaugeFile(dir->filePath(QStringLiteral("missing.gauge")));
+    } else if (load == QLatin1String("remove")) {
+        window->RemoveLayerButton->click();
+    } else {
+        window->loadGaugeFile(path);
+    }
+    QCOMPARE(answers->pending(), 0);
+
+    // Each layer in turn, last to first and back, shows in the form, and
+    // an edit still reaches the layer that is shown.
+    const int count = window->layerList->count();
+    QVERIFY(count >= 1);
+    for (int row : {count - 1, 0, count - 1}) {
+        window->layerList->setCurrentRow(row);
+        QCOMPARE(window->gaugeDivisions1SpinBox->value(),
+                 window->renderArea->layers.at(row).divisionCount[0]);
+        QCOMPARE(window->gaugeAngleLengthSpinBox->value(),
+                 window->renderArea->layers.at(row).angleLength);
+    }
+    window->gaugeDivisions1SpinBox->setValue(42);
+    QCOMPARE(window->renderArea->layers.at(count - 1).divisionCount[0], 42);
 }
 
 QTEST_MAIN(TestGaugeFileFlows)

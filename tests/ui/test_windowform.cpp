@@ -24,6 +24,7 @@ private slots:
     void integerSpinBoxLimits();
     void previewSitsOverReference();
     void fitsInitialSize();
+    void connectionsInFormOrder();
 };
 
 void TestWindowForm::startState()
@@ -215,6 +216,86 @@ void TestWindowForm::fitsInitialSize()
         QVERIFY2(inParent.contains(w->geometry()),
                  qPrintable(w->objectName() + QStringLiteral(" is clipped")));
     }
+}
+
+// The form's controls are connected from one table, field by field and group
+// by group; its order is the order in which the connections are made.
+void TestWindowForm::connectionsInFormOrder()
+{
+    const QList<QPair<const char *, WindowSlot>> slotNames{
+        {"angleChanged", &Window::angleChanged},
+        {"capsChanged", &Window::capsChanged},
+        {"divisions1Changed", &Window::divisions1Changed},
+        {"divisions2Changed", &Window::divisions2Changed},
+        {"divisions3Changed", &Window::divisions3Changed},
+        {"arc1Changed", &Window::arc1Changed},
+        {"arc2Changed", &Window::arc2Changed},
+        {"arc3Changed", &Window::arc3Changed},
+        {"arc4Changed", &Window::arc4Changed},
+        {"divisions1ColorChanged", &Window::divisions1ColorChanged},
+        {"divisions2ColorChanged", &Window::divisions2ColorChanged},
+        {"divisions3ColorChanged", &Window::divisions3ColorChanged},
+        {"arc1ColorChanged", &Window::arc1ColorChanged},
+        {"arc2ColorChanged", &Window::arc2ColorChanged},
+        {"arc3ColorChanged", &Window::arc3ColorChanged},
+        {"arc4ColorChanged", &Window::arc4ColorChanged},
+        {"tickSettingsChanged", &Window::tickSettingsChanged},
+        {"tickDecimalsChanged", &Window::tickDecimalsChanged},
+        {"saveSVG", &Window::saveSVG},
+        {"savePNG", &Window::savePNG},
+        {"saveGauge", &Window::saveGauge},
+        {"saveLayer", &Window::saveLayer},
+        {"saveKeyframes", &Window::saveKeyframes},
+        {"loadGauge", &Window::loadGauge},
+        {"tickFontButton", &Window::tickFontButton},
+        {"tickColorChanged", &Window::tickColorChanged},
+        {"presetChanged", &Window::presetChanged},
+    };
+    QStringList made;
+    Window window;
+    for (const FormConnection &row : window.formConnections()) {
+        QString slotName;
+        for (const auto &[name, slot] : slotNames)
+            if (slot == row.slot)
+                slotName = QLatin1String(name);
+        made << row.sender->objectName() + QLatin1Char(' ') + slotName;
+    }
+
+    QStringList expected{"gaugeStartAngleSpinBox angleChanged", "gaugeAngleLengthSpinBox angleChanged",
+                         "gaugeBiasSpinBox angleChanged", "biasTypeComboBox angleChanged"};
+    for (const char *field : {"", "InnerRadius", "OuterRadius", "Width"})
+        for (int i = 1; i <= 3; ++i)
+            expected << QStringLiteral("gaugeDivisions%1%2SpinBox divisions%1Changed").arg(i).arg(field);
+    for (const char *field : {"StartAngle", "AngleLength", "Radius", "Width"})
+        for (int i = 1; i <= 4; ++i)
+            expected << QStringLiteral("arc%1%2SpinBox arc%1Changed").arg(i).arg(field);
+    for (int i = 1; i <= 3; ++i)
+        expected << QStringLiteral("gaugeDivisions%1ColorButton divisions%1ColorChanged").arg(i);
+    for (int i = 1; i <= 4; ++i)
+        expected << QStringLiteral("arc%1ColorButton arc%1ColorChanged").arg(i);
+    expected << "tickCountRadiusSpinBox tickSettingsChanged"
+             << "tickCountDecimalPlacesSpinBox tickDecimalsChanged"
+             << "tickCountStartSpinBox tickSettingsChanged"
+             << "tickCountIncrementSpinBox tickSettingsChanged"
+             << "tickCountFontButton tickFontButton" << "tickColorButton tickColorChanged"
+             << "tickCountRotateCheckBox tickSettingsChanged"
+             << "tickCountCheckBox tickSettingsChanged" << "skipFirstTickCheckBox tickSettingsChanged"
+             << "roundedTickCapsCheckBox capsChanged" << "roundedArcCapsCheckBox capsChanged"
+             << "saveSVGButton saveSVG" << "savePNGButton savePNG"
+             << "saveKeyFrameButton saveKeyframes" << "presetComboBox presetChanged"
+             << "saveButton saveGauge" << "SaveLayerButton saveLayer" << "loadButton loadGauge";
+    QCOMPARE(made, expected);
+
+    // Blocking covers each layer-editing control exactly once: every form
+    // connection that edits the layer, and nothing else.
+    const QList<QObject *> controls = window.layerEditingControls();
+    QCOMPARE(QSet<QObject *>(controls.begin(), controls.end()).size(), controls.size());
+    QCOMPARE(controls.size(), 50);
+    for (const FormConnection &row : window.formConnections())
+        QCOMPARE(controls.contains(row.sender), !row.sender->objectName().startsWith(QLatin1String("save"))
+                                                    && !row.sender->objectName().contains(QLatin1String("Save"))
+                                                    && row.sender != window.presetComboBox
+                                                    && row.sender != window.loadButton);
 }
 
 QTEST_MAIN(TestWindowForm)

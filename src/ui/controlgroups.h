@@ -1,0 +1,46 @@
+#pragma once
+
+class QDoubleSpinBox;
+class QObject;
+class QSpinBox;
+class QToolButton;
+class Window;
+
+// The form repeats one group of controls for each of the three tick levels
+// and each of the four arcs. Each group is described once, by the widgets it
+// is made of and the window's slots they reach; connecting, signal blocking,
+// filling and reading all walk these descriptions.
+
+using WindowSlot = void (Window::*)();
+
+struct LevelControls
+{
+    QSpinBox *count;
+    QDoubleSpinBox *innerRadius;
+    QDoubleSpinBox *outerRadius;
+    QDoubleSpinBox *width;
+    QToolButton *color;
+    WindowSlot changed;      // divisionsNChanged
+    WindowSlot colorChanged; // divisionsNColorChanged
+};
+
+struct ArcControls
+{
+    QDoubleSpinBox *startAngle;
+    QDoubleSpinBox *angleLength;
+    QDoubleSpinBox *radius;
+    QDoubleSpinBox *width;
+    QToolButton *color;
+    WindowSlot changed;      // arcNChanged
+    WindowSlot colorChanged; // arcNColorChanged
+};
+
+// One connection of a form control to a slot of the window. The control's
+// kind decides the signal: valueChanged for spin boxes, activated for combo
+// boxes (a user's choice only), clicked for buttons and check boxes (which
+// setChecked does not emit).
+struct FormConnection
+{
+    QObject *sender;
+    WindowSlot slot;
+};
