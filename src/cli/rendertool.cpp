@@ -2,9 +2,10 @@
 
 #include "export/imageexport.h"
 #include "export/keyframes.h"
+#include "fileio/safewrite.h"
+#include "gaugefile/gaugedocument.h"
 #include "gaugefile/gaugefilereader.h"
 #include "gaugefile/layernames.h"
-#include "gaugefile/savefile.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -12,16 +13,12 @@
 #include <QIODevice>
 
 #include <functional>
+#include <optional>
 
 namespace {
 
 constexpr int defaultSize = 512;
 const QString standardStream = QStringLiteral("-");
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("RenderTool", text);
-}
 
 // One output asked for on the command line: where it goes and how its bytes
 // are made. The bytes of every output are made before the first is written,
@@ -33,21 +30,44 @@ struct Output
     QByteArray bytes;
 };
 
+// What a valid command line asks for.
+struct Request
+{
+    QString input;
+    int size = defaultSize;
+    QString png;
+    QString svg;
+    QString keyframes;
+    QString gauge;
+};
+
 class RenderTool
 {
+    Q_DECLARE_TR_FUNCTIONS(RenderTool)
+
 public:
     RenderTool(QIODevice &out, QIODevice &err) : m_out(out), m_err(err) {}
 
     int run(const QStringList &arguments);
 
 private:
+    // Each step returns the exit status when the run ends there.
+    std::optional<int> parse(const QStringList &arguments, Request *request);
+    std::optional<int> read(const QString &input, QList<namedLayer> *layers);
+    QList<Output> outputsFor(const Request &request, const QList<namedLayer> &layers) const;
+    std::optional<int> render(QList<Output> &outputs);
+    int write(const QList<Output> &outputs);
+
     void say(const QString &line) { m_err.write((line + QLatin1Char('\n')).toLocal8Bit()); }
     void fail(const QString &file, const QString &reason)
     {
         say(QStringLiteral("%1: %2: %3").arg(QCoreApplication::applicationName(), file, reason));
     }
+    QString displayName(const QString &target) const
+    {
+        return target == standardStream ? tr("standard output") : target;
+    }
     int usageError(const QString &reason);
-    bool writeOutput(const Output &output);
 
     QIODevice &m_out;
     QIODevice &m_err;
@@ -61,24 +81,7 @@ int RenderTool::usageError(const QString &reason)
     return RenderToolUsageError;
 }
 
-bool RenderTool::writeOutput(const Output &output)
-{
-    if (output.target == standardStream) {
-        if (m_out.write(output.bytes) != output.bytes.size()) {
-            fail(tr("standard output"), m_out.errorString());
-            return false;
-        }
-        return true;
-    }
-    QString error;
-    if (!writeFileSafely(output.target, output.bytes, &error)) {
-        fail(output.target, error);
-        return false;
-    }
-    return true;
-}
-
-int RenderTool::run(const QStringList &arguments)
+std::optional<int> RenderTool::parse(const QStringList &arguments, Request *request)
 {
     m_parser.setApplicationDescription(
         tr("Turns a gauge file into the images, keyframes and gauge document that Dialwright "
@@ -126,11 +129,10 @@ int RenderTool::run(const QStringList &arguments)
         return RenderToolSuccess;
     }
 
-    int size = defaultSize;
     if (m_parser.isSet(sizeOption)) {
         bool ok = false;
-        size = m_parser.value(sizeOption).toInt(&ok);
-        if (!ok || size < exportSizeMin || size > exportSizeMax) {
+        request->size = m_parser.value(sizeOption).toInt(&ok);
+        if (!ok || request->size < exportSizeMin || request->size > exportSizeMax) {
             return usageError(tr("The size must be a whole number from %1 to %2, not \"%3\".")
                                   .arg(exportSizeMin)
                                   .arg(exportSizeMax)
@@ -141,65 +143,126 @@ int RenderTool::run(const QStringList &arguments)
     if (positional.size() != 1)
         return usageError(positional.isEmpty() ? tr("No gauge file given.")
                                                : tr("Only one gauge file can be read at a time."));
-    const QString input = positional.constFirst();
+    request->input = positional.constFirst();
 
-    QList<namedLayer> layers;
-    QList<gaugeData> drawing;
-    QList<Output> outputs;
-    int toStandardOutput = 0;
-    auto addOutput = [&](const QCommandLineOption &option,
-                         std::function<bool(QByteArray *, QString *)> make) {
-        if (!m_parser.isSet(option))
-            return;
-        const QString target = m_parser.value(option);
-        if (target == standardStream)
-            ++toStandardOutput;
-        outputs.append(Output{target, std::move(make), QByteArray()});
+    const std::pair<const QCommandLineOption *, QString *> targets[] = {
+        {&gaugeOption, &request->gauge},
+        {&keyframesOption, &request->keyframes},
+        {&svgOption, &request->svg},
+        {&pngOption, &request->png},
     };
-    addOutput(gaugeOption, [&](QByteArray *bytes, QString *) {
-        *bytes = writeGaugeDocument(layers);
-        return true;
-    });
-    addOutput(keyframesOption,
-              [&](QByteArray *bytes, QString *error) { return keyframeCsv(layers, bytes, error); });
-    addOutput(svgOption, [&](QByteArray *bytes, QString *) {
-        *bytes = gaugeSvg(drawing, size);
-        return true;
-    });
-    addOutput(pngOption, [&](QByteArray *bytes, QString *error) {
-        return gaugePng(drawing, size, bytes, error);
-    });
-    if (outputs.isEmpty())
-        return usageError(tr("Nothing to write: give --png, --svg, --keyframes or --gauge."));
-    if (outputs.size() > 1 && toStandardOutput > 0)
-        return usageError(tr("Only a single output can go to standard output."));
-    for (const Output &output : outputs) {
-        if (output.target.isEmpty())
-            return usageError(tr("An output file name is empty."));
+    int outputCount = 0;
+    int toStandardOutput = 0;
+    bool emptyName = false;
+    for (const auto &[option, target] : targets) {
+        if (!m_parser.isSet(*option))
+            continue;
+        *target = m_parser.value(*option);
+        ++outputCount;
+        toStandardOutput += *target == standardStream ? 1 : 0;
+        emptyName = emptyName || target->isEmpty();
     }
+    if (outputCount == 0)
+        return usageError(tr("Nothing to write: give --png, --svg, --keyframes or --gauge."));
+    if (outputCount > 1 && toStandardOutput > 0)
+        return usageError(tr("Only a single output can go to standard output."));
+    if (emptyName)
+        return usageError(tr("An output file name is empty."));
+    return std::nullopt;
+}
 
+std::optional<int> RenderTool::read(const QString &input, QList<namedLayer> *layers)
+{
     QString error;
-    if (readGaugeFile(input, layers, &error) != gaugeFileStatus::Loaded) {
+    if (readGaugeFile(input, *layers, &error) != gaugeFileStatus::Loaded) {
         fail(input, error);
         return RenderToolFailed;
     }
     // The names a freshly started window shows after loading the file.
-    nameLayersAsFreshGauge(layers, QFileInfo(input).completeBaseName());
-    for (const namedLayer &layer : std::as_const(layers))
-        drawing.append(layer.data);
+    nameLayersAsFreshGauge(*layers, QFileInfo(input).completeBaseName());
+    return std::nullopt;
+}
 
+// The outputs in the order they are made and written: gauge document,
+// keyframes, SVG, PNG.
+QList<Output> RenderTool::outputsFor(const Request &request,
+                                     const QList<namedLayer> &layers) const
+{
+    QList<gaugeData> drawing;
+    for (const namedLayer &layer : layers)
+        drawing.append(layer.data);
+    const int size = request.size;
+
+    QList<Output> outputs;
+    if (!request.gauge.isEmpty()) {
+        outputs.append({request.gauge, [layers](QByteArray *bytes, QString *) {
+                            *bytes = writeGaugeDocument(layers);
+                            return true;
+                        }});
+    }
+    if (!request.keyframes.isEmpty()) {
+        outputs.append({request.keyframes, [layers](QByteArray *bytes, QString *error) {
+                            return keyframeCsv(layers, bytes, error);
+                        }});
+    }
+    if (!request.svg.isEmpty()) {
+        outputs.append({request.svg, [drawing, size](QByteArray *bytes, QString *) {
+                            *bytes = gaugeSvg(drawing, size);
+                            return true;
+                        }});
+    }
+    if (!request.png.isEmpty()) {
+        outputs.append({request.png, [drawing, size](QByteArray *bytes, QString *error) {
+                            return gaugePng(drawing, size, bytes, error);
+                        }});
+    }
+    return outputs;
+}
+
+std::optional<int> RenderTool::render(QList<Output> &outputs)
+{
+    QString error;
     for (Output &output : outputs) {
         if (!output.make(&output.bytes, &error)) {
-            fail(output.target == standardStream ? tr("standard output") : output.target, error);
+            fail(displayName(output.target), error);
             return RenderToolFailed;
         }
     }
+    return std::nullopt;
+}
+
+int RenderTool::write(const QList<Output> &outputs)
+{
     int status = RenderToolSuccess;
-    for (const Output &output : std::as_const(outputs)) {
-        if (!writeOutput(output))
+    for (const Output &output : outputs) {
+        if (output.target == standardStream) {
+            if (m_out.write(output.bytes) != output.bytes.size()) {
+                fail(displayName(output.target), m_out.errorString());
+                status = RenderToolFailed;
+            }
+            continue;
+        }
+        QString error;
+        if (!writeFileSafely(output.target, output.bytes, &error)) {
+            fail(output.target, error);
             status = RenderToolFailed;
+        }
     }
     return status;
+}
+
+int RenderTool::run(const QStringList &arguments)
+{
+    Request request;
+    if (const auto status = parse(arguments, &request))
+        return *status;
+    QList<namedLayer> layers;
+    if (const auto status = read(request.input, &layers))
+        return *status;
+    QList<Output> outputs = outputsFor(request, layers);
+    if (const auto status = render(outputs))
+        return *status;
+    return write(outputs);
 }
 
 } // namespace

@@ -42,10 +42,9 @@ QByteArray gaugeSvg(const QList<gaugeData> &layers, int size)
     generator.setSize(QSize(size, size));
     generator.setViewBox(QRect(0, 0, size, size));
     generator.setResolution(96);
-    // The window's texts: both exports share its translation context.
-    generator.setTitle(QCoreApplication::translate("Window", "Dialwright 2 Gauge"));
+    generator.setTitle(QCoreApplication::translate("Export", "Dialwright 2 Gauge"));
     generator.setDescription(
-        QCoreApplication::translate("Window", "A gauge generated in Dialwright 2Saved to SVG."));
+        QCoreApplication::translate("Export", "A gauge generated in Dialwright 2Saved to SVG."));
 
     QPainter painter;
     if (painter.begin(&generator)) {

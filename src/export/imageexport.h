@@ -22,5 +22,5 @@ QImage gaugeImage(const QList<gaugeData> &layers, int size);
 
 // gaugeImage encoded as PNG. Returns false with a one-line reason in `error`
 // (when given) if the size is out of range or the encoder fails.
-bool gaugePng(const QList<gaugeData> &layers, int size, QByteArray *png,
+[[nodiscard]] bool gaugePng(const QList<gaugeData> &layers, int size, QByteArray *png,
               QString *error = nullptr);

@@ -2,7 +2,6 @@
 
 #include <QDomDocument>
 #include <QDomElement>
-#include <QObject>
 #include <QVersionNumber>
 
 namespace {
@@ -36,7 +35,7 @@ bool readVersionDocument(const QByteArray &bytes, VersionDocument *document, QSt
     int column = 0;
     if (!dom.setContent(bytes, false, &message, &line, &column)) {
         if (error) {
-            *error = QObject::tr("The version document is not well-formed XML: %1 (line %2, column %3)")
+            *error = VersionDocument::tr("The version document is not well-formed XML: %1 (line %2, column %3)")
                          .arg(message)
                          .arg(line)
                          .arg(column);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QUrl>
 
@@ -9,6 +10,9 @@
 // A missing element reads as empty text.
 struct VersionDocument
 {
+    Q_DECLARE_TR_FUNCTIONS(VersionDocument)
+
+public:
     QString version;    // <version>
     QString urlWindows; // <url_win>
     QString urlLinux;   // <url_lin>
@@ -23,7 +27,7 @@ struct VersionDocument
 // Parses a version document. Returns false when the bytes are not well-formed
 // XML; then *error (if given) holds the parser's message with line and column,
 // and *document is left untouched.
-bool readVersionDocument(const QByteArray &bytes, VersionDocument *document,
+[[nodiscard]] bool readVersionDocument(const QByteArray &bytes, VersionDocument *document,
                          QString *error = nullptr);
 
 // True when the published version is greater than the running one. Both are

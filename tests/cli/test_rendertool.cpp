@@ -3,6 +3,7 @@
 
 #include "export/imageexport.h"
 #include "export/keyframes.h"
+#include "gaugefile/gaugedocument.h"
 #include "gaugefile/gaugefilereader.h"
 
 #include <QElapsedTimer>
