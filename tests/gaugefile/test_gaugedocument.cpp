@@ -66,7 +66,6 @@ class TestGaugeDocument : public QObject
 
 private slots:
     void writesDefaultGauge();
-    void roundTrips_data();
     void roundTrips();
     void writesIntegersAndColours();
     void rejectsWithReason_data();
@@ -101,28 +100,18 @@ void TestGaugeDocument::writesDefaultGauge()
     QVERIFY(isDefaultLayer(layers.first().data));
 }
 
-void TestGaugeDocument::roundTrips_data()
+void TestGaugeDocument::roundTrips()
 {
-    QTest::addColumn<QList<namedLayer>>("written");
-
-    QTest::newRow("default") << QList<namedLayer>{{QStringLiteral("Layer 1"), gaugeData()}};
-    QTest::newRow("custom") << QList<namedLayer>{{QStringLiteral("Bezel"), customLayer()}};
-
     gaugeData extreme;
     extreme.bias = 5; // nothing read is clamped
     extreme.divisionCount = {std::numeric_limits<int>::max(), 0, -3};
     extreme.tickCountDecimalPlaces = std::numeric_limits<int>::min();
     extreme.tickCountRadius = 1e300;
     extreme.startAngle = 0.1 + 0.2; // needs all 17 digits to come back exactly
-    QTest::newRow("several, odd names and values")
-        << QList<namedLayer>{{QString(), customLayer()},
-                             {QStringLiteral("  spaced \"quoted\" \u00d8l\u00e9 \U0001F600 "), extreme},
-                             {QStringLiteral("Layer 3"), gaugeData()}};
-}
-
-void TestGaugeDocument::roundTrips()
-{
-    QFETCH(QList<namedLayer>, written);
+    const QList<namedLayer> written{
+        {QString(), customLayer()},
+        {QStringLiteral("  spaced \"quoted\" \u00d8l\u00e9 \U0001F600 "), extreme},
+        {QStringLiteral("Layer 3"), gaugeData()}};
 
     const QByteArray bytes = writeGaugeDocument(written);
     QList<namedLayer> read;
@@ -224,7 +213,6 @@ void TestGaugeDocument::keepsDefaultsForWrongTypes()
     QCOMPARE(layers.size(), 1);
     QCOMPARE(layers.first().name, QString());
     QCOMPARE(layerToJson(layers.first().data), layerToJson(gaugeData()));
-    QVERIFY(isDefaultLayer(layers.first().data));
 }
 
 void TestGaugeDocument::readsIntegerRules()
