@@ -193,7 +193,6 @@ void TestKeyframes::csvLayout()
                  + QStringLiteral("Größe").toUtf8() + ",100,-60\r"
                  + QStringLiteral("Größe").toUtf8() + ",87.5,0\r"
                  + QStringLiteral("Größe").toUtf8() + ",75,60\r");
-    QVERIFY(!csv.contains('\n'));
 
     // A gauge without ticks still has its header.
     QVERIFY(keyframeCsv({namedLayer{QStringLiteral("Empty"), none}}, &csv));
