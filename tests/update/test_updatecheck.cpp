@@ -209,17 +209,20 @@ void TestUpdateCheck::reportsOutcome_data()
         row("newer") << QStringLiteral("/newer.xml") << manual << available << newerText << information;
         row("equal") << QStringLiteral("/equal.xml") << manual << quietUnlessManual(noUpdate)
                       << upToDateText << information;
-        row("no version element") << QStringLiteral("/noversion.xml") << manual
-                                   << quietUnlessManual(noUpdate) << upToDateText << information;
         row("malformed document") << QStringLiteral("/invalid.xml") << manual
                                    << quietUnlessManual(invalid) << invalidText << warning;
         row("oversized body") << QStringLiteral("/huge.xml") << manual
                                << quietUnlessManual(invalid) << invalidText << warning;
         row("404") << QStringLiteral("/missing.xml") << manual << quietUnlessManual(failed)
                     << failurePrefix + QStringLiteral("*") << warning;
-        row("connection refused") << QStringLiteral("refused") << manual
-                                   << quietUnlessManual(failed)
-                                   << failurePrefix + QStringLiteral("Connection refused") << warning;
+        // Automatic, these take the same way as "equal" and "404".
+        if (manual) {
+            row("no version element") << QStringLiteral("/noversion.xml") << manual << noUpdate
+                                       << upToDateText << information;
+            row("connection refused") << QStringLiteral("refused") << manual << failed
+                                       << failurePrefix + QStringLiteral("Connection refused")
+                                       << warning;
+        }
     }
     QTest::newRow("newer, notes that look like markup")
         << QStringLiteral("/rich.xml") << true << available
