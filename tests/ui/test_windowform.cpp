@@ -59,7 +59,6 @@ void TestWindowForm::startState()
 
     QCOMPARE(window.renderArea->parentWidget(), window.RenderBox);
     QVERIFY(!window.manualUpdateCheck);
-    QVERIFY(!window.applicationDirectory.isEmpty());
 }
 
 void TestWindowForm::initialColoursAndFont()
