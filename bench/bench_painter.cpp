@@ -4,7 +4,7 @@
 //
 //   build/bench/bench_painter [--quick]
 
-#include "../tests/render/referencepainter.h"
+#include "../tests/common/referencepainter.h"
 #include "render/gaugepainter.h"
 
 #include <QElapsedTimer>

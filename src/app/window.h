@@ -62,6 +62,9 @@ public:
     // Address of the version document; the build's setting unless a test
     // points it elsewhere. Empty means this build never checks.
     QUrl versionUrl = defaultVersionUrl();
+    // Milliseconds without any data after which a check gives up; tests
+    // shorten it.
+    int updateTransferTimeout = 5000;
     // Opens an address in the user's browser; unset means the desktop's own
     // handler. Tests put a recorder here.
     std::function<bool(const QUrl &)> openExternalUrl;

@@ -18,8 +18,6 @@ namespace {
 const char manualCheckProperty[] = "dialwrightManualUpdateCheck";
 const char oversizedProperty[] = "dialwrightOversizedVersionDocument";
 
-constexpr int transferTimeoutMilliseconds = 5000;
-
 // A version document is a few hundred bytes; anything beyond this is not one,
 // and is not worth holding in memory.
 constexpr qint64 maximumDocumentSize = 1024 * 1024;
@@ -61,7 +59,7 @@ void Window::checkForUpdates()
             &Window::onUpdateCheckFinished, Qt::UniqueConnection);
 
     QNetworkRequest request(versionUrl);
-    request.setTransferTimeout(transferTimeoutMilliseconds);
+    request.setTransferTimeout(updateTransferTimeout);
     QNetworkReply *reply = networkManager->get(request);
     reply->setProperty(manualCheckProperty, manual);
     connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64 total) {

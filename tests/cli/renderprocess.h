@@ -6,8 +6,8 @@
 
 #include "toolrun.h"
 
-// `settings` are extra environment variables, NAME=value.
-inline ToolRun runRender(const QStringList &arguments, const QStringList &settings = {})
+// That environment; `settings` are extra variables, NAME=value.
+inline QProcessEnvironment renderEnvironment(const QStringList &settings = {})
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "QT_SCALE_FACTOR",
@@ -16,7 +16,12 @@ inline ToolRun runRender(const QStringList &arguments, const QStringList &settin
     for (const QString &setting : settings)
         environment.insert(setting.section(QLatin1Char('='), 0, 0),
                            setting.section(QLatin1Char('='), 1));
-    ToolRun run = runTool(QStringLiteral(DIALWRIGHT_RENDER), arguments, environment);
+    return environment;
+}
+
+inline ToolRun runRender(const QStringList &arguments, const QStringList &settings = {})
+{
+    ToolRun run = runTool(QStringLiteral(DIALWRIGHT_RENDER), arguments, renderEnvironment(settings));
     // Qt's own notice about a missing XDG_RUNTIME_DIR (as in containers)
     // is not the tool's output.
     const QList<QByteArray> lines = run.err.split('\n');

@@ -23,7 +23,6 @@ private slots:
     void init();
     void cleanup();
     void svgExport();
-    void pngExport_data();
     void pngExport();
     void keyframesExport();
     void cancelWritesNothing();
@@ -66,27 +65,12 @@ void TestExportFlows::svgExport()
     QCOMPARE(seen.directory, QDir(window->applicationDirectory).absolutePath());
 
     // The typed name had no suffix: the dialog adds it.
-    const QByteArray svg = readBytes(path + QStringLiteral(".svg"));
-    QVERIFY(svg.contains("viewBox=\"0 0 256 256\""));
-    QCOMPARE(svg, gaugeSvg(window->renderArea->layers, 256));
-}
-
-void TestExportFlows::pngExport_data()
-{
-    QTest::addColumn<int>("size");
-    QTest::newRow("64") << 64;
-    QTest::newRow("default") << 0;
-    QTest::newRow("4096") << 4096;
+    QCOMPARE(readBytes(path + QStringLiteral(".svg")), gaugeSvg(window->renderArea->layers, 256));
 }
 
 void TestExportFlows::pngExport()
 {
-    QFETCH(int, size);
-    if (size)
-        window->pngSizeSpinBox->setValue(size);
-    else
-        size = window->pngSizeSpinBox->value();
-    QCOMPARE(window->pngSizeSpinBox->value(), size);
+    window->pngSizeSpinBox->setValue(64);
 
     // An existing file of another kind is replaced after the confirmation.
     const QString path = dir->filePath(QStringLiteral("gauge.png"));
@@ -100,11 +84,8 @@ void TestExportFlows::pngExport()
     QCOMPARE(seen.suffix, QStringLiteral("png"));
 
     QByteArray expected;
-    QVERIFY(gaugePng(window->renderArea->layers, size, &expected));
+    QVERIFY(gaugePng(window->renderArea->layers, 64, &expected));
     QCOMPARE(readBytes(path), expected);
-    const QImage image(path);
-    QCOMPARE(image.size(), QSize(size, size));
-    QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
 }
 
 void TestExportFlows::keyframesExport()

@@ -345,7 +345,6 @@ void TestGaugeFileFlows::savesAndLoadsBackIdentical()
     QCOMPARE(QDir(seen.directory), QDir(dir->path()));
 
     const QString path = dir->filePath(QStringLiteral("Whole.gauge"));
-    QVERIFY(QFile::exists(path));
     QCOMPARE(readBytes(path), writeGaugeDocument(gauge));
 
     // Loaded into a fresh window, the gauge comes back as it was saved.
@@ -438,7 +437,6 @@ void TestGaugeFileFlows::failedSaveKeepsPreviousFile()
         window->saveGauge();
     }
     QCOMPARE(box.title, QStringLiteral("Unable to save file"));
-    QVERIFY2(box.text.startsWith(QStringLiteral("kept.gauge could not be saved.\n\n")), qPrintable(box.text));
     QCOMPARE(box.text, QStringLiteral("kept.gauge could not be saved.\n\nFile too large"));
     QCOMPARE(readBytes(path), previous);
     QCOMPARE(comboTexts(window->presetComboBox), QStringList{"kept"});

@@ -9,7 +9,7 @@ class TestGaugeData : public QObject
 
 private slots:
     void defaults();
-    void copiesAreIndependent();
+    void comparesColoursAndFont();
     void registeredByName();
 };
 
@@ -39,23 +39,17 @@ void TestGaugeData::defaults()
     QCOMPARE(g.tickCountDecimalPlaces, 0);
     QCOMPARE(g.tickCountRadius, 0.74);
     QCOMPARE(g.tickCountFont, QFont(QStringLiteral("Sans Serif"), 10, -1, false));
-    QCOMPARE(g.tickCountFont.pointSize(), 10);
-    QVERIFY(!g.tickCountFont.italic());
     QCOMPARE(g.tickCountColor.name(), QStringLiteral("#ffffff"));
 }
 
-void TestGaugeData::copiesAreIndependent()
+void TestGaugeData::comparesColoursAndFont()
 {
-    gaugeData a;
+    // The comparison is written out field by field, and the other tests rely
+    // on it to see any change; the form tests show it for every number and
+    // flag, this for the colours and the font.
+    const gaugeData a;
     gaugeData b = a;
     QVERIFY(a == b);
-    b.divisionCount[2] = 7;
-    b.tickCountFont.setItalic(true);
-    QVERIFY(a != b);
-    QCOMPARE(a.divisionCount[2], 1);
-    QVERIFY(!a.tickCountFont.italic());
-    // Every field takes part in the comparison, down to the font and the colours.
-    b = a;
     b.arcColor[3] = QColor(Qt::white).darker(101);
     QVERIFY(a != b);
     b = a;

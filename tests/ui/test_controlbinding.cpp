@@ -3,6 +3,7 @@
 #include "ui/colorbutton.h"
 
 #include "modaldialogs.h"
+#include "unusuallayer.h"
 
 #include <QColorDialog>
 #include <QFontDialog>
@@ -65,39 +66,6 @@ gaugeData formState(Window &w)
     g.tickCountSkipFirst = w.skipFirstTickCheckBox->isChecked();
     g.tickCountFont = w.tickCountFontButton->font();
     g.tickCountColor = widgetColor(w.tickColorButton);
-    return g;
-}
-
-// A layer unlike the default in every field, with values the form can show
-// exactly.
-gaugeData unusualLayer()
-{
-    gaugeData g;
-    g.startAngle = -135.25;
-    g.angleLength = 270.5;
-    g.bias = 0.35;
-    g.midpointBias = true;
-    g.roundedTickCaps = true;
-    g.divisionCount = {9, 4, 2};
-    g.divisionInnerRadius = {0.7, 0.825, 0.9};
-    g.divisionOuterRadius = {0.95, 0.975, 0.99};
-    g.divisionWidth = {3.5, 1.25, 0.5};
-    g.divisionColor = {QColor("#102030"), QColor("#405060"), QColor("#708090")};
-    g.roundedArcCaps = true;
-    g.arcStartAngle = {-135, 10.5, 90, -45};
-    g.arcAngleLength = {270.125, 30, -60, 15};
-    g.arcRadius = {0.5, 0.6, 0.65, 0.7};
-    g.arcWidth = {8, 6, 4, 2};
-    g.arcColor = {QColor("#aa0000"), QColor("#00aa00"), QColor("#0000aa"), QColor("#abcdef")};
-    g.tickCountEnabled = false;
-    g.tickCountStart = 1.125;
-    g.tickCountIncrement = -0.375;
-    g.tickCountDecimalPlaces = 3;
-    g.tickCountRadius = 0.6;
-    g.tickCountRotate = true;
-    g.tickCountSkipFirst = true;
-    g.tickCountFont = QFont(QStringLiteral("DejaVu Serif"), 14, QFont::Bold, true);
-    g.tickCountColor = QColor("#ff8800");
     return g;
 }
 

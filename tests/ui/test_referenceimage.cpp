@@ -1,4 +1,5 @@
 #include "app/window.h"
+#include "render/renderarea.h"
 
 #include "modaldialogs.h"
 #include "testfiles.h"
@@ -61,10 +62,20 @@ void TestReferenceImage::loadReplaceAndClear()
     QVERIFY(!red.isEmpty() && !blue.isEmpty());
 
     Window window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(pickReference(window, red));
     QCOMPARE(window.referenceLabel->pixmap().size(), QSize(512, 512));
     QCOMPARE(shown(window).pixelColor(0, 0), QColor(Qt::red));
     QCOMPARE(shown(window).pixelColor(511, 511), QColor(Qt::red));
+    // The preview lies over it and lets it show through wherever the gauge
+    // draws nothing; the centre dot is drawn on top.
+    const QImage box = window.RenderBox->grab().toImage();
+    auto inBox = [&window](int x, int y) {
+        return window.renderArea->mapTo(window.RenderBox, QPoint(x, y));
+    };
+    QCOMPARE(box.pixelColor(inBox(20, 20)), QColor(Qt::red));
+    QCOMPARE(box.pixelColor(inBox(256, 256)), QColor(Qt::white));
 
     QVERIFY(pickReference(window, blue));
     QCOMPARE(shown(window).pixelColor(256, 256), QColor(Qt::blue));

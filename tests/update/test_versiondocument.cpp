@@ -13,7 +13,6 @@ private slots:
     void rejectsMalformedDocuments();
     void newerVersion_data();
     void newerVersion();
-    void downloadAddressForPlatform();
     void safeDownloadUrl_data();
     void safeDownloadUrl();
 };
@@ -109,21 +108,6 @@ void TestVersionDocument::newerVersion()
     QFETCH(QString, published);
     QFETCH(bool, newer);
     QCOMPARE(isNewerVersion(published, QStringLiteral("2.2.0")), newer);
-}
-
-void TestVersionDocument::downloadAddressForPlatform()
-{
-    VersionDocument document;
-    document.urlWindows = QStringLiteral("w");
-    document.urlLinux = QStringLiteral("l");
-    document.urlMac = QStringLiteral("m");
-#if defined(Q_OS_WIN)
-    QCOMPARE(document.downloadAddress(), QStringLiteral("w"));
-#elif defined(Q_OS_MACOS)
-    QCOMPARE(document.downloadAddress(), QStringLiteral("m"));
-#else
-    QCOMPARE(document.downloadAddress(), QStringLiteral("l"));
-#endif
 }
 
 void TestVersionDocument::safeDownloadUrl_data()

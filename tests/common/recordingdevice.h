@@ -42,25 +42,22 @@ public:
     bool end() override { return true; }
     Type type() const override { return QPaintEngine::User; }
 
-    void updateState(const QPaintEngineState &state) override
+    void updateState(const QPaintEngineState &changed) override
     {
-        if (state.state() & DirtyPen)
-            m_pen = state.pen();
-        if (state.state() & DirtyBrush)
-            m_brush = state.brush();
-        if (state.state() & DirtyTransform)
-            m_transform = state.transform();
-        if (state.state() & DirtyFont)
-            m_font = state.font();
-        if (state.state() & DirtyHints)
-            hints = state.renderHints();
+        if (changed.state() & DirtyPen)
+            m_pen = changed.pen();
+        if (changed.state() & DirtyBrush)
+            m_brush = changed.brush();
+        if (changed.state() & DirtyTransform)
+            m_transform = changed.transform();
+        if (changed.state() & DirtyFont)
+            m_font = changed.font();
     }
 
-    void drawLines(const QLineF *lines, int count) override
+    void drawLines(const QLineF *drawn, int count) override
     {
         for (int i = 0; i < count; ++i)
-            this->lines.append({m_transform.map(lines[i]), m_pen});
-        ++lineCalls;
+            lines.append({m_transform.map(drawn[i]), m_pen});
     }
 
     void drawPath(const QPainterPath &path) override
@@ -94,8 +91,6 @@ public:
     QList<RecordedLine> lines;
     QList<RecordedPath> paths;
     QList<RecordedText> texts;
-    QPainter::RenderHints hints;
-    int lineCalls = 0;
 
 private:
     QPen m_pen;
