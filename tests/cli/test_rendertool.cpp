@@ -7,6 +7,7 @@
 #include "export/keyframes.h"
 #include "gaugefile/gaugedocument.h"
 #include "gaugefile/gaugefilereader.h"
+#include "version.h"
 
 #include <QBuffer>
 #include <QElapsedTimer>
