@@ -42,24 +42,24 @@ public:
     bool end() override { return true; }
     Type type() const override { return QPaintEngine::User; }
 
-    void updateState(const QPaintEngineState &state) override
+    void updateState(const QPaintEngineState &newState) override
     {
-        if (state.state() & DirtyPen)
-            m_pen = state.pen();
-        if (state.state() & DirtyBrush)
-            m_brush = state.brush();
-        if (state.state() & DirtyTransform)
-            m_transform = state.transform();
-        if (state.state() & DirtyFont)
-            m_font = state.font();
-        if (state.state() & DirtyHints)
-            hints = state.renderHints();
+        if (newState.state() & DirtyPen)
+            m_pen = newState.pen();
+        if (newState.state() & DirtyBrush)
+            m_brush = newState.brush();
+        if (newState.state() & DirtyTransform)
+            m_transform = newState.transform();
+        if (newState.state() & DirtyFont)
+            m_font = newState.font();
+        if (newState.state() & DirtyHints)
+            hints = newState.renderHints();
     }
 
-    void drawLines(const QLineF *lines, int count) override
+    void drawLines(const QLineF *drawn, int count) override
     {
         for (int i = 0; i < count; ++i)
-            this->lines.append({m_transform.map(lines[i]), m_pen});
+            lines.append({m_transform.map(drawn[i]), m_pen});
         ++lineCalls;
     }
 
