@@ -4,6 +4,8 @@
 set -euo pipefail
 
 packages=(
+    # g++ brings GCC's AddressSanitizer and UndefinedBehaviorSanitizer
+    # runtimes (libasan, libubsan) for scripts/test-sanitize.sh
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
     fonts-dejavu-core
@@ -25,6 +27,9 @@ if [ ${#missing[@]} -gt 0 ]; then
     if [ "$(id -u)" -ne 0 ]; then
         sudo_cmd=(sudo)
     fi
-    "${sudo_cmd[@]}" apt-get update
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+    # sudo's default policy drops DEBIAN_FRONTEND from the environment, so it
+    # is handed to apt-get through env, inside the sudo command.
+    "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update
+    "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y --no-install-recommends "${missing[@]}"
 fi
