@@ -194,27 +194,31 @@ QList<Output> RenderTool::outputsFor(const Request &request,
     const int size = request.size;
 
     QList<Output> outputs;
+    auto add = [&outputs](const QString &target,
+                          std::function<bool(QByteArray *, QString *)> make) {
+        outputs.append(Output{target, std::move(make), QByteArray()});
+    };
     if (!request.gauge.isEmpty()) {
-        outputs.append({request.gauge, [layers](QByteArray *bytes, QString *) {
-                            *bytes = writeGaugeDocument(layers);
-                            return true;
-                        }});
+        add(request.gauge, [layers](QByteArray *bytes, QString *) {
+            *bytes = writeGaugeDocument(layers);
+            return true;
+        });
     }
     if (!request.keyframes.isEmpty()) {
-        outputs.append({request.keyframes, [layers](QByteArray *bytes, QString *error) {
-                            return keyframeCsv(layers, bytes, error);
-                        }});
+        add(request.keyframes, [layers](QByteArray *bytes, QString *error) {
+            return keyframeCsv(layers, bytes, error);
+        });
     }
     if (!request.svg.isEmpty()) {
-        outputs.append({request.svg, [drawing, size](QByteArray *bytes, QString *) {
-                            *bytes = gaugeSvg(drawing, size);
-                            return true;
-                        }});
+        add(request.svg, [drawing, size](QByteArray *bytes, QString *) {
+            *bytes = gaugeSvg(drawing, size);
+            return true;
+        });
     }
     if (!request.png.isEmpty()) {
-        outputs.append({request.png, [drawing, size](QByteArray *bytes, QString *error) {
-                            return gaugePng(drawing, size, bytes, error);
-                        }});
+        add(request.png, [drawing, size](QByteArray *bytes, QString *error) {
+            return gaugePng(drawing, size, bytes, error);
+        });
     }
     return outputs;
 }
