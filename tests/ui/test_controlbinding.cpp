@@ -13,6 +13,22 @@
 
 namespace {
 
+// The form's repeated groups, found by the names the form gives them rather
+// than through the window's own description of the groups, so that a wrong
+// description cannot hide itself.
+template<typename T>
+T *levelWidget(Window &w, int level, const char *field)
+{
+    return w.findChild<T *>(
+        QStringLiteral("gaugeDivisions%1%2").arg(level + 1).arg(QLatin1String(field)));
+}
+
+template<typename T>
+T *arcWidget(Window &w, int arc, const char *field)
+{
+    return w.findChild<T *>(QStringLiteral("arc%1%2").arg(arc + 1).arg(QLatin1String(field)));
+}
+
 // What the form shows, read back as a record: the values every binding slot
 // would send for the current layer.
 gaugeData formState(Window &w)
@@ -23,39 +39,20 @@ gaugeData formState(Window &w)
     g.bias = w.gaugeBiasSpinBox->value();
     g.midpointBias = w.biasTypeComboBox->currentIndex() == 1;
     g.roundedTickCaps = w.roundedTickCapsCheckBox->isChecked();
-    QSpinBox *counts[] = {w.gaugeDivisions1SpinBox, w.gaugeDivisions2SpinBox, w.gaugeDivisions3SpinBox};
-    QDoubleSpinBox *inner[] = {w.gaugeDivisions1InnerRadiusSpinBox, w.gaugeDivisions2InnerRadiusSpinBox,
-                               w.gaugeDivisions3InnerRadiusSpinBox};
-    QDoubleSpinBox *outer[] = {w.gaugeDivisions1OuterRadiusSpinBox, w.gaugeDivisions2OuterRadiusSpinBox,
-                               w.gaugeDivisions3OuterRadiusSpinBox};
-    QDoubleSpinBox *widths[] = {w.gaugeDivisions1WidthSpinBox, w.gaugeDivisions2WidthSpinBox,
-                                w.gaugeDivisions3WidthSpinBox};
-    QWidget *levelColors[] = {w.gaugeDivisions1ColorButton, w.gaugeDivisions2ColorButton,
-                              w.gaugeDivisions3ColorButton};
     for (int i = 0; i < 3; ++i) {
-        g.divisionCount[i] = counts[i]->value();
-        g.divisionInnerRadius[i] = inner[i]->value();
-        g.divisionOuterRadius[i] = outer[i]->value();
-        g.divisionWidth[i] = widths[i]->value();
-        g.divisionColor[i] = widgetColor(levelColors[i]);
+        g.divisionCount[i] = levelWidget<QSpinBox>(w, i, "SpinBox")->value();
+        g.divisionInnerRadius[i] = levelWidget<QDoubleSpinBox>(w, i, "InnerRadiusSpinBox")->value();
+        g.divisionOuterRadius[i] = levelWidget<QDoubleSpinBox>(w, i, "OuterRadiusSpinBox")->value();
+        g.divisionWidth[i] = levelWidget<QDoubleSpinBox>(w, i, "WidthSpinBox")->value();
+        g.divisionColor[i] = widgetColor(levelWidget<QWidget>(w, i, "ColorButton"));
     }
     g.roundedArcCaps = w.roundedArcCapsCheckBox->isChecked();
-    QDoubleSpinBox *starts[] = {w.arc1StartAngleSpinBox, w.arc2StartAngleSpinBox,
-                                w.arc3StartAngleSpinBox, w.arc4StartAngleSpinBox};
-    QDoubleSpinBox *lengths[] = {w.arc1AngleLengthSpinBox, w.arc2AngleLengthSpinBox,
-                                 w.arc3AngleLengthSpinBox, w.arc4AngleLengthSpinBox};
-    QDoubleSpinBox *radii[] = {w.arc1RadiusSpinBox, w.arc2RadiusSpinBox, w.arc3RadiusSpinBox,
-                               w.arc4RadiusSpinBox};
-    QDoubleSpinBox *arcWidths[] = {w.arc1WidthSpinBox, w.arc2WidthSpinBox, w.arc3WidthSpinBox,
-                                   w.arc4WidthSpinBox};
-    QWidget *arcColors[] = {w.arc1ColorButton, w.arc2ColorButton, w.arc3ColorButton,
-                            w.arc4ColorButton};
     for (int i = 0; i < 4; ++i) {
-        g.arcStartAngle[i] = starts[i]->value();
-        g.arcAngleLength[i] = lengths[i]->value();
-        g.arcRadius[i] = radii[i]->value();
-        g.arcWidth[i] = arcWidths[i]->value();
-        g.arcColor[i] = widgetColor(arcColors[i]);
+        g.arcStartAngle[i] = arcWidget<QDoubleSpinBox>(w, i, "StartAngleSpinBox")->value();
+        g.arcAngleLength[i] = arcWidget<QDoubleSpinBox>(w, i, "AngleLengthSpinBox")->value();
+        g.arcRadius[i] = arcWidget<QDoubleSpinBox>(w, i, "RadiusSpinBox")->value();
+        g.arcWidth[i] = arcWidget<QDoubleSpinBox>(w, i, "WidthSpinBox")->value();
+        g.arcColor[i] = widgetColor(arcWidget<QWidget>(w, i, "ColorButton"));
     }
     g.tickCountEnabled = w.tickCountCheckBox->isChecked();
     g.tickCountStart = w.tickCountStartSpinBox->value();
@@ -80,74 +77,112 @@ QList<Edit> edits()
 {
     QList<Edit> list{
         {"start angle", [](Window &w) { w.gaugeStartAngleSpinBox->setValue(45); },
-         [](gaugeData &g) { g.startAngle = 45; }},
+         [](gaugeData &g) {
+             g.startAngle = 45;
+         }},
         {"angle length", [](Window &w) { w.gaugeAngleLengthSpinBox->setValue(-200.5); },
-         [](gaugeData &g) { g.angleLength = -200.5; }},
+         [](gaugeData &g) {
+             g.angleLength = -200.5;
+         }},
         {"bias", [](Window &w) { w.gaugeBiasSpinBox->setValue(0.25); },
-         [](gaugeData &g) { g.bias = 0.25; }},
+         [](gaugeData &g) {
+             g.bias = 0.25;
+         }},
         {"bias type",
          [](Window &w) {
              w.biasTypeComboBox->setCurrentIndex(1);
              emit w.biasTypeComboBox->activated(1);
          },
-         [](gaugeData &g) { g.midpointBias = true; }},
+         [](gaugeData &g) {
+             g.midpointBias = true;
+         }},
         {"tick caps", [](Window &w) { w.roundedTickCapsCheckBox->click(); },
-         [](gaugeData &g) { g.roundedTickCaps = true; }},
+         [](gaugeData &g) {
+             g.roundedTickCaps = true;
+         }},
         {"arc caps", [](Window &w) { w.roundedArcCapsCheckBox->click(); },
-         [](gaugeData &g) { g.roundedArcCaps = true; }},
+         [](gaugeData &g) {
+             g.roundedArcCaps = true;
+         }},
         {"label radius", [](Window &w) { w.tickCountRadiusSpinBox->setValue(0.5); },
-         [](gaugeData &g) { g.tickCountRadius = 0.5; }},
+         [](gaugeData &g) {
+             g.tickCountRadius = 0.5;
+         }},
         {"label start", [](Window &w) { w.tickCountStartSpinBox->setValue(20); },
-         [](gaugeData &g) { g.tickCountStart = 20; }},
+         [](gaugeData &g) {
+             g.tickCountStart = 20;
+         }},
         {"label increment", [](Window &w) { w.tickCountIncrementSpinBox->setValue(-500); },
-         [](gaugeData &g) { g.tickCountIncrement = -500; }},
+         [](gaugeData &g) {
+             g.tickCountIncrement = -500;
+         }},
         {"label decimals", [](Window &w) { w.tickCountDecimalPlacesSpinBox->setValue(2); },
-         [](gaugeData &g) { g.tickCountDecimalPlaces = 2; }},
+         [](gaugeData &g) {
+             g.tickCountDecimalPlaces = 2;
+         }},
         {"label rotate", [](Window &w) { w.tickCountRotateCheckBox->click(); },
-         [](gaugeData &g) { g.tickCountRotate = true; }},
+         [](gaugeData &g) {
+             g.tickCountRotate = true;
+         }},
         {"labels shown", [](Window &w) { w.tickCountCheckBox->click(); },
-         [](gaugeData &g) { g.tickCountEnabled = false; }},
+         [](gaugeData &g) {
+             g.tickCountEnabled = false;
+         }},
         {"skip first", [](Window &w) { w.skipFirstTickCheckBox->click(); },
-         [](gaugeData &g) { g.tickCountSkipFirst = true; }},
+         [](gaugeData &g) {
+             g.tickCountSkipFirst = true;
+         }},
     };
     static const char *const levelNames[] = {"level 1", "level 2", "level 3"};
     for (int i = 0; i < 3; ++i) {
-        auto box = [i](Window &w, const char *suffix) {
-            return w.findChild<QAbstractSpinBox *>(QStringLiteral("gaugeDivisions%1%2SpinBox")
-                                                       .arg(i + 1)
-                                                       .arg(QLatin1String(suffix)));
-        };
         list.append({levelNames[i],
-                     [=](Window &w) { static_cast<QSpinBox *>(box(w, ""))->setValue(7); },
-                     [=](gaugeData &g) { g.divisionCount[i] = 7; }});
+                     [=](Window &w) { levelWidget<QSpinBox>(w, i, "SpinBox")->setValue(7); },
+                     [=](gaugeData &g) {
+                         g.divisionCount[i] = 7;
+                     }});
         list.append({levelNames[i],
                      [=](Window &w) {
-                         static_cast<QDoubleSpinBox *>(box(w, "InnerRadius"))->setValue(0.5);
+                         levelWidget<QDoubleSpinBox>(w, i, "InnerRadiusSpinBox")->setValue(0.5);
                      },
-                     [=](gaugeData &g) { g.divisionInnerRadius[i] = 0.5; }});
+                     [=](gaugeData &g) {
+                         g.divisionInnerRadius[i] = 0.5;
+                     }});
         list.append({levelNames[i],
                      [=](Window &w) {
-                         static_cast<QDoubleSpinBox *>(box(w, "OuterRadius"))->setValue(0.875);
+                         levelWidget<QDoubleSpinBox>(w, i, "OuterRadiusSpinBox")->setValue(0.875);
                      },
-                     [=](gaugeData &g) { g.divisionOuterRadius[i] = 0.875; }});
-        list.append({levelNames[i],
-                     [=](Window &w) { static_cast<QDoubleSpinBox *>(box(w, "Width"))->setValue(2.5); },
-                     [=](gaugeData &g) { g.divisionWidth[i] = 2.5; }});
+                     [=](gaugeData &g) {
+                         g.divisionOuterRadius[i] = 0.875;
+                     }});
+        list.append(
+            {levelNames[i],
+             [=](Window &w) { levelWidget<QDoubleSpinBox>(w, i, "WidthSpinBox")->setValue(2.5); },
+             [=](gaugeData &g) {
+                 g.divisionWidth[i] = 2.5;
+             }});
     }
     static const char *const arcNames[] = {"arc 1", "arc 2", "arc 3", "arc 4"};
     for (int i = 0; i < 4; ++i) {
-        auto box = [i](Window &w, const char *suffix) {
-            return w.findChild<QDoubleSpinBox *>(
-                QStringLiteral("arc%1%2SpinBox").arg(i + 1).arg(QLatin1String(suffix)));
+        auto box = [i](Window &w, const char *field) {
+            return arcWidget<QDoubleSpinBox>(w, i, field);
         };
-        list.append({arcNames[i], [=](Window &w) { box(w, "StartAngle")->setValue(-30.5); },
-                     [=](gaugeData &g) { g.arcStartAngle[i] = -30.5; }});
-        list.append({arcNames[i], [=](Window &w) { box(w, "AngleLength")->setValue(-90.125); },
-                     [=](gaugeData &g) { g.arcAngleLength[i] = -90.125; }});
-        list.append({arcNames[i], [=](Window &w) { box(w, "Radius")->setValue(0.6); },
-                     [=](gaugeData &g) { g.arcRadius[i] = 0.6; }});
-        list.append({arcNames[i], [=](Window &w) { box(w, "Width")->setValue(4); },
-                     [=](gaugeData &g) { g.arcWidth[i] = 4; }});
+        list.append({arcNames[i], [=](Window &w) { box(w, "StartAngleSpinBox")->setValue(-30.5); },
+                     [=](gaugeData &g) {
+                         g.arcStartAngle[i] = -30.5;
+                     }});
+        list.append({arcNames[i],
+                     [=](Window &w) { box(w, "AngleLengthSpinBox")->setValue(-90.125); },
+                     [=](gaugeData &g) {
+                         g.arcAngleLength[i] = -90.125;
+                     }});
+        list.append({arcNames[i], [=](Window &w) { box(w, "RadiusSpinBox")->setValue(0.6); },
+                     [=](gaugeData &g) {
+                         g.arcRadius[i] = 0.6;
+                     }});
+        list.append({arcNames[i], [=](Window &w) { box(w, "WidthSpinBox")->setValue(4); },
+                     [=](gaugeData &g) {
+                         g.arcWidth[i] = 4;
+                     }});
     }
     return list;
 }
