@@ -204,8 +204,8 @@ private:
     void setUpHistory();
 
     // The file a drag would hand over, when the window takes it.
-    QString droppedGaugeFile(const QMimeData *data) const;
-    QString droppedPicture(const QMimeData *data, const QPoint &position) const;
+    QString droppedGaugeFile(const QMimeData *mime) const;
+    QString droppedPicture(const QMimeData *mime, const QPoint &position) const;
     void updateLayerActions();
     // The gauge as it is now starts a new history, clean.
     void startHistory();

@@ -15,11 +15,11 @@ namespace {
 
 // The one local file a drag carries; several files or remote addresses are
 // not taken.
-QString singleLocalFile(const QMimeData *data)
+QString singleLocalFile(const QMimeData *mime)
 {
-    if (!data || !data->hasUrls())
+    if (!mime || !mime->hasUrls())
         return QString();
-    const QList<QUrl> urls = data->urls();
+    const QList<QUrl> urls = mime->urls();
     if (urls.size() != 1 || !urls.first().isLocalFile())
         return QString();
     return urls.first().toLocalFile();
@@ -27,17 +27,17 @@ QString singleLocalFile(const QMimeData *data)
 
 } // namespace
 
-QString Window::droppedGaugeFile(const QMimeData *data) const
+QString Window::droppedGaugeFile(const QMimeData *mime) const
 {
-    const QString path = singleLocalFile(data);
+    const QString path = singleLocalFile(mime);
     return QFileInfo(path).suffix().compare(QLatin1String("gauge"), Qt::CaseInsensitive) == 0
         ? path
         : QString();
 }
 
-QString Window::droppedPicture(const QMimeData *data, const QPoint &position) const
+QString Window::droppedPicture(const QMimeData *mime, const QPoint &position) const
 {
-    const QString path = singleLocalFile(data);
+    const QString path = singleLocalFile(mime);
     if (path.isEmpty() || !RenderBox->rect().contains(RenderBox->mapFrom(this, position)))
         return QString();
     const QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();

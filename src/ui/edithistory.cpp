@@ -106,7 +106,7 @@ void Window::beginEditStep(const QString &text, int mergeKey)
 
 void Window::endEditStep()
 {
-    if (stepDepth <= 0 || --stepDepth > 0)
+    if (stepDepth <= 0 || --stepDepth > 0 || !undoStack)
         return;
     updateLayerActions();
     const GaugeSnapshot after = snapshot();
@@ -120,6 +120,8 @@ void Window::endEditStep()
             applySnapshot(gauge);
             recordedGauge = gauge;
             endEditRun();
+            // The preset box names a preset only right after it was loaded.
+            presetComboBox->setCurrentIndex(-1);
         },
         stepMergeKey, editRun);
     recordedGauge = after;
