@@ -8,12 +8,9 @@
 #include "render/renderarea.h"
 
 #include <QAbstractButton>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QPushButton>
 #include <QSpinBox>
-#include <QToolButton>
 #include <QVariant>
 
 struct WindowState
@@ -42,12 +39,8 @@ inline QVariantList formValues(Window &w)
             values << i->value();
         else if (auto *c = qobject_cast<QComboBox *>(control))
             values << c->currentIndex();
-        else if (auto *check = qobject_cast<QCheckBox *>(control))
-            values << check->isChecked();
-        else if (auto *tool = qobject_cast<QToolButton *>(control))
-            values << tool->styleSheet();
-        else if (auto *push = qobject_cast<QPushButton *>(control))
-            values << push->font();
+        else if (auto *button = qobject_cast<QAbstractButton *>(control))
+            values << button->isChecked() << button->styleSheet() << button->font();
     }
     return values;
 }

