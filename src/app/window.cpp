@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QNetworkAccessManager>
+#include <QUndoStack>
 
 Window::Window(QWidget *parent) : QWidget(parent)
 {
@@ -29,8 +30,11 @@ Window::Window(QWidget *parent) : QWidget(parent)
     storeInitialLayer();
 
     applicationDirectory = QCoreApplication::applicationDirPath();
+    presetComboBox->setPlaceholderText(tr("Choose a preset"));
     getPresetsFromFolder();
-    setWindowTitle(QStringLiteral("Dialwright ") + dialwrightVersion());
+    setUpHistory();
+    setUpMenuBar();
+    setAcceptDrops(true);
     networkManager = new QNetworkAccessManager(this);
     checkForUpdates();
 }
@@ -60,19 +64,44 @@ void Window::describeControlGroups()
     }};
 }
 
+namespace {
+
+// Connects the signal a form control reports its edits with (see
+// FormConnection) to a slot or function object of the window.
+template <typename Receiver>
+void connectEdit(QObject *sender, Window *window, Receiver receiver)
+{
+    if (auto *spinBox = qobject_cast<QDoubleSpinBox *>(sender))
+        QObject::connect(spinBox, &QDoubleSpinBox::valueChanged, window, receiver);
+    else if (auto *intSpinBox = qobject_cast<QSpinBox *>(sender))
+        QObject::connect(intSpinBox, &QSpinBox::valueChanged, window, receiver);
+    else if (auto *comboBox = qobject_cast<QComboBox *>(sender))
+        QObject::connect(comboBox, &QComboBox::activated, window, receiver);
+    else if (auto *button = qobject_cast<QAbstractButton *>(sender))
+        QObject::connect(button, &QAbstractButton::clicked, window, receiver);
+    else
+        Q_UNREACHABLE();
+}
+
+} // namespace
+
 void Window::connectForm()
 {
+    const QList<QObject *> editing = layerEditingControls();
     for (const FormConnection &row : formConnections()) {
-        if (auto *spinBox = qobject_cast<QDoubleSpinBox *>(row.sender))
-            connect(spinBox, &QDoubleSpinBox::valueChanged, this, row.slot);
-        else if (auto *intSpinBox = qobject_cast<QSpinBox *>(row.sender))
-            connect(intSpinBox, &QSpinBox::valueChanged, this, row.slot);
-        else if (auto *comboBox = qobject_cast<QComboBox *>(row.sender))
-            connect(comboBox, &QComboBox::activated, this, row.slot);
-        else if (auto *button = qobject_cast<QAbstractButton *>(row.sender))
-            connect(button, &QAbstractButton::clicked, this, row.slot);
-        else
-            Q_UNREACHABLE();
+        const int index = int(editing.indexOf(row.sender));
+        if (index < 0) {
+            connectEdit(row.sender, this, row.slot);
+            continue;
+        }
+        // The slot's work, and whatever it sets off, is one undo step.
+        // Steps of one spin box merge while the user keeps at it; a colour,
+        // a font, a choice or a check is a step of its own.
+        const int mergeKey = qobject_cast<QAbstractSpinBox *>(row.sender) ? index : -1;
+        const QString text = tr("Change %1").arg(controlStepName(row.sender));
+        connectEdit(row.sender, this, [this, text, mergeKey] { beginEditStep(text, mergeKey); });
+        connectEdit(row.sender, this, row.slot);
+        connectEdit(row.sender, this, [this] { endEditStep(); });
     }
 }
 
@@ -84,15 +113,18 @@ void Window::setUpLayerList()
                                | QAbstractItemView::EditKeyPressed);
 
     connect(layerList, &QListWidget::currentItemChanged, this, &Window::layerChanged);
+    // A name edited in the list is one step; the edits the rename handler
+    // makes to the item are part of it.
+    connect(layerList, &QListWidget::itemChanged, this,
+            [this] { beginEditStep(tr("Rename Layer")); });
     connect(layerList, &QListWidget::itemChanged, this, &Window::layerRenamed);
+    connect(layerList, &QListWidget::itemChanged, this, [this] { endEditStep(); });
     connect(AddLayerButton, &QAbstractButton::clicked, this, &Window::addLayer);
     connect(RemoveLayerButton, &QAbstractButton::clicked, this, &Window::removeLayer);
     connect(loadReferenceButton, &QAbstractButton::clicked, this, &Window::loadReference);
     connect(clearReferenceButton, &QAbstractButton::clicked, this, &Window::clearReference);
-    connect(checkUpdatesButton, &QAbstractButton::clicked, this, [this] {
-        manualUpdateCheck = true;
-        checkForUpdates();
-    });
+    connect(checkUpdatesButton, &QAbstractButton::clicked, this,
+            &Window::startManualUpdateCheck);
 }
 
 void Window::placePreview()
@@ -143,4 +175,10 @@ void Window::storeInitialLayer()
     renderArea->setRoundCaps(roundedTickCapsCheckBox->isChecked(),
                              roundedArcCapsCheckBox->isChecked());
     renderArea->saveLayerData(layerList->currentRow());
+}
+
+void Window::startManualUpdateCheck()
+{
+    manualUpdateCheck = true;
+    checkForUpdates();
 }

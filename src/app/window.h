@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/gaugesnapshot.h"
 #include "model/namedlayer.h"
 #include "ui/controlgroups.h"
 #include "ui_window.h"
@@ -15,11 +16,17 @@
 #include <functional>
 #include <vector>
 
+class QAction;
 class QListWidgetItem;
+class QMenu;
+class QMenuBar;
+class QMimeData;
 class QNetworkAccessManager;
 class QNetworkReply;
 class QSignalBlocker;
+class QUndoStack;
 class RenderArea;
+enum class gaugeFileStatus;
 
 // The main window: the form around the preview. Its slots are implemented in
 // the folder of the subsystem that owns them (ui/, gaugefile/, export/,
@@ -48,13 +55,78 @@ public:
     void addLayerItem(const QString &name);
     void setLayerItemName(QListWidgetItem *item, const QString &name);
     QList<namedLayer> collectLayers();
+    // The Layer menu's own operations; each is one undo step.
+    void renameLayer();
+    void duplicateLayer();
+    void moveLayer(int offset);
+
+    // Undo history (ui/edithistory.cpp). Every change to the gauge is
+    // recorded as the difference between the gauge before and after it.
+    QUndoStack *undoStack = nullptr;
+    // The gauge as the list, the preview and the form show it.
+    GaugeSnapshot snapshot() const;
+    // Puts a snapshot into the list, the preview and the form, with the
+    // controls' signals blocked; records nothing.
+    void applySnapshot(const GaugeSnapshot &gauge);
+    // Steps nest: whatever happens between the outermost begin and its end
+    // is one step, named by the outermost text. Edits of the same control
+    // (same merge key) in one run merge into one step.
+    void beginEditStep(const QString &text, int mergeKey = -1);
+    void endEditStep();
+    // The next edit starts a new step even if it is of the same control.
+    void endEditRun();
+    // "Primary Count", "Arc 2 Color", ...: the name of the undo step of an
+    // edit of one of the form's layer-editing controls.
+    QString controlStepName(const QObject *control) const;
 
     // Gauge files (gaugefile/gaugefileflows.cpp, gaugefile/presetsfolder.cpp)
-    void saveGaugeFile(const QList<namedLayer> &layers, const QString &caption,
-                       const QString &startFolder);
-    void loadGaugeFile(const QString &path);
-    void mergeLoadedLayers(const QList<namedLayer> &loaded, const QString &fallbackName);
+    // Returns the path written, or an empty text when nothing was saved.
+    QString saveGaugeFile(const QList<namedLayer> &layers, const QString &caption,
+                          const QString &startFolder);
+    // Both return whether the gauge changed.
+    bool loadGaugeFile(const QString &path);
+    bool mergeLoadedLayers(const QList<namedLayer> &loaded, const QString &fallbackName);
+    // Shows why a gauge file could not be used; the gauge stays as it is.
+    void reportUnusableGaugeFile(gaugeFileStatus status, const QString &path,
+                                 const QString &error);
+    // The shipped presets, beside the program, and the user's own.
     QString presetsFolder() const;
+    QString userPresetsFolder() const;
+
+    // The gauge as a document (gaugefile/documentflows.cpp): the file it was
+    // opened from or last saved to, clean or modified as the undo history
+    // says.
+    QString documentPath;
+    void newDocument();
+    void openDocument();
+    // Replaces the gauge with the file's layers, after asking `question`
+    // about unsaved changes (no question when empty). False when the file
+    // could not be read (the user has been told) or the user cancelled.
+    bool openDocumentFile(const QString &path, const QString &question);
+    void openRecentFile(const QString &path);
+    bool saveDocument();
+    bool saveDocumentAs();
+    // Asks whether to save unsaved changes first. True when the caller may
+    // go on: nothing was unsaved, the user discarded, or the save worked.
+    bool maybeSave(const QString &question);
+    void updateWindowTitle();
+    // Where file dialogs start: the document's folder, else the folder last
+    // used, else the user's documents; never a folder the user cannot write.
+    QString fileDialogFolder() const;
+
+    // Reference picture (ui/referenceimage.cpp). False, after a warning
+    // naming the file, when the file is not a picture the toolkit can read.
+    bool showReferenceFile(const QString &path);
+
+    // Menu bar (ui/menubar.cpp)
+    QMenuBar *menuBar = nullptr;
+    QMenu *recentMenu = nullptr;
+    QAction *undoAction = nullptr;
+    QAction *redoAction = nullptr;
+    QAction *moveUpAction = nullptr;
+    QAction *moveDownAction = nullptr;
+    void refreshRecentMenu();
+    void showAbout();
 
     // Update check (update/updatecheck.cpp)
     void checkForUpdates();
@@ -68,6 +140,8 @@ public:
     // Opens an address in the user's browser; unset means the desktop's own
     // handler. Tests put a recorder here.
     std::function<bool(const QUrl &)> openExternalUrl;
+
+    void startManualUpdateCheck();
 
     RenderArea *renderArea = nullptr;
     QNetworkAccessManager *networkManager = nullptr;
@@ -115,6 +189,13 @@ public slots:
     void getPresetsFromFolder();
     void onUpdateCheckFinished(QNetworkReply *reply);
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     // Construction, in order (app/window.cpp)
     void describeControlGroups();
@@ -122,6 +203,25 @@ private:
     void setUpLayerList();
     void placePreview();
     void storeInitialLayer();
+    void setUpMenuBar();
+    void setUpHistory();
+
+    // The file a drag would hand over, when the window takes it.
+    QString droppedGaugeFile(const QMimeData *mime) const;
+    QString droppedPicture(const QMimeData *mime, const QPoint &position) const;
+    void updateLayerActions();
+    // The gauge as it is now starts a new history, clean.
+    void startHistory();
+    // The gauge now belongs to the file at `path`, saved.
+    void adoptDocument(const QString &path);
+
+    // The undo history's view of the gauge: what the last step left, and
+    // the step being recorded.
+    GaugeSnapshot recordedGauge;
+    QString stepText;
+    int stepMergeKey = -1;
+    int stepDepth = 0;
+    int editRun = 0;
 
     // One group of controls to the editing copy and the current layer
     // (ui/controlbinding.cpp)

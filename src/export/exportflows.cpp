@@ -22,7 +22,7 @@ void writeExport(Window *window, const QString &path, const QByteArray &bytes)
 void Window::saveSVG()
 {
     const QString path = askSavePath(this, tr("Save SVG"), tr("SVG file (*.svg)"),
-                                     QStringLiteral("svg"), applicationDirectory);
+                                     QStringLiteral("svg"), fileDialogFolder());
     if (path.isEmpty())
         return;
     writeExport(this, path, gaugeSvg(renderArea->layers, pngSizeSpinBox->value()));
@@ -31,7 +31,7 @@ void Window::saveSVG()
 void Window::savePNG()
 {
     const QString path = askSavePath(this, tr("Save PNG"), tr("PNG file (*.png)"),
-                                     QStringLiteral("png"), applicationDirectory);
+                                     QStringLiteral("png"), fileDialogFolder());
     if (path.isEmpty())
         return;
     QByteArray png;
@@ -46,7 +46,7 @@ void Window::savePNG()
 void Window::saveKeyframes()
 {
     const QString path = askSavePath(this, tr("Save Keyframes CSV"), tr("CSV file (*.csv)"),
-                                     QStringLiteral("csv"), applicationDirectory);
+                                     QStringLiteral("csv"), fileDialogFolder());
     if (path.isEmpty())
         return;
     QByteArray csv;

@@ -5,17 +5,22 @@
 #include "gaugefile/layernames.h"
 #include "fileio/safewrite.h"
 #include "render/renderarea.h"
+#include "ui/editstep.h"
 #include "ui/savefiledialog.h"
 
-#include <QFileDialog>
+#include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalBlocker>
 
+// The form's Save button saves the whole gauge to a file it always asks for,
+// as Save As does; the gauge then belongs to that file.
 void Window::saveGauge()
 {
-    saveGaugeFile(collectLayers(), tr("Save Gauge"), applicationDirectory);
+    const QString path = saveGaugeFile(collectLayers(), tr("Save Gauge"), fileDialogFolder());
+    if (!path.isEmpty())
+        adoptDocument(path);
 }
 
 void Window::saveLayer()
@@ -24,64 +29,74 @@ void Window::saveLayer()
     const int row = layerList->currentRow();
     if (row < 0 || row >= gauge.size())
         return;
-    // A preset is an ordinary gauge file holding one layer.
-    saveGaugeFile({gauge.at(row)}, tr("Save Layer As Preset"), presetsFolder());
+    // A preset is an ordinary gauge file holding one layer. It starts in the
+    // user's own presets, since the shipped ones are usually read-only.
+    const QString folder = userPresetsFolder();
+    const QString start = !folder.isEmpty() && QDir().mkpath(folder) ? folder : fileDialogFolder();
+    saveGaugeFile({gauge.at(row)}, tr("Save Layer As Preset"), start);
 }
 
-void Window::saveGaugeFile(const QList<namedLayer> &layers, const QString &caption,
-                           const QString &startFolder)
+QString Window::saveGaugeFile(const QList<namedLayer> &layers, const QString &caption,
+                              const QString &startFolder)
 {
     if (layers.isEmpty())
-        return;
+        return QString();
 
     const QString path = askSavePath(this, caption, tr("Gauge file (*.gauge)"),
                                      QStringLiteral("gauge"), startFolder);
     if (path.isEmpty())
-        return;
+        return QString();
 
     // Written through a temporary file, so a failing disk leaves the
     // previous file as it was.
     QString error;
     if (!writeFileSafely(path, writeGaugeDocument(layers), &error)) {
         reportSaveFailure(this, path, error);
-        return;
+        return QString();
     }
-    // The file may have gone into the Presets folder.
+    // The file may have gone into a presets folder.
     getPresetsFromFolder();
+    return path;
 }
 
 void Window::loadGauge()
 {
-    const QString path = QFileDialog::getOpenFileName(this, tr("Load Gauge"), presetsFolder(),
-                                                      tr("Gauge files (*.gauge)"));
+    const QString path = askOpenPath(this, tr("Load Gauge"), tr("Gauge files (*.gauge)"),
+                                     fileDialogFolder());
     if (path.isEmpty())
         return;
     loadGaugeFile(path);
 }
 
-void Window::loadGaugeFile(const QString &path)
+bool Window::loadGaugeFile(const QString &path)
 {
     QList<namedLayer> loaded;
     QString error;
-    switch (readGaugeFile(path, loaded, &error)) {
-    case gaugeFileStatus::CannotOpen:
-        QMessageBox::information(this, tr("Unable to open file"), error);
-        return;
-    case gaugeFileStatus::Rejected:
-        QMessageBox::warning(this, tr("Unable to load gauge"),
-                             tr("%1 could not be read.\n\n%2")
-                                 .arg(QFileInfo(path).fileName(), error));
-        return;
-    case gaugeFileStatus::Loaded:
-        break;
+    const gaugeFileStatus status = readGaugeFile(path, loaded, &error);
+    if (status != gaugeFileStatus::Loaded) {
+        reportUnusableGaugeFile(status, path, error);
+        return false;
     }
-    mergeLoadedLayers(loaded, QFileInfo(path).completeBaseName());
+    // The merge, with the user's answer to its question, is one step.
+    const EditStep step(this, tr("Load Gauge"));
+    return mergeLoadedLayers(loaded, QFileInfo(path).completeBaseName());
 }
 
-void Window::mergeLoadedLayers(const QList<namedLayer> &loaded, const QString &fallbackName)
+void Window::reportUnusableGaugeFile(gaugeFileStatus status, const QString &path,
+                                     const QString &error)
+{
+    if (status == gaugeFileStatus::CannotOpen) {
+        QMessageBox::information(this, tr("Unable to open file"), error);
+    } else {
+        QMessageBox::warning(this, tr("Unable to load gauge"),
+                             tr("%1 could not be read.\n\n%2").arg(QFileInfo(path).fileName(), error));
+    }
+}
+
+bool Window::mergeLoadedLayers(const QList<namedLayer> &loaded, const QString &fallbackName)
 {
     if (loaded.isEmpty())
-        return;
+        return false;
 
     // An untouched layer is simply replaced; anything else is the user's
     // work, so ask first.
@@ -104,7 +119,7 @@ void Window::mergeLoadedLayers(const QList<namedLayer> &loaded, const QString &f
         else if (question.clickedButton() == add)
             overwrite = false;
         else
-            return;
+            return false;
     }
 
     int target = -1;
@@ -138,4 +153,5 @@ void Window::mergeLoadedLayers(const QList<namedLayer> &loaded, const QString &f
     renderArea->loadLayer(target);
     setActiveGauge();
     renderArea->manualRedraw();
+    return true;
 }

@@ -1,35 +1,42 @@
 #include "app/window.h"
 
-#include <QDir>
-#include <QDirIterator>
-#include <QFileInfo>
+#include "gaugefile/editorsettings.h"
+#include "gaugefile/presetlist.h"
+#include "ui/editstep.h"
 
 QString Window::presetsFolder() const
 {
     return applicationDirectory + QStringLiteral("/Presets/");
 }
 
+QString Window::userPresetsFolder() const
+{
+    return ::userPresetsFolder();
+}
+
 void Window::presetChanged()
 {
-    loadGaugeFile(presetsFolder() + presetComboBox->currentText() + QStringLiteral(".gauge"));
+    const int index = presetComboBox->currentIndex();
+    if (index < 0)
+        return;
+    const QString path = presetComboBox->itemData(index).toString();
+    const EditStep step(this, tr("Load Preset"));
+    // The box shows only a preset that was loaded.
+    if (!loadGaugeFile(path))
+        presetComboBox->setCurrentIndex(-1);
 }
 
 void Window::getPresetsFromFolder()
 {
-    // Every entry is listed under its file name without ".gauge", the exact
-    // text presetChanged turns back into the path, so names with further
-    // dots ("Oil.v2.gauge") load too. Names ending in "gauge" with no dot
-    // before it could not be found again that way and are left out.
-    const QString suffix = QStringLiteral(".gauge");
-    QStringList names;
-    QDirIterator it(presetsFolder(), QDir::Files);
-    while (it.hasNext()) {
-        const QString fileName = QFileInfo(it.next()).fileName();
-        if (fileName.endsWith(suffix) && fileName.size() > suffix.size())
-            names.append(fileName.chopped(suffix.size()));
-    }
-
+    // The shipped presets first, so that a user's preset of the same name
+    // is the one listed.
+    const QList<PresetEntry> presets = listPresets({presetsFolder(), userPresetsFolder()});
     presetComboBox->clear();
-    for (const QString &name : std::as_const(names))
-        presetComboBox->insertItem(presetComboBox->count(), name);
+    for (const PresetEntry &preset : presets) {
+        presetComboBox->addItem(preset.name, preset.path);
+        presetComboBox->setItemData(presetComboBox->count() - 1, preset.path, Qt::ToolTipRole);
+    }
+    // Refilling loads nothing, so no preset is claimed; the placeholder
+    // shows instead.
+    presetComboBox->setCurrentIndex(-1);
 }

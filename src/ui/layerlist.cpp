@@ -1,6 +1,7 @@
 #include "app/window.h"
 
 #include "render/renderarea.h"
+#include "ui/editstep.h"
 
 #include <QInputDialog>
 #include <QListWidgetItem>
@@ -63,8 +64,12 @@ void Window::addLayer()
                                                QLineEdit::Normal, QString(), &accepted);
     if (!accepted || name.isEmpty())
         return;
+    const EditStep step(this, tr("Add Layer"));
     addLayerItem(name);
     renderArea->layers.append(renderArea->defaultGauge());
+    // The user added it to work on it: it becomes the current layer, the
+    // one left behind keeping its edits.
+    layerList->setCurrentRow(layerList->count() - 1);
     renderArea->manualRedraw();
 }
 
@@ -80,6 +85,7 @@ void Window::removeLayer()
     if (row < 0)
         return;
 
+    const EditStep step(this, tr("Remove Layer"));
     int newRow;
     {
         // With the list quiet, the selection change below cannot reach
@@ -95,4 +101,40 @@ void Window::removeLayer()
     renderArea->loadLayer(newRow);
     setActiveGauge();
     renderArea->manualRedraw();
+}
+
+void Window::renameLayer()
+{
+    // Edited in place, as a double click does; the rename handler and the
+    // undo step follow when the new name is committed.
+    if (QListWidgetItem *item = layerList->currentItem()) {
+        layerList->scrollToItem(item);
+        layerList->editItem(item);
+    }
+}
+
+void Window::duplicateLayer()
+{
+    GaugeSnapshot gauge{collectLayers(), layerList->currentRow()};
+    if (gauge.currentRow < 0 || gauge.currentRow >= gauge.layers.size())
+        return;
+    const EditStep step(this, tr("Duplicate Layer"));
+    namedLayer copy = gauge.layers.at(gauge.currentRow);
+    copy.name = tr("%1 Copy").arg(copy.name);
+    gauge.layers.insert(++gauge.currentRow, copy);
+    applySnapshot(gauge);
+}
+
+void Window::moveLayer(int offset)
+{
+    // Later layers are drawn over earlier ones, so this changes the picture.
+    GaugeSnapshot gauge{collectLayers(), layerList->currentRow()};
+    const int target = gauge.currentRow + offset;
+    if (gauge.currentRow < 0 || gauge.currentRow >= gauge.layers.size() || target < 0
+        || target >= gauge.layers.size())
+        return;
+    const EditStep step(this, offset < 0 ? tr("Move Layer Up") : tr("Move Layer Down"));
+    gauge.layers.move(gauge.currentRow, target);
+    gauge.currentRow = target;
+    applySnapshot(gauge);
 }

@@ -1,27 +1,50 @@
 #include "app/window.h"
 
-#include <QDebug>
-#include <QFileDialog>
+#include "ui/savefiledialog.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+#include <QMessageBox>
 #include <QPixmap>
 
 // The reference picture lives only in referenceLabel, behind the transparent
 // preview; it belongs to no gauge and reaches no file.
 
+namespace {
+
+// Every format the toolkit can read here, then any file at all: the format
+// is detected from the content, so a picture with an odd name still loads.
+QString pictureFilter()
+{
+    QStringList patterns;
+    for (const QByteArray &format : QImageReader::supportedImageFormats())
+        patterns << QStringLiteral("*.") + QString::fromLatin1(format);
+    return Window::tr("Images (%1)").arg(patterns.join(QLatin1Char(' '))) + QStringLiteral(";;")
+        + Window::tr("All files (*)");
+}
+
+} // namespace
+
 void Window::loadReference()
 {
-    const QString path = QFileDialog::getOpenFileName(
-        this, tr("Load Reference Image (512x512)"), applicationDirectory,
-        tr("png Files (*.png)"));
+    const QString path = askOpenPath(this, tr("Load Reference Image (512x512)"), pictureFilter(),
+                                     fileDialogFolder());
     if (path.isEmpty())
         return;
-    // The format is detected from the content; the filter only narrows the
-    // dialog's listing.
+    showReferenceFile(path);
+}
+
+bool Window::showReferenceFile(const QString &path)
+{
     QPixmap picture;
     if (!picture.load(path)) {
-        qDebug("Failed to load image.");
-        return;
+        QMessageBox::warning(this, tr("Unable to load image"),
+                             tr("%1 could not be read as a picture.")
+                                 .arg(QFileInfo(path).fileName()));
+        return false;
     }
     referenceLabel->setPixmap(picture);
+    return true;
 }
 
 void Window::clearReference()

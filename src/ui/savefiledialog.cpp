@@ -1,5 +1,7 @@
 #include "ui/savefiledialog.h"
 
+#include "gaugefile/editorsettings.h"
+
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -15,7 +17,17 @@ QString askSavePath(QWidget *parent, const QString &caption, const QString &filt
     if (dialog.exec() != QDialog::Accepted)
         return QString();
     const QStringList files = dialog.selectedFiles();
-    return files.isEmpty() ? QString() : files.constFirst();
+    const QString path = files.isEmpty() ? QString() : files.constFirst();
+    rememberFolderOf(path);
+    return path;
+}
+
+QString askOpenPath(QWidget *parent, const QString &caption, const QString &filter,
+                    const QString &startFolder)
+{
+    const QString path = QFileDialog::getOpenFileName(parent, caption, startFolder, filter);
+    rememberFolderOf(path);
+    return path;
 }
 
 void reportSaveFailure(QWidget *parent, const QString &path, const QString &reason)

@@ -316,10 +316,11 @@ void TestGaugeFileFlows::loadsThroughOpenDialog()
     const QString path = writeGauge(QStringLiteral("Presets/Needle.gauge"),
                                     {{QStringLiteral("Needle"), layerWithDivisions(3)}});
     FileDialogSeen seen;
+    const QString start = window->fileDialogFolder();
     answers->expect(chooseFile(path, &seen));
     window->loadButton->click();
     QCOMPARE(seen.caption, QStringLiteral("Load Gauge"));
-    QCOMPARE(QDir(seen.directory), QDir(dir->filePath(QStringLiteral("Presets"))));
+    QCOMPARE(QDir(seen.directory), QDir(start));
     QCOMPARE(stateOf(*window).names, QStringList{"Needle"});
     QCOMPARE(window->gaugeDivisions1SpinBox->value(), 3);
 
@@ -338,11 +339,12 @@ void TestGaugeFileFlows::savesAndLoadsBackIdentical()
 
     // A name typed without a suffix gets ".gauge".
     FileDialogSeen seen;
-    answers->expect(chooseFile(QStringLiteral("Whole"), &seen));
+    const QString start = window->fileDialogFolder();
+    answers->expect(chooseFile(dir->filePath(QStringLiteral("Whole")), &seen));
     window->saveButton->click();
     QCOMPARE(seen.caption, QStringLiteral("Save Gauge"));
     QVERIFY(seen.filters.contains(QStringLiteral("Gauge file (*.gauge)")));
-    QCOMPARE(QDir(seen.directory), QDir(dir->path()));
+    QCOMPARE(QDir(seen.directory), QDir(start));
 
     const QString path = dir->filePath(QStringLiteral("Whole.gauge"));
     QCOMPARE(readBytes(path), writeGaugeDocument(gauge));
@@ -370,7 +372,7 @@ void TestGaugeFileFlows::savesLayerAsPreset()
     answers->expect(chooseFile(path, &seen));
     window->SaveLayerButton->click();
     QCOMPARE(seen.caption, QStringLiteral("Save Layer As Preset"));
-    QCOMPARE(QDir(seen.directory), QDir(dir->filePath(QStringLiteral("Presets"))));
+    QCOMPARE(QDir(seen.directory), QDir(window->userPresetsFolder()));
 
     QList<namedLayer> saved;
     QVERIFY(readGaugeDocument(readBytes(path), saved));
@@ -457,7 +459,7 @@ void TestGaugeFileFlows::listsPresets()
     QStringList listed = comboTexts(window->presetComboBox);
     listed.sort();
     QCOMPARE(listed, (QStringList{"Bezel", "Needle", "Oil.v2"}));
-    QCOMPARE(window->presetComboBox->currentIndex(), 0);
+    QCOMPARE(window->presetComboBox->currentIndex(), -1);
     // Refilling the list loads nothing.
     QCOMPARE(stateOf(*window).names, QStringList{"Layer 1"});
 

@@ -169,7 +169,8 @@ void TestPackagingFiles::filesNameEachOther()
     QCOMPARE(elementTexts(metainfo, QStringLiteral("launchable")), QStringList{desktopId});
     QCOMPARE(QFileInfo(metainfoFile()).fileName(), appId + QStringLiteral(".metainfo.xml"));
     QCOMPARE(entry.value(QStringLiteral("Icon")), appId);
-    QCOMPARE(entry.value(QStringLiteral("Exec")), QStringLiteral("dialwright"));
+    // The file the file manager opens is handed to the program.
+    QCOMPARE(entry.value(QStringLiteral("Exec")), QStringLiteral("dialwright %f"));
 
     const QDomDocument mime = readXml(mimeFile());
     const QDomElement mimeType = mime.elementsByTagName(QStringLiteral("mime-type")).at(0).toElement();

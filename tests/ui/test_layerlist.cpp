@@ -87,9 +87,9 @@ void TestLayerList::addLayer()
     QVERIFY(addLayerNamed(window, QStringLiteral("  Needle  ")));
     QCOMPARE(names(window), QStringList({"Layer 1", "Needle"}));
     QVERIFY(window.renderArea->layers.at(1) == gaugeData());
-    // The new layer is not selected: the form stays on the first one.
-    QCOMPARE(window.layerList->currentRow(), 0);
-    QCOMPARE(window.gaugeStartAngleSpinBox->value(), -90.0);
+    // The new layer is selected and shown; the first one keeps its edits.
+    QCOMPARE(window.layerList->currentRow(), 1);
+    QCOMPARE(window.gaugeStartAngleSpinBox->value(), 0.0);
     QVERIFY(window.renderArea->layers.at(0) == first);
     checkInvariants(window);
 

@@ -1,0 +1,139 @@
+#include "app/window.h"
+
+#include "gaugefile/editorsettings.h"
+#include "version.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QKeySequence>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QUndoStack>
+
+// The menu bar stands above the form and reaches the same operations as the
+// form's buttons, plus those of the document (New, Open, Save), the history
+// and the layer list that have no button.
+
+namespace {
+
+// Adds an action to the menu and to the window, so that its shortcut works
+// wherever the focus is in the window, also while the menu is closed.
+template <typename Receiver>
+QAction *addItem(Window *window, QMenu *menu, const QString &text, Receiver receiver,
+                 const QList<QKeySequence> &shortcuts = {})
+{
+    QAction *action = menu->addAction(text);
+    action->setShortcuts(shortcuts);
+    QObject::connect(action, &QAction::triggered, window, receiver);
+    window->addAction(action);
+    return action;
+}
+
+} // namespace
+
+void Window::setUpMenuBar()
+{
+    menuBar = new QMenuBar(this);
+    // Placed by the window's layout above its margins: the form below keeps
+    // its own geometry and only moves down.
+    layout()->setMenuBar(menuBar);
+
+    QMenu *file = menuBar->addMenu(tr("&File"));
+    addItem(this, file, tr("&New"), &Window::newDocument, {QKeySequence::New});
+    addItem(this, file, tr("&Open..."), &Window::openDocument, {QKeySequence::Open});
+    recentMenu = file->addMenu(tr("Open &Recent"));
+    connect(recentMenu, &QMenu::aboutToShow, this, &Window::refreshRecentMenu);
+    refreshRecentMenu();
+    file->addSeparator();
+    addItem(this, file, tr("&Save"), [this] { saveDocument(); }, {QKeySequence::Save});
+    addItem(this, file, tr("Save &As..."), [this] { saveDocumentAs(); },
+            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
+    addItem(this, file, tr("Save &Layer As Preset..."), &Window::saveLayer);
+    file->addSeparator();
+    addItem(this, file, tr("Export S&VG..."), &Window::saveSVG);
+    addItem(this, file, tr("Export &PNG..."), &Window::savePNG);
+    addItem(this, file, tr("Export &Keyframes CSV..."), &Window::saveKeyframes);
+    file->addSeparator();
+    addItem(this, file, tr("&Quit"), &QWidget::close, {QKeySequence(Qt::CTRL | Qt::Key_Q)});
+
+    QMenu *edit = menuBar->addMenu(tr("&Edit"));
+    undoAction = undoStack->createUndoAction(this, tr("Undo"));
+    undoAction->setShortcuts(QKeySequence::Undo);
+    redoAction = undoStack->createRedoAction(this, tr("Redo"));
+    // Ctrl+Y as well as the platform's own Redo keys.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    if (!redoKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)))
+        redoKeys.append(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    redoAction->setShortcuts(redoKeys);
+    edit->addAction(undoAction);
+    edit->addAction(redoAction);
+    addAction(undoAction);
+    addAction(redoAction);
+
+    QMenu *layer = menuBar->addMenu(tr("&Layer"));
+    addItem(this, layer, tr("&Add Layer..."), &Window::addLayer);
+    addItem(this, layer, tr("&Remove Layer"), &Window::removeLayer);
+    addItem(this, layer, tr("Re&name Layer"), &Window::renameLayer, {QKeySequence(Qt::Key_F2)});
+    addItem(this, layer, tr("&Duplicate Layer"), &Window::duplicateLayer,
+            {QKeySequence(Qt::CTRL | Qt::Key_D)});
+    layer->addSeparator();
+    moveUpAction = addItem(this, layer, tr("Move &Up"), [this] { moveLayer(-1); },
+                           {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Up)});
+    moveDownAction = addItem(this, layer, tr("Move Do&wn"), [this] { moveLayer(1); },
+                             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down)});
+    updateLayerActions();
+
+    QMenu *help = menuBar->addMenu(tr("&Help"));
+    addItem(this, help, tr("&Check For Updates"), &Window::startManualUpdateCheck);
+    addItem(this, help, tr("&About Dialwright"), &Window::showAbout);
+}
+
+void Window::refreshRecentMenu()
+{
+    recentMenu->clear();
+    const QStringList files = recentFiles();
+    for (int i = 0; i < files.size(); ++i) {
+        const QString path = files.at(i);
+        // Numbered 1 to 9, then 0, for the keyboard.
+        QAction *action = recentMenu->addAction(
+            tr("&%1 %2").arg((i + 1) % 10).arg(QFileInfo(path).fileName()));
+        action->setToolTip(path);
+        action->setStatusTip(path);
+        connect(action, &QAction::triggered, this, [this, path] { openRecentFile(path); });
+    }
+    if (files.isEmpty()) {
+        recentMenu->addAction(tr("No Recent Files"))->setEnabled(false);
+        return;
+    }
+    recentMenu->setToolTipsVisible(true);
+    recentMenu->addSeparator();
+    connect(recentMenu->addAction(tr("&Clear Recent Files")), &QAction::triggered, this, [this] {
+        setRecentFiles({});
+        refreshRecentMenu();
+    });
+}
+
+void Window::updateLayerActions()
+{
+    if (!moveUpAction || !moveDownAction)
+        return;
+    const int row = layerList->currentRow();
+    moveUpAction->setEnabled(row > 0);
+    moveDownAction->setEnabled(row >= 0 && row < layerList->count() - 1);
+}
+
+void Window::showAbout()
+{
+    QString text = tr("<h3>Dialwright %1</h3>"
+                      "<p>Design the faces of round gauges: tick marks, arcs and numbers, "
+                      "layer by layer.</p>"
+                      "<p>Built with Qt %2, running on Qt %3.</p>")
+                       .arg(dialwrightVersion(), QStringLiteral(QT_VERSION_STR),
+                            QString::fromLatin1(qVersion()));
+    const QString address = QStringLiteral(DIALWRIGHT_PRODUCT_URL).toHtmlEscaped();
+    if (!address.isEmpty())
+        text += QStringLiteral("<p><a href=\"%1\">%1</a></p>").arg(address);
+    QMessageBox::about(this, tr("About Dialwright"), text);
+}

@@ -1,0 +1,140 @@
+#include "app/startup.h"
+#include "app/window.h"
+#include "gaugefile/gaugedocument.h"
+#include "render/renderarea.h"
+#include "version.h"
+
+#include "modaldialogs.h"
+#include "testfiles.h"
+#include "toolrun.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+// dialwright [FILE]: the file named on the command line opens as File > Open
+// opens it; one that cannot be used is reported over the default gauge.
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void fileArgument_data();
+    void fileArgument();
+    void opensFileAtStartup_data();
+    void opensFileAtStartup();
+    void programAnswersHelpAndVersion();
+
+private:
+    QTemporaryDir dir;
+};
+
+void TestStartup::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("DialwrightTests"));
+    QSettings().clear();
+    QVERIFY(dir.isValid());
+    QVERIFY(writeBytes(dir.filePath(QStringLiteral("Speed.gauge")),
+                       writeGaugeDocument({{QString(), gaugeData()}, {QStringLiteral("Face"), gaugeData()}})));
+    QVERIFY(writeBytes(dir.filePath(QStringLiteral("damaged.gauge")), "{\"layers\": [1,"));
+}
+
+void TestStartup::fileArgument_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("file");
+    const QString absolute = dir.filePath(QStringLiteral("Speed.gauge"));
+    QTest::newRow("none") << QStringList() << QString();
+    QTest::newRow("absolute") << QStringList{absolute} << absolute;
+    QTest::newRow("relative") << QStringList{QStringLiteral("sub/../x.gauge")}
+                              << QDir::current().absoluteFilePath(QStringLiteral("x.gauge"));
+    QTest::newRow("file address") << QStringList{QUrl::fromLocalFile(absolute).toString()} << absolute;
+    QTest::newRow("the first of two") << QStringList{absolute, QStringLiteral("/other.gauge")} << absolute;
+}
+
+void TestStartup::fileArgument()
+{
+    QFETCH(QStringList, arguments);
+    QCommandLineParser parser;
+    describeCommandLine(parser);
+    QVERIFY(parser.parse(QStringList{QStringLiteral("dialwright")} + arguments));
+    QTEST(QDir::cleanPath(startupFile(parser.positionalArguments())), "file");
+}
+
+void TestStartup::opensFileAtStartup_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("boxTitle"); // empty: no box
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("a gauge file") << "Speed.gauge" << QString() << QStringList{"Speed", "Face"}
+                                  << "Dialwright 2.2.0 - Speed.gauge[*]";
+    QTest::newRow("a missing file") << "missing.gauge" << "Unable to open file"
+                                    << QStringList{"Layer 1"} << "Dialwright 2.2.0[*]";
+    QTest::newRow("a damaged file") << "damaged.gauge" << "Unable to load gauge"
+                                    << QStringList{"Layer 1"} << "Dialwright 2.2.0[*]";
+}
+
+void TestStartup::opensFileAtStartup()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, boxTitle);
+    QCommandLineParser parser;
+    describeCommandLine(parser);
+    QVERIFY(parser.parse({QStringLiteral("dialwright"), dir.filePath(name)}));
+
+    Window window;
+    window.show();
+    BoxSeen box;
+    ModalAnswers answers;
+    if (!boxTitle.isEmpty())
+        answers.expect(pressButton(QMessageBox::Ok, &box));
+    QCOMPARE(window.openDocumentFile(startupFile(parser.positionalArguments()), QString()),
+             boxTitle.isEmpty());
+    QVERIFY(answers.allAnswered());
+    QCOMPARE(box.title, boxTitle);
+    if (!boxTitle.isEmpty())
+        QCOMPARE(box.parent, &window);
+
+    QStringList names;
+    for (int i = 0; i < window.layerList->count(); ++i)
+        names << window.layerList->item(i)->text();
+    QTEST(names, "names");
+    QTEST(window.windowTitle(), "title");
+    QVERIFY(!window.isWindowModified());
+    QCOMPARE(window.layerList->currentRow(), 0);
+    // The program goes on as usual.
+    window.gaugeBiasSpinBox->setValue(0.6);
+    QVERIFY(window.isWindowModified());
+    QCOMPARE(window.renderArea->layers.at(0).bias, 0.6);
+}
+
+// The real program: its command line, and a damaged file's error box,
+// which waits for the user while the program neither crashes nor ends.
+void TestStartup::programAnswersHelpAndVersion()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    const ToolRun version = runTool(QStringLiteral(DIALWRIGHT_PROGRAM), {QStringLiteral("--version")}, environment);
+    QCOMPARE(version.out.trimmed(), QByteArray("Dialwright " DIALWRIGHT_VERSION_TEXT));
+    const ToolRun help = runTool(QStringLiteral(DIALWRIGHT_PROGRAM), {QStringLiteral("--help")}, environment);
+    QVERIFY2(help.exitCode == 0 && help.out.contains("[FILE]"), help.out.constData());
+
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(DIALWRIGHT_PROGRAM), {dir.filePath(QStringLiteral("damaged.gauge"))});
+    QVERIFY2(program.waitForStarted(), qPrintable(program.errorString()));
+    const bool ended = program.waitForFinished(1500);
+    program.kill();
+    program.waitForFinished();
+    QVERIFY2(!ended, program.readAllStandardError().constData());
+}
+
+QTEST_MAIN(TestStartup)
+#include "test_startup.moc"
