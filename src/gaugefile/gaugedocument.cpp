@@ -1,7 +1,9 @@
 #include "gaugefile/gaugedocument.h"
 
+#include "fileio/boundedoutput.h"
 #include "gaugefile/legacyreader.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -208,20 +210,112 @@ bool isDefaultLayer(const gaugeData &layer)
     return layerToJson(layer) == layerToJson(gaugeData());
 }
 
-QByteArray writeGaugeDocument(const QList<namedLayer> &layers)
-{
-    QJsonArray array;
-    for (const namedLayer &layer : layers) {
-        QJsonObject object = layerToJson(layer.data);
-        object.insert(QLatin1String("name"), layer.name);
-        array.append(object);
-    }
+namespace {
 
+// The indented layout of the whole document, cut where the layer objects go:
+// what comes before the first, the indentation of each of their lines, and
+// what comes after the last.
+struct DocumentLayout
+{
+    QByteArray head;
+    QByteArray indent;
+    QByteArray tail;
+};
+
+QByteArray indentedJson(const QJsonObject &document)
+{
+    return QJsonDocument(document).toJson(QJsonDocument::Indented);
+}
+
+QJsonObject topLevel(const QJsonArray &layers)
+{
     QJsonObject document;
     document.insert(QLatin1String("format"), QStringLiteral("dialwright.gauge"));
     document.insert(QLatin1String("version"), 2);
-    document.insert(QLatin1String("layers"), array);
-    return QJsonDocument(document).toJson(QJsonDocument::Indented);
+    document.insert(QLatin1String("layers"), layers);
+    return document;
+}
+
+const DocumentLayout &documentLayout()
+{
+    static const DocumentLayout layout = [] {
+        // A marker element shows where the layers go and how deep they sit.
+        const QByteArray text = indentedJson(topLevel(QJsonArray{QStringLiteral("@layer@")}));
+        const qsizetype marker = text.indexOf("\"@layer@\"");
+        const qsizetype lineStart = text.lastIndexOf('\n', marker) + 1;
+        DocumentLayout cut;
+        cut.head = text.left(lineStart);
+        cut.indent = text.mid(lineStart, marker - lineStart);
+        cut.tail = text.mid(text.indexOf('\n', marker) + 1);
+        return cut;
+    }();
+    return layout;
+}
+
+// One layer object as it stands in the whole document: each line of its own
+// indented form moved in to the depth of the layers array. Strings in JSON
+// never hold a line break, so every line break is one of the layout's.
+QByteArray layerText(const namedLayer &layer, bool last)
+{
+    QJsonObject object = layerToJson(layer.data);
+    object.insert(QLatin1String("name"), layer.name);
+    QByteArray own = QJsonDocument(object).toJson(QJsonDocument::Indented);
+    const QByteArray &indent = documentLayout().indent;
+    QByteArray text;
+    text.reserve(own.size() + own.count('\n') * indent.size() + 1);
+    for (qsizetype at = 0; at < own.size();) {
+        qsizetype end = own.indexOf('\n', at);
+        end = end < 0 ? own.size() : end + 1;
+        text += indent;
+        text += QByteArrayView(own).sliced(at, end - at);
+        at = end;
+    }
+    if (!last)
+        text.insert(text.size() - 1, ',');
+    return text;
+}
+
+} // namespace
+
+bool writeGaugeDocument(const QList<namedLayer> &layers, QIODevice *device, QString *error,
+                        const std::atomic_bool *cancel)
+{
+    if (layers.size() > gaugeLayerLimit) {
+        if (error) {
+            *error = QCoreApplication::translate(
+                         "GaugeDocument",
+                         "The gauge has more than %1 layers, more than a gauge file may hold.")
+                         .arg(gaugeLayerLimit);
+        }
+        return false;
+    }
+    BoundedOutput output(device, gaugeDocumentByteLimit,
+                         QCoreApplication::translate("GaugeDocument",
+                                                     "The gauge file would be larger than %1 MB.")
+                             .arg(megabytes(gaugeDocumentByteLimit)),
+                         cancel);
+    if (layers.isEmpty())
+        return output.writeAll(indentedJson(topLevel(QJsonArray())), error);
+
+    const DocumentLayout &layout = documentLayout();
+    if (!output.writeAll(layout.head, error))
+        return false;
+    for (qsizetype i = 0; i < layers.size(); ++i) {
+        if (!output.writeAll(layerText(layers.at(i), i == layers.size() - 1), error))
+            return false;
+    }
+    return output.writeAll(layout.tail, error);
+}
+
+QByteArray writeGaugeDocument(const QList<namedLayer> &layers)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!writeGaugeDocument(layers, &buffer))
+        return QByteArray();
+    buffer.close();
+    return bytes;
 }
 
 bool readGaugeDocument(const QByteArray &bytes, QList<namedLayer> &layers, QString *error)
@@ -253,9 +347,14 @@ bool readGaugeDocument(const QByteArray &bytes, QList<namedLayer> &layers, QStri
         if (array.isEmpty())
             return fail(
                 QCoreApplication::translate("GaugeDocument", "The file contains no layers."));
+        if (array.size() > gaugeLayerLimit)
+            return fail(QCoreApplication::translate(
+                            "GaugeDocument",
+                            "The file has %1 layers; a gauge file may hold at most %2.")
+                            .arg(array.size())
+                            .arg(gaugeLayerLimit));
 
         QList<namedLayer> read;
-        read.reserve(array.size());
         for (const QJsonValue &element : array) {
             const QJsonObject object = element.toObject();
             namedLayer layer;
