@@ -62,6 +62,9 @@ public:
     // Address of the version document; the build's setting unless a test
     // points it elsewhere. Empty means this build never checks.
     QUrl versionUrl = defaultVersionUrl();
+    // Milliseconds from a request to the moment a check gives up, however
+    // the server trickles its answer; tests shorten it.
+    int updateCheckDeadline = 10000;
     // Opens an address in the user's browser; unset means the desktop's own
     // handler. Tests put a recorder here.
     std::function<bool(const QUrl &)> openExternalUrl;
