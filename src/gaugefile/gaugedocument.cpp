@@ -20,6 +20,48 @@ QString colorText(const QColor &color)
     return color.name(QColor::HexRgb);
 }
 
+// The point size a font is stored with: its point size rounded, as
+// QFont::pointSize gives it. A font from an earlier version's file may be
+// sized in pixels, and its point size is then -1, which would load as the
+// system's default size; it is stored as the size it has at 96 dots per
+// inch, the resolution of the exports, so a saved gauge loads with labels of
+// nearly the size they had. Sizes beyond the range of int (which
+// QFont::pointSize would overflow on) are stored as the largest int.
+int storedPointSize(const QFont &font)
+{
+    double points = font.pointSizeF();
+    if (points <= 0 && font.pixelSize() > 0)
+        points = font.pixelSize() * 72.0 / 96.0;
+    if (points <= 0)
+        return font.pointSize();
+    if (points >= double(std::numeric_limits<int>::max()))
+        return std::numeric_limits<int>::max();
+    return qMax(1, qRound(points));
+}
+
+// The family a font is stored with: the name a font made from it gives back,
+// so that reading the file yields the same layer. The toolkit reads a family
+// given to a font's constructor as a list, whose first entry it trims and
+// unquotes, while a font description of an earlier version's file keeps the
+// family whole; the name is brought to where another reading changes it no
+// more.
+QString storedFamily(const QFont &font)
+{
+    const QString family = font.family();
+    QStringView name(family);
+    name = name.left(name.indexOf(u','));
+    for (;;) {
+        name = name.trimmed();
+        const bool quoted = !name.isEmpty()
+            && ((name.front() == u'"' && name.back() == u'"')
+                || (name.front() == u'\'' && name.back() == u'\''));
+        if (!quoted)
+            break;
+        name = name.size() == 1 ? QStringView() : name.mid(1, name.size() - 2);
+    }
+    return name.toString();
+}
+
 // The parser's reason with the place of the fault in the file as the user
 // sees it: line and column (in characters, both from 1) of byte `offset`.
 QString syntaxError(const QString &reason, const QByteArray &bytes, qsizetype offset)
@@ -120,8 +162,8 @@ QJsonObject layerToJson(const gaugeData &layer)
     // Only these four attributes of the label font are kept; a weight above
     // Medium counts as bold and any slanted style as italic.
     QJsonObject font;
-    font.insert(QLatin1String("family"), layer.tickCountFont.family());
-    font.insert(QLatin1String("pointSize"), layer.tickCountFont.pointSize());
+    font.insert(QLatin1String("family"), storedFamily(layer.tickCountFont));
+    font.insert(QLatin1String("pointSize"), storedPointSize(layer.tickCountFont));
     font.insert(QLatin1String("bold"), layer.tickCountFont.weight() > QFont::Medium);
     font.insert(QLatin1String("italic"), layer.tickCountFont.style() != QFont::StyleNormal);
 
