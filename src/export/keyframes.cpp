@@ -44,7 +44,7 @@ QString keyframeNameField(const QString &name)
 }
 
 bool writeKeyframeCsv(const QList<namedLayer> &layers, QIODevice *device, QString *error,
-                      const std::atomic_bool *cancel)
+                      const std::atomic_bool *cancel, qint64 byteLimit)
 {
     qint64 total = 0;
     for (const namedLayer &layer : layers) {
@@ -61,10 +61,10 @@ bool writeKeyframeCsv(const QList<namedLayer> &layers, QIODevice *device, QStrin
         }
     }
 
-    BoundedOutput output(device, keyframeByteLimit,
+    BoundedOutput output(device, byteLimit,
                          QCoreApplication::translate("Keyframes",
                                                      "The keyframe file would be larger than %1 MB.")
-                             .arg(megabytes(keyframeByteLimit)),
+                             .arg(megabytes(byteLimit)),
                          cancel);
     // Handed on in pieces of about this size.
     constexpr qsizetype chunk = 1 << 16;

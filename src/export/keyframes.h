@@ -47,9 +47,11 @@ QString keyframeNameField(const QString &name);
 // keyframeRecordLimit primary ticks (then nothing is written), if the file
 // would be larger than keyframeByteLimit (checked while writing, so part of
 // it may have reached the device), if the device fails or `cancel` is set.
+// Tests and the fuzzer lower `byteLimit` to reach it quickly.
 [[nodiscard]] bool writeKeyframeCsv(const QList<namedLayer> &layers, QIODevice *device,
                                     QString *error = nullptr,
-                                    const std::atomic_bool *cancel = nullptr);
+                                    const std::atomic_bool *cancel = nullptr,
+                                    qint64 byteLimit = keyframeByteLimit);
 
 // The same file as bytes; `csv` is untouched on failure.
 [[nodiscard]] bool keyframeCsv(const QList<namedLayer> &layers, QByteArray *csv,
