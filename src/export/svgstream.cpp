@@ -177,22 +177,22 @@ public:
 
     // Every change of state closes the group of the previous state and opens
     // one that states everything again.
-    void updateState(const QPaintEngineState &state) override
+    void updateState(const QPaintEngineState &newState) override
     {
         if (stopped())
             return;
         if (m_afterFirstState)
             put("</g>\n\n");
         put("<g ");
-        brushAttributes(state.brush());
-        penAttributes(state.pen());
-        const QTransform t = state.transform();
+        brushAttributes(newState.brush());
+        penAttributes(newState.pen());
+        const QTransform t = newState.transform();
         put("transform=\"matrix(" + number(t.m11()) + ',' + number(t.m12()) + ','
             + number(t.m21()) + ',' + number(t.m22()) + ',' + number(t.dx()) + ','
             + number(t.dy()) + ")\"\n");
-        fontAttributes(state.font());
-        if (!qFuzzyIsNull(state.opacity() - 1))
-            put("opacity=\"" + number(state.opacity()) + "\" ");
+        fontAttributes(newState.font());
+        if (!qFuzzyIsNull(newState.opacity() - 1))
+            put("opacity=\"" + number(newState.opacity()) + "\" ");
         put(">\n");
         m_afterFirstState = true;
         flushWhenFull();

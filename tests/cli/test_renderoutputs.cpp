@@ -7,7 +7,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -25,8 +24,8 @@ bool isKind(const QString &path, mode_t kind)
 
 } // namespace
 
-// dialwright-render with several outputs, outputs that are not plain files,
-// and inputs that are not plain files, as a real process.
+// dialwright-render with several outputs and with outputs that are not plain
+// files, as a real process.
 class TestRenderOutputs : public QObject
 {
     Q_OBJECT
@@ -35,8 +34,7 @@ private slots:
     void sameFileTwiceIsAUsageError_data();
     void sameFileTwiceIsAUsageError();
     void failedOutputSaysWhatWasWritten();
-    void devicesAndPipesAreWrittenNotReplaced();
-    void pipeAsInputIsRefused();
+    void devicesAreWrittenNotReplaced();
 };
 
 void TestRenderOutputs::sameFileTwiceIsAUsageError_data()
@@ -106,7 +104,7 @@ void TestRenderOutputs::failedOutputSaysWhatWasWritten()
     QVERIFY(isKind(full, S_IFCHR));
 }
 
-void TestRenderOutputs::devicesAndPipesAreWrittenNotReplaced()
+void TestRenderOutputs::devicesAreWrittenNotReplaced()
 {
     // Standard output named by its path, as a pipe to the test.
     ToolRun run = runRender({"--size", "64", "--png", "/dev/stdout", gauge});
@@ -114,23 +112,6 @@ void TestRenderOutputs::devicesAndPipesAreWrittenNotReplaced()
     QCOMPARE(QImage::fromData(run.out, "png").size(), QSize(64, 64));
 
     QTemporaryDir dir;
-    const QString fifo = dir.filePath(QStringLiteral("fifo"));
-    QVERIFY(mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
-    run = runRender({"--png", fifo, gauge});
-    QCOMPARE(run.exitCode, 1);
-    QCOMPARE(QString::fromLocal8Bit(run.err),
-             QStringLiteral("dialwright-render: %1: No program is reading from the pipe.\n").arg(fifo));
-
-    const int reader = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
-    QVERIFY(reader >= 0);
-    run = runRender({"--keyframes", fifo, gauge});
-    QCOMPARE(run.exitCode, 0);
-    char head[17] = {};
-    QCOMPARE(::read(reader, head, 16), qint64(16));
-    ::close(reader);
-    QCOMPARE(QByteArray(head), QByteArray("Layer,Tick,Angle"));
-    QVERIFY(isKind(fifo, S_IFIFO));
-
     if (geteuid() != 0)
         QSKIP("making a device node needs root");
     // Run as root, --png /dev/null once replaced the device with a file. A
@@ -140,19 +121,6 @@ void TestRenderOutputs::devicesAndPipesAreWrittenNotReplaced()
     run = runRender({"--png", null, "--svg", dir.filePath(QStringLiteral("x.svg")), gauge});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(isKind(null, S_IFCHR));
-}
-
-void TestRenderOutputs::pipeAsInputIsRefused()
-{
-    QTemporaryDir dir;
-    const QString fifo = dir.filePath(QStringLiteral("in.gauge"));
-    QVERIFY(mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
-    const QString png = dir.filePath(QStringLiteral("out.png"));
-    const ToolRun run = runRender({"--png", png, fifo});
-    QCOMPARE(run.exitCode, 1);
-    QCOMPARE(QString::fromLocal8Bit(run.err),
-             QStringLiteral("dialwright-render: %1: It is a pipe, not a file.\n").arg(fifo));
-    QVERIFY(!QFile::exists(png));
 }
 
 QTEST_GUILESS_MAIN(TestRenderOutputs)

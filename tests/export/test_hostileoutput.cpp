@@ -12,7 +12,6 @@
 
 #include <QBuffer>
 #include <QDir>
-#include <QScopeGuard>
 #include <QPainter>
 #include <QSvgGenerator>
 #include <QTemporaryDir>
@@ -20,10 +19,8 @@
 #include <QXmlStreamReader>
 
 #include <fcntl.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 #include <functional>
@@ -68,18 +65,6 @@ QByteArray toolkitSvg(const QList<gaugeData> &layers, int size)
     paintGaugeLayers(&painter, size, layers);
     painter.end();
     return svg;
-}
-
-// A listening Unix socket at `path`; closed again by the caller.
-int unixSocket(const QString &path)
-{
-    const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    qstrncpy(address.sun_path, QFile::encodeName(path).constData(), sizeof address.sun_path);
-    if (socket < 0 || ::bind(socket, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0)
-        return -1;
-    return socket;
 }
 
 gaugeData layerWithFamily(const QString &family)
@@ -306,9 +291,6 @@ void TestHostileOutput::outputTargets_data()
     QTest::newRow("link to a named pipe") << "link" << int(OutputTargetKind::Pipe) << "";
     QTest::newRow("folder") << "folder" << int(OutputTargetKind::Refused)
                             << "It is a folder, not a file.";
-    QTest::newRow("socket") << "socket" << int(OutputTargetKind::Refused)
-                            << "It is not a file; only files, pipes and character devices are "
-                               "written.";
     // Only classified: a test never writes where a mistake could replace a
     // device node of the system.
     QTest::newRow("/dev/null") << "/dev/null" << int(OutputTargetKind::Device) << "";
@@ -329,9 +311,6 @@ void TestHostileOutput::outputTargets()
     QVERIFY(mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("fifo"))).constData(), 0600) == 0);
     QVERIFY(QFile::link(dir.filePath(QStringLiteral("fifo")), dir.filePath(QStringLiteral("link"))));
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
-    const int socket = unixSocket(dir.filePath(QStringLiteral("socket")));
-    QVERIFY(socket >= 0);
-    const auto closeSocket = qScopeGuard([socket] { ::close(socket); });
 
     const QString path = name.startsWith(QLatin1Char('/')) ? name : dir.filePath(name);
     const OutputTarget target = classifyOutputTarget(path);

@@ -43,8 +43,7 @@ private:
 void TestHostileFiles::layerCountIsBounded_data()
 {
     QTest::addColumn<qsizetype>("count");
-    QTest::addColumn<QString>("reason"); // empty: loads
-    QTest::newRow("at the limit") << gaugeLayerLimit << QString();
+    QTest::addColumn<QString>("reason");
     QTest::newRow("one more") << gaugeLayerLimit + 1
                               << "The file has 10001 layers; a gauge file may hold at most 10000.";
     // A million trivial layers once took 7.7 GB and died saving them; a file
@@ -68,15 +67,9 @@ void TestHostileFiles::layerCountIsBounded()
 
     QList<namedLayer> layers;
     QString error;
-    const gaugeFileStatus status = readGaugeFile(path, layers, &error);
-    if (reason.isEmpty()) {
-        QCOMPARE(status, gaugeFileStatus::Loaded);
-        QCOMPARE(layers.size(), count);
-    } else {
-        QCOMPARE(status, gaugeFileStatus::Rejected);
-        QCOMPARE(error, reason);
-        QVERIFY(layers.isEmpty());
-    }
+    QCOMPARE(readGaugeFile(path, layers, &error), gaugeFileStatus::Rejected);
+    QCOMPARE(error, reason);
+    QVERIFY(layers.isEmpty());
 }
 
 void TestHostileFiles::writerKeepsToTheLayerLimit()
@@ -102,7 +95,8 @@ void TestHostileFiles::onlyRegularFilesAreRead_data()
 {
     QTest::addColumn<QString>("name"); // made in the temporary folder, or an absolute path
     QTest::addColumn<QString>("reason");
-    // A pipe nobody writes to once held the program in open() for ever.
+    // A pipe nobody writes to once held the program (and dialwright-render)
+    // in open() for ever.
     QTest::newRow("named pipe") << "pipe.gauge" << "It is a pipe, not a file.";
     QTest::newRow("folder") << "folder.gauge" << "It is a folder, not a file.";
     QTest::newRow("device") << "/dev/null" << "It is a device, not a file.";
