@@ -7,7 +7,8 @@
 # SECONDS is the time per target (default 60); without TARGETs every target
 # runs, one after another. New inputs gather in build-fuzz/corpus/TARGET;
 # --merge then minimises them together with fuzz/corpus/TARGET back into
-# fuzz/corpus/TARGET, ready to commit. Crashes are kept in
+# fuzz/corpus/TARGET, ready to commit; inputs there with a name of their own
+# (not a libFuzzer hash) are always kept. Crashes are kept in
 # build-fuzz/artifacts/TARGET/; add each to fuzz/corpus/TARGET once fixed.
 set -euo pipefail
 
@@ -69,6 +70,11 @@ for target in "${targets[@]}"; do
         mkdir -p "$merged"
         "$build/fuzz/$target" -merge=1 -max_len=4096 "$merged" \
             "$root/fuzz/corpus/$target" "$work" 2>&1 | grep -E 'MERGE-OUTER: [0-9]+ new files' || true
+        # Inputs kept by name (ones that once broke a target, hostile files)
+        # stay whether or not they add coverage.
+        for input in "$root/fuzz/corpus/$target"/*; do
+            [[ -f $input && ! $(basename "$input") =~ ^[0-9a-f]{40}$ ]] && cp "$input" "$merged/"
+        done
         rm -rf "$root/fuzz/corpus/$target"
         mv "$merged" "$root/fuzz/corpus/$target"
         echo "   $(ls "$root/fuzz/corpus/$target" | wc -l) inputs in fuzz/corpus/$target"
