@@ -137,6 +137,9 @@ public:
     // Milliseconds without any data after which a check gives up; tests
     // shorten it.
     int updateTransferTimeout = 5000;
+    // Milliseconds from a request to the moment a check gives up, however
+    // the server trickles its answer; tests shorten it.
+    int updateCheckDeadline = 10000;
     // Opens an address in the user's browser; unset means the desktop's own
     // handler. Tests put a recorder here.
     std::function<bool(const QUrl &)> openExternalUrl;

@@ -2,6 +2,7 @@
 
 #include "export/imageexport.h"
 #include "export/keyframes.h"
+#include "fileio/outputfile.h"
 #include "fileio/safewrite.h"
 #include "gaugefile/gaugedocument.h"
 #include "gaugefile/gaugefilereader.h"
@@ -13,22 +14,48 @@
 #include <QIODevice>
 
 #include <functional>
+#include <memory>
 #include <optional>
+#include <vector>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace {
 
 constexpr int defaultSize = 512;
 const QString standardStream = QStringLiteral("-");
 
-// One output asked for on the command line: where it goes and how its bytes
-// are made. The bytes of every output are made before the first is written,
-// so a gauge that cannot be exported leaves no output behind.
+// One output asked for on the command line: where it goes and how it is
+// written. Every output is made in full (into a temporary file beside its
+// target, or held for a device) before the first one is put in place, so a
+// gauge that cannot be exported leaves no output behind.
 struct Output
 {
     QString target;
-    std::function<bool(QByteArray *, QString *)> make;
-    QByteArray bytes;
+    std::function<bool(QIODevice *, QString *)> write;
+    std::unique_ptr<OutputFile> file;
 };
+
+// What tells two paths apart as files: the device and inode of an existing
+// file (so a link or another spelling of a path is recognised), else the
+// canonical folder and the name. Empty for standard output.
+QString fileIdentity(const QString &path)
+{
+    if (path == QLatin1String("-"))
+        return QString();
+#ifdef Q_OS_UNIX
+    struct stat status;
+    if (::stat(QFile::encodeName(path).constData(), &status) == 0)
+        return QStringLiteral("%1:%2").arg(status.st_dev).arg(status.st_ino);
+#endif
+    const QFileInfo info(path);
+    if (info.exists())
+        return info.canonicalFilePath();
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return (folder.isEmpty() ? info.absolutePath() : folder) + QLatin1Char('/') + info.fileName();
+}
 
 // What a valid command line asks for.
 struct Request
@@ -54,9 +81,9 @@ private:
     // Each step returns the exit status when the run ends there.
     std::optional<int> parse(const QStringList &arguments, Request *request);
     std::optional<int> read(const QString &input, QList<namedLayer> *layers);
-    QList<Output> outputsFor(const Request &request, const QList<namedLayer> &layers) const;
-    std::optional<int> render(QList<Output> &outputs);
-    int write(const QList<Output> &outputs);
+    std::vector<Output> outputsFor(const Request &request, const QList<namedLayer> &layers) const;
+    std::optional<int> render(std::vector<Output> &outputs);
+    int commit(std::vector<Output> &outputs);
 
     void say(const QString &line) { m_err.write((line + QLatin1Char('\n')).toLocal8Bit()); }
     void fail(const QString &file, const QString &reason)
@@ -168,6 +195,22 @@ std::optional<int> RenderTool::parse(const QStringList &arguments, Request *requ
         return usageError(tr("Only a single output can go to standard output."));
     if (emptyName)
         return usageError(tr("An output file name is empty."));
+
+    // Writing one file twice would leave only the last output, and writing
+    // over the input would replace the gauge while it is being converted.
+    const QString inputIdentity =
+        QFileInfo::exists(request->input) ? fileIdentity(request->input) : QString();
+    QStringList identities;
+    for (const auto &[option, target] : targets) {
+        const QString identity = target->isEmpty() ? QString() : fileIdentity(*target);
+        if (identity.isEmpty())
+            continue;
+        if (identities.contains(identity))
+            return usageError(tr("Two outputs name the same file: %1").arg(*target));
+        if (identity == inputIdentity)
+            return usageError(tr("An output names the gauge file being read: %1").arg(*target));
+        identities.append(identity);
+    }
     return std::nullopt;
 }
 
@@ -185,49 +228,55 @@ std::optional<int> RenderTool::read(const QString &input, QList<namedLayer> *lay
 
 // The outputs in the order they are made and written: gauge document,
 // keyframes, SVG, PNG.
-QList<Output> RenderTool::outputsFor(const Request &request,
-                                     const QList<namedLayer> &layers) const
+std::vector<Output> RenderTool::outputsFor(const Request &request,
+                                          const QList<namedLayer> &layers) const
 {
     QList<gaugeData> drawing;
     for (const namedLayer &layer : layers)
         drawing.append(layer.data);
     const int size = request.size;
 
-    QList<Output> outputs;
-    auto add = [&outputs](const QString &target,
-                          std::function<bool(QByteArray *, QString *)> make) {
-        outputs.append(Output{target, std::move(make), QByteArray()});
-    };
+    std::vector<Output> outputs;
     if (!request.gauge.isEmpty()) {
-        add(request.gauge, [layers](QByteArray *bytes, QString *) {
-            *bytes = writeGaugeDocument(layers);
-            return true;
-        });
+        outputs.push_back({request.gauge, [layers](QIODevice *device, QString *error) {
+                               return writeGaugeDocument(layers, device, error);
+                           }, nullptr});
     }
     if (!request.keyframes.isEmpty()) {
-        add(request.keyframes, [layers](QByteArray *bytes, QString *error) {
-            return keyframeCsv(layers, bytes, error);
-        });
+        outputs.push_back({request.keyframes, [layers](QIODevice *device, QString *error) {
+                               return writeKeyframeCsv(layers, device, error);
+                           }, nullptr});
     }
     if (!request.svg.isEmpty()) {
-        add(request.svg, [drawing, size](QByteArray *bytes, QString *) {
-            *bytes = gaugeSvg(drawing, size);
-            return true;
-        });
+        outputs.push_back({request.svg, [drawing, size](QIODevice *device, QString *error) {
+                               return writeGaugeSvg(drawing, size, device, error);
+                           }, nullptr});
     }
     if (!request.png.isEmpty()) {
-        add(request.png, [drawing, size](QByteArray *bytes, QString *error) {
-            return gaugePng(drawing, size, bytes, error);
-        });
+        outputs.push_back({request.png, [drawing, size](QIODevice *device, QString *error) {
+                               QByteArray png;
+                               return gaugePng(drawing, size, &png, error)
+                                   && writeAllBytes(device, png, error);
+                           }, nullptr});
     }
     return outputs;
 }
 
-std::optional<int> RenderTool::render(QList<Output> &outputs)
+// Opens every output, then makes each in full. A target that cannot be
+// written is found before any drawing is done.
+std::optional<int> RenderTool::render(std::vector<Output> &outputs)
 {
     QString error;
     for (Output &output : outputs) {
-        if (!output.make(&output.bytes, &error)) {
+        output.file = output.target == standardStream ? std::make_unique<OutputFile>(&m_out)
+                                                      : std::make_unique<OutputFile>(output.target);
+        if (!output.file->open(&error)) {
+            fail(displayName(output.target), error);
+            return RenderToolFailed;
+        }
+    }
+    for (Output &output : outputs) {
+        if (!output.write(output.file->device(), &error)) {
             fail(displayName(output.target), error);
             return RenderToolFailed;
         }
@@ -235,24 +284,34 @@ std::optional<int> RenderTool::render(QList<Output> &outputs)
     return std::nullopt;
 }
 
-int RenderTool::write(const QList<Output> &outputs)
+// Puts the outputs in place, in order. Should one fail there (a full disk
+// while a device is written, a folder that vanished), the others are still
+// tried, and the run says which outputs were written and which were not.
+int RenderTool::commit(std::vector<Output> &outputs)
 {
-    int status = RenderToolSuccess;
-    for (const Output &output : outputs) {
-        if (output.target == standardStream) {
-            if (m_out.write(output.bytes) != output.bytes.size()) {
-                fail(displayName(output.target), m_out.errorString());
-                status = RenderToolFailed;
-            }
-            continue;
-        }
+    QStringList written;
+    QStringList notWritten;
+    for (Output &output : outputs) {
         QString error;
-        if (!writeFileSafely(output.target, output.bytes, &error)) {
-            fail(output.target, error);
-            status = RenderToolFailed;
+        if (output.file->commit(&error)) {
+            written.append(displayName(output.target));
+        } else {
+            fail(displayName(output.target), error);
+            notWritten.append(displayName(output.target));
         }
     }
-    return status;
+    if (notWritten.isEmpty())
+        return RenderToolSuccess;
+    if (outputs.size() > 1) {
+        const QString separator = QStringLiteral(", ");
+        say(QStringLiteral("%1: %2").arg(QCoreApplication::applicationName(),
+                                         written.isEmpty()
+                                             ? tr("no output was written.")
+                                             : tr("written: %1; not written: %2.")
+                                                   .arg(written.join(separator),
+                                                        notWritten.join(separator))));
+    }
+    return RenderToolFailed;
 }
 
 int RenderTool::run(const QStringList &arguments)
@@ -263,10 +322,10 @@ int RenderTool::run(const QStringList &arguments)
     QList<namedLayer> layers;
     if (const auto status = read(request.input, &layers))
         return *status;
-    QList<Output> outputs = outputsFor(request, layers);
+    std::vector<Output> outputs = outputsFor(request, layers);
     if (const auto status = render(outputs))
         return *status;
-    return write(outputs);
+    return commit(outputs);
 }
 
 } // namespace

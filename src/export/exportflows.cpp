@@ -8,8 +8,8 @@
 
 namespace {
 
-// The bytes are complete before the file is touched, and QSaveFile replaces
-// an existing file only once they are all on disk.
+// The bytes are complete before the file is touched, and an existing file is
+// replaced only once they are all on disk.
 void writeExport(Window *window, const QString &path, const QByteArray &bytes)
 {
     QString error;
@@ -25,7 +25,11 @@ void Window::saveSVG()
                                      QStringLiteral("svg"), fileDialogFolder());
     if (path.isEmpty())
         return;
-    writeExport(this, path, gaugeSvg(renderArea->layers, pngSizeSpinBox->value()));
+    // Drawn straight into the output, which is replaced only once the
+    // picture is complete and within its size limit.
+    QString error;
+    if (!writeGaugeSvg(renderArea->layers, pngSizeSpinBox->value(), path, &error))
+        reportSaveFailure(this, path, error);
 }
 
 void Window::savePNG()
@@ -49,11 +53,14 @@ void Window::saveKeyframes()
                                      QStringLiteral("csv"), fileDialogFolder());
     if (path.isEmpty())
         return;
-    QByteArray csv;
+    const QList<namedLayer> layers = collectLayers();
     QString error;
-    if (!keyframeCsv(collectLayers(), &csv, &error)) {
+    const bool written = writeOutputFile(
+        path,
+        [&layers](QIODevice *device, QString *reason) {
+            return writeKeyframeCsv(layers, device, reason);
+        },
+        &error);
+    if (!written)
         reportSaveFailure(this, path, error);
-        return;
-    }
-    writeExport(this, path, csv);
 }

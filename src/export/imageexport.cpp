@@ -1,18 +1,27 @@
 #include "export/imageexport.h"
 
+#include "export/svgstream.h"
+#include "fileio/boundedoutput.h"
+#include "fileio/safewrite.h"
 #include "render/gaugepainter.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QImageWriter>
 #include <QPainter>
-#include <QSvgGenerator>
 
 namespace {
 
 bool isExportSize(int size)
 {
     return size >= exportSizeMin && size <= exportSizeMax;
+}
+
+QString sizeOutOfRange()
+{
+    return QCoreApplication::translate("Export", "The size must be from %1 to %2 pixels.")
+        .arg(exportSizeMin)
+        .arg(exportSizeMax);
 }
 
 // 96 dots per inch, the resolution of the SVG, in the unit of QImage.
@@ -31,26 +40,65 @@ QList<gaugeData> withUnhintedLabels(QList<gaugeData> layers)
 
 } // namespace
 
+bool writeGaugeSvg(const QList<gaugeData> &layers, int size, QIODevice *device, QString *error,
+                   const SvgExportOptions &options)
+{
+    auto fail = [error](const QString &reason) {
+        if (error)
+            *error = reason;
+        return false;
+    };
+    if (!isExportSize(size))
+        return fail(sizeOutOfRange());
+
+    BoundedOutput output(device, options.byteLimit,
+                         QCoreApplication::translate("Export", "The SVG would be larger than %1 MB.")
+                             .arg(megabytes(options.byteLimit)),
+                         options.cancel);
+    SvgStream::Settings settings;
+    settings.size = QSize(size, size);
+    settings.viewBox = QRectF(0, 0, size, size);
+    settings.resolution = 96;
+    settings.title = QCoreApplication::translate("Export", "Dialwright 2 Gauge");
+    settings.description =
+        QCoreApplication::translate("Export", "A gauge generated in Dialwright 2Saved to SVG.");
+    SvgStream svg(&output, settings);
+
+    QPainter painter;
+    if (!painter.begin(&svg))
+        return fail(QCoreApplication::translate("Export", "The SVG could not be started."));
+    paintGaugeLayers(&painter, size, layers, options.paint,
+                     [&output, &svg] { return output.stopped() || svg.failed(); });
+    const bool ended = painter.end();
+    if (!ended || svg.failed() || output.stopped())
+        return fail(output.errorString());
+    return true;
+}
+
+bool writeGaugeSvg(const QList<gaugeData> &layers, int size, const QString &path, QString *error,
+                   const SvgExportOptions &options)
+{
+    if (!isExportSize(size)) {
+        if (error)
+            *error = sizeOutOfRange();
+        return false;
+    }
+    return writeOutputFile(
+        path,
+        [&](QIODevice *device, QString *reason) {
+            return writeGaugeSvg(layers, size, device, reason, options);
+        },
+        error);
+}
+
 QByteArray gaugeSvg(const QList<gaugeData> &layers, int size)
 {
     QByteArray svg;
     QBuffer buffer(&svg);
     buffer.open(QIODevice::WriteOnly);
-
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setSize(QSize(size, size));
-    generator.setViewBox(QRect(0, 0, size, size));
-    generator.setResolution(96);
-    generator.setTitle(QCoreApplication::translate("Export", "Dialwright 2 Gauge"));
-    generator.setDescription(
-        QCoreApplication::translate("Export", "A gauge generated in Dialwright 2Saved to SVG."));
-
-    QPainter painter;
-    if (painter.begin(&generator)) {
-        paintGaugeLayers(&painter, size, layers);
-        painter.end();
-    }
+    if (!writeGaugeSvg(layers, size, &buffer))
+        return QByteArray();
+    buffer.close();
     return svg;
 }
 
@@ -81,12 +129,8 @@ QImage gaugeImage(const QList<gaugeData> &layers, int size)
 bool gaugePng(const QList<gaugeData> &layers, int size, QByteArray *png, QString *error)
 {
     if (!isExportSize(size)) {
-        if (error) {
-            *error = QCoreApplication::translate("Export",
-                                                 "The size must be from %1 to %2 pixels.")
-                         .arg(exportSizeMin)
-                         .arg(exportSizeMax);
-        }
+        if (error)
+            *error = sizeOutOfRange();
         return false;
     }
     const QImage image = gaugeImage(layers, size);

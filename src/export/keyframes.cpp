@@ -1,9 +1,10 @@
 #include "export/keyframes.h"
 
+#include "fileio/boundedoutput.h"
 #include "render/ticklayout.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
-
 
 qint64 keyframeCount(const gaugeData &layer)
 {
@@ -14,7 +15,6 @@ QList<QPair<double, double>> keyframeAngles(const gaugeData &layer)
 {
     QList<QPair<double, double>> result;
     const qint64 count = qMin(keyframeCount(layer), keyframeRecordLimit);
-    result.reserve(count);
     for (PrimaryTicks tick(layer); !tick.atEnd() && tick.index() < count; tick.next())
         result.append(qMakePair(tick.value(), TickLayout::gaugeAngle(tick.screenAngle())));
     return result;
@@ -43,7 +43,8 @@ QString keyframeNameField(const QString &name)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
-bool keyframeCsv(const QList<namedLayer> &layers, QByteArray *csv, QString *error)
+bool writeKeyframeCsv(const QList<namedLayer> &layers, QIODevice *device, QString *error,
+                      const std::atomic_bool *cancel, qint64 byteLimit)
 {
     qint64 total = 0;
     for (const namedLayer &layer : layers) {
@@ -60,21 +61,43 @@ bool keyframeCsv(const QList<namedLayer> &layers, QByteArray *csv, QString *erro
         }
     }
 
+    BoundedOutput output(device, byteLimit,
+                         QCoreApplication::translate("Keyframes",
+                                                     "The keyframe file would be larger than %1 MB.")
+                             .arg(megabytes(byteLimit)),
+                         cancel);
+    // Handed on in pieces of about this size.
+    constexpr qsizetype chunk = 1 << 16;
     QByteArray text("Layer,Tick,Angle\r");
     for (const namedLayer &layer : layers) {
-        const QList<QPair<double, double>> keys = keyframeAngles(layer.data);
-        if (keys.isEmpty())
+        if (keyframeCount(layer.data) == 0)
             continue;
         const QByteArray name = keyframeNameField(layer.name).toUtf8();
-        for (const auto &key : keys) {
+        for (PrimaryTicks tick(layer.data); !tick.atEnd(); tick.next()) {
             text += name;
             text += ',';
-            text += formatKeyframeNumber(key.first).toLatin1();
+            text += formatKeyframeNumber(tick.value()).toLatin1();
             text += ',';
-            text += formatKeyframeNumber(key.second).toLatin1();
+            text += formatKeyframeNumber(TickLayout::gaugeAngle(tick.screenAngle())).toLatin1();
             text += '\r';
+            if (text.size() >= chunk) {
+                if (!output.writeAll(text, error))
+                    return false;
+                text.clear();
+            }
         }
     }
-    *csv = text;
+    return output.writeAll(text, error);
+}
+
+bool keyframeCsv(const QList<namedLayer> &layers, QByteArray *csv, QString *error)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!writeKeyframeCsv(layers, &buffer, error))
+        return false;
+    buffer.close();
+    *csv = bytes;
     return true;
 }

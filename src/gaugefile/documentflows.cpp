@@ -1,6 +1,5 @@
 #include "app/window.h"
 
-#include "fileio/safewrite.h"
 #include "gaugefile/editorsettings.h"
 #include "gaugefile/gaugedocument.h"
 #include "gaugefile/gaugefilereader.h"
@@ -77,7 +76,7 @@ bool Window::saveDocument()
     if (documentPath.isEmpty())
         return saveDocumentAs();
     QString error;
-    if (!writeFileSafely(documentPath, writeGaugeDocument(collectLayers()), &error)) {
+    if (!writeGaugeFile(documentPath, collectLayers(), &error)) {
         reportSaveFailure(this, documentPath, error);
         return false;
     }

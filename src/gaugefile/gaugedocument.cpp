@@ -1,7 +1,9 @@
 #include "gaugefile/gaugedocument.h"
 
+#include "fileio/boundedoutput.h"
 #include "gaugefile/legacyreader.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -16,6 +18,48 @@ namespace {
 QString colorText(const QColor &color)
 {
     return color.name(QColor::HexRgb);
+}
+
+// The point size a font is stored with: its point size rounded, as
+// QFont::pointSize gives it. A font from an earlier version's file may be
+// sized in pixels, and its point size is then -1, which would load as the
+// system's default size; it is stored as the size it has at 96 dots per
+// inch, the resolution of the exports, so a saved gauge loads with labels of
+// nearly the size they had. Sizes beyond the range of int (which
+// QFont::pointSize would overflow on) are stored as the largest int.
+int storedPointSize(const QFont &font)
+{
+    double points = font.pointSizeF();
+    if (points <= 0 && font.pixelSize() > 0)
+        points = font.pixelSize() * 72.0 / 96.0;
+    if (points <= 0)
+        return font.pointSize();
+    if (points >= double(std::numeric_limits<int>::max()))
+        return std::numeric_limits<int>::max();
+    return qMax(1, qRound(points));
+}
+
+// The family a font is stored with: the name a font made from it gives back,
+// so that reading the file yields the same layer. The toolkit reads a family
+// given to a font's constructor as a list, whose first entry it trims and
+// unquotes, while a font description of an earlier version's file keeps the
+// family whole; the name is brought to where another reading changes it no
+// more.
+QString storedFamily(const QFont &font)
+{
+    const QString family = font.family();
+    QStringView name(family);
+    name = name.left(name.indexOf(u','));
+    for (;;) {
+        name = name.trimmed();
+        const bool quoted = !name.isEmpty()
+            && ((name.front() == u'"' && name.back() == u'"')
+                || (name.front() == u'\'' && name.back() == u'\''));
+        if (!quoted)
+            break;
+        name = name.size() == 1 ? QStringView() : name.mid(1, name.size() - 2);
+    }
+    return name.toString();
 }
 
 // The parser's reason with the place of the fault in the file as the user
@@ -118,8 +162,8 @@ QJsonObject layerToJson(const gaugeData &layer)
     // Only these four attributes of the label font are kept; a weight above
     // Medium counts as bold and any slanted style as italic.
     QJsonObject font;
-    font.insert(QLatin1String("family"), layer.tickCountFont.family());
-    font.insert(QLatin1String("pointSize"), layer.tickCountFont.pointSize());
+    font.insert(QLatin1String("family"), storedFamily(layer.tickCountFont));
+    font.insert(QLatin1String("pointSize"), storedPointSize(layer.tickCountFont));
     font.insert(QLatin1String("bold"), layer.tickCountFont.weight() > QFont::Medium);
     font.insert(QLatin1String("italic"), layer.tickCountFont.style() != QFont::StyleNormal);
 
@@ -208,20 +252,112 @@ bool isDefaultLayer(const gaugeData &layer)
     return layerToJson(layer) == layerToJson(gaugeData());
 }
 
-QByteArray writeGaugeDocument(const QList<namedLayer> &layers)
-{
-    QJsonArray array;
-    for (const namedLayer &layer : layers) {
-        QJsonObject object = layerToJson(layer.data);
-        object.insert(QLatin1String("name"), layer.name);
-        array.append(object);
-    }
+namespace {
 
+// The indented layout of the whole document, cut where the layer objects go:
+// what comes before the first, the indentation of each of their lines, and
+// what comes after the last.
+struct DocumentLayout
+{
+    QByteArray head;
+    QByteArray indent;
+    QByteArray tail;
+};
+
+QByteArray indentedJson(const QJsonObject &document)
+{
+    return QJsonDocument(document).toJson(QJsonDocument::Indented);
+}
+
+QJsonObject topLevel(const QJsonArray &layers)
+{
     QJsonObject document;
     document.insert(QLatin1String("format"), QStringLiteral("dialwright.gauge"));
     document.insert(QLatin1String("version"), 2);
-    document.insert(QLatin1String("layers"), array);
-    return QJsonDocument(document).toJson(QJsonDocument::Indented);
+    document.insert(QLatin1String("layers"), layers);
+    return document;
+}
+
+const DocumentLayout &documentLayout()
+{
+    static const DocumentLayout layout = [] {
+        // A marker element shows where the layers go and how deep they sit.
+        const QByteArray text = indentedJson(topLevel(QJsonArray{QStringLiteral("@layer@")}));
+        const qsizetype marker = text.indexOf("\"@layer@\"");
+        const qsizetype lineStart = text.lastIndexOf('\n', marker) + 1;
+        DocumentLayout cut;
+        cut.head = text.left(lineStart);
+        cut.indent = text.mid(lineStart, marker - lineStart);
+        cut.tail = text.mid(text.indexOf('\n', marker) + 1);
+        return cut;
+    }();
+    return layout;
+}
+
+// One layer object as it stands in the whole document: each line of its own
+// indented form moved in to the depth of the layers array. Strings in JSON
+// never hold a line break, so every line break is one of the layout's.
+QByteArray layerText(const namedLayer &layer, bool last)
+{
+    QJsonObject object = layerToJson(layer.data);
+    object.insert(QLatin1String("name"), layer.name);
+    QByteArray own = QJsonDocument(object).toJson(QJsonDocument::Indented);
+    const QByteArray &indent = documentLayout().indent;
+    QByteArray text;
+    text.reserve(own.size() + own.count('\n') * indent.size() + 1);
+    for (qsizetype at = 0; at < own.size();) {
+        qsizetype end = own.indexOf('\n', at);
+        end = end < 0 ? own.size() : end + 1;
+        text += indent;
+        text += QByteArrayView(own).sliced(at, end - at);
+        at = end;
+    }
+    if (!last)
+        text.insert(text.size() - 1, ',');
+    return text;
+}
+
+} // namespace
+
+bool writeGaugeDocument(const QList<namedLayer> &layers, QIODevice *device, QString *error,
+                        const std::atomic_bool *cancel)
+{
+    if (layers.size() > gaugeLayerLimit) {
+        if (error) {
+            *error = QCoreApplication::translate(
+                         "GaugeDocument",
+                         "The gauge has more than %1 layers, more than a gauge file may hold.")
+                         .arg(gaugeLayerLimit);
+        }
+        return false;
+    }
+    BoundedOutput output(device, gaugeDocumentByteLimit,
+                         QCoreApplication::translate("GaugeDocument",
+                                                     "The gauge file would be larger than %1 MB.")
+                             .arg(megabytes(gaugeDocumentByteLimit)),
+                         cancel);
+    if (layers.isEmpty())
+        return output.writeAll(indentedJson(topLevel(QJsonArray())), error);
+
+    const DocumentLayout &layout = documentLayout();
+    if (!output.writeAll(layout.head, error))
+        return false;
+    for (qsizetype i = 0; i < layers.size(); ++i) {
+        if (!output.writeAll(layerText(layers.at(i), i == layers.size() - 1), error))
+            return false;
+    }
+    return output.writeAll(layout.tail, error);
+}
+
+QByteArray writeGaugeDocument(const QList<namedLayer> &layers)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!writeGaugeDocument(layers, &buffer))
+        return QByteArray();
+    buffer.close();
+    return bytes;
 }
 
 bool readGaugeDocument(const QByteArray &bytes, QList<namedLayer> &layers, QString *error)
@@ -253,9 +389,14 @@ bool readGaugeDocument(const QByteArray &bytes, QList<namedLayer> &layers, QStri
         if (array.isEmpty())
             return fail(
                 QCoreApplication::translate("GaugeDocument", "The file contains no layers."));
+        if (array.size() > gaugeLayerLimit)
+            return fail(QCoreApplication::translate(
+                            "GaugeDocument",
+                            "The file has %1 layers; a gauge file may hold at most %2.")
+                            .arg(array.size())
+                            .arg(gaugeLayerLimit));
 
         QList<namedLayer> read;
-        read.reserve(array.size());
         for (const QJsonValue &element : array) {
             const QJsonObject object = element.toObject();
             namedLayer layer;

@@ -50,7 +50,7 @@ QString Window::saveGaugeFile(const QList<namedLayer> &layers, const QString &ca
     // Written through a temporary file, so a failing disk leaves the
     // previous file as it was.
     QString error;
-    if (!writeFileSafely(path, writeGaugeDocument(layers), &error)) {
+    if (!writeGaugeFile(path, layers, &error)) {
         reportSaveFailure(this, path, error);
         return QString();
     }

@@ -6,7 +6,8 @@
 #include <QString>
 
 // Gauge files are a few kilobytes per layer; anything larger than this is
-// refused before it is read.
+// refused before it is read. Only regular files are read: a pipe or a device
+// is refused as "cannot open".
 constexpr qint64 maximumGaugeFileSize = 64 * 1024 * 1024;
 
 enum class gaugeFileStatus {
@@ -22,3 +23,10 @@ enum class gaugeFileStatus {
 // "Unable to load gauge"). On success `error` is untouched.
 [[nodiscard]] gaugeFileStatus readGaugeFile(const QString &path, QList<namedLayer> &layers,
                               QString *error = nullptr);
+
+// Writes the layers as a gauge document to the file at `path`, whole or not
+// at all (see OutputFile). Returns false with a one-line reason in `error`
+// (when given) if the document cannot be made within its limits or the file
+// cannot be written; an existing file then keeps its content.
+[[nodiscard]] bool writeGaugeFile(const QString &path, const QList<namedLayer> &layers,
+                                  QString *error = nullptr);

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QStringView>
 
+#include <cmath>
+
 namespace {
 
 // Field layout of the files earlier versions wrote: one layer, values grouped
@@ -17,9 +19,15 @@ constexpr int minimumFields = 50;
 // fields, so a text with many more is treated as rejected without that.
 constexpr int maximumFontDescriptionCommas = 64;
 
+// 0 when the field does not convert. A field that overflows converts to
+// infinity but reports failure, and "inf" and "nan" convert to numbers no
+// gauge file can hold (the JSON document has no infinity), so a layer
+// would change on its first save; neither is a usable number.
 double number(QStringView field)
 {
-    return field.toDouble(); // 0 when it does not convert
+    bool ok = false;
+    const double value = field.toDouble(&ok);
+    return ok && std::isfinite(value) ? value : 0.0;
 }
 
 int integer(QStringView field)

@@ -20,17 +20,19 @@ QPen elementPen(const QColor &color, double width, bool roundCap)
                 Qt::RoundJoin);
 }
 
-// Rounds to the nearest integer with halves away from zero. Values outside
-// the range of int are brought back into it: start angles by whole turns,
-// spans to one full turn (the toolkit draws at most a full circle anyway).
+// Rounds degrees * 16 to the nearest integer with halves away from zero.
+// `degrees` must be finite. Values outside the range of int are brought back
+// into it: spans to one full turn (the toolkit draws at most a full circle
+// anyway), start angles by whole turns, folded before they are scaled, since
+// scaling a start angle near the largest double would overflow to infinity.
 int arcAngle16(double degrees, bool isSpan)
 {
-    double v = std::round(degrees * 16.0);
+    const double v = std::round(degrees * 16.0);
     if (v >= std::numeric_limits<int>::min() && v <= std::numeric_limits<int>::max())
         return int(v);
     if (isSpan)
         return v < 0 ? -kFullCircle16 : kFullCircle16;
-    return int(std::fmod(v, double(kFullCircle16)));
+    return int(std::round(std::fmod(degrees, 360.0) * 16.0));
 }
 
 // Collects consecutive tick lines that share a pen and draws them with one
@@ -107,9 +109,9 @@ class LayerPainter
 {
 public:
     LayerPainter(QPainter *painter, TickLines &ticks, Budget &budget, int maxDecimals,
-                 const gaugeData &layer)
+                 const gaugeData &layer, const std::function<bool()> &stopped)
         : m_painter(painter), m_ticks(ticks), m_budget(budget), m_maxDecimals(maxDecimals),
-          m_g(layer)
+          m_g(layer), m_stopped(stopped)
     {
     }
 
@@ -143,8 +145,17 @@ private:
 
     // One tick of the given level at screen angle theta, from its outer
     // radius to its inner radius.
+    bool stopRequested()
+    {
+        if (!m_stopped || m_work < m_nextAsk)
+            return false;
+        m_nextAsk = m_work + 4096;
+        return m_stopped();
+    }
+
     void tick(int level, double theta)
     {
+        ++m_work;
         --m_budget.lines;
         const QPointF outer = DrawingSpace::pointAt(theta, m_g.divisionOuterRadius[level]);
         const QPointF inner = DrawingSpace::pointAt(theta, m_g.divisionInnerRadius[level]);
@@ -156,6 +167,7 @@ private:
 
     void label(double theta, double value)
     {
+        ++m_work;
         --m_budget.labels;
         const QPointF c = DrawingSpace::pointAt(theta, m_g.tickCountRadius);
         if (!isFinite(c))
@@ -192,6 +204,8 @@ private:
             const bool labelsLeft = m_g.tickCountEnabled && m_budget.labelsLeft();
             if (m_budget.lines <= 0 && !labelsLeft)
                 return;
+            if (stopRequested())
+                return;
             const double theta = primary.screenAngle();
             if (m_budget.lines > 0)
                 tick(0, theta);
@@ -201,6 +215,8 @@ private:
             if (!layout.subdivides(j))
                 continue;
             for (qint64 k = 0; k < n2 && m_budget.lines > 0; ++k) {
+                if (stopRequested())
+                    return;
                 if (k >= 1)
                     tick(1, layout.screenAngle(j, k));
                 for (qint64 m = 1; m < n3 && m_budget.lines > 0; ++m)
@@ -214,13 +230,17 @@ private:
     Budget &m_budget;
     int m_maxDecimals;
     const gaugeData &m_g;
+    const std::function<bool()> &m_stopped;
+    // Ticks and labels drawn, and after how many `stopped` is asked again.
+    qint64 m_work = 0;
+    qint64 m_nextAsk = 0;
     bool m_fontSet = false;
 };
 
 } // namespace
 
 void paintGaugeLayers(QPainter *painter, int size, const QList<gaugeData> &layers,
-                      const GaugePaintLimits &limits)
+                      const GaugePaintLimits &limits, const std::function<bool()> &stopped)
 {
     painter->setPen(elementPen(Qt::white, 0.0, false));
     painter->setBrush(Qt::NoBrush);
@@ -235,7 +255,9 @@ void paintGaugeLayers(QPainter *painter, int size, const QList<gaugeData> &layer
     Budget budget{limits.tickLines, limits.labels, limits.labelCharacters, limits.arcs};
     TickLines ticks(painter);
     for (const gaugeData &layer : layers) {
-        LayerPainter(painter, ticks, budget, limits.labelDecimals, layer).paint();
+        if (stopped && stopped())
+            return;
+        LayerPainter(painter, ticks, budget, limits.labelDecimals, layer, stopped).paint();
         ticks.forgetPen();
     }
 }

@@ -4,6 +4,8 @@
 
 #include <QList>
 
+#include <functional>
+
 class QPainter;
 
 // Upper bounds on the work of one paint call, so that any file, however
@@ -27,6 +29,9 @@ struct GaugePaintLimits
 // device: the centre dot, then per layer its arcs and, per primary tick, the
 // tick, its label and the secondary and tertiary ticks that follow it. The
 // painter must be active; its pen, brush, font, hints and transformation are
-// changed and not restored.
+// changed and not restored. When `stopped` is given, it is asked now and then
+// (between layers and every few thousand ticks), and painting ends as soon as
+// it answers true: the output gave up, or the picture is no longer wanted.
 void paintGaugeLayers(QPainter *painter, int size, const QList<gaugeData> &layers,
-                      const GaugePaintLimits &limits = GaugePaintLimits());
+                      const GaugePaintLimits &limits = GaugePaintLimits(),
+                      const std::function<bool()> &stopped = {});

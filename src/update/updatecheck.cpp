@@ -9,6 +9,7 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -21,6 +22,21 @@ const char oversizedProperty[] = "dialwrightOversizedVersionDocument";
 // A version document is a few hundred bytes; anything beyond this is not one,
 // and is not worth holding in memory.
 constexpr qint64 maximumDocumentSize = 1024 * 1024;
+
+// Release notes are shown up to this many characters, then cut with an
+// ellipsis: a message box lays out all of its text at once, and a megabyte
+// of it holds the window for seconds.
+constexpr qsizetype maximumNotesLength = 64 * 1024;
+
+QString shownNotes(const QString &notes)
+{
+    if (notes.size() <= maximumNotesLength)
+        return notes;
+    qsizetype cut = maximumNotesLength;
+    if (notes.at(cut - 1).isHighSurrogate())
+        --cut;
+    return notes.left(cut) + QChar(0x2026);
+}
 
 // Texts from the network may look like rich text; they are shown as written.
 void showUpdateMessage(QWidget *parent, QMessageBox::Icon icon, const QString &title,
@@ -62,6 +78,13 @@ void Window::checkForUpdates()
     request.setTransferTimeout(updateTransferTimeout);
     QNetworkReply *reply = networkManager->get(request);
     reply->setProperty(manualCheckProperty, manual);
+    // The transfer time-out starts again with every byte, so a server that
+    // trickles its answer would keep a check alive for days; the check as a
+    // whole ends after the deadline and reports a time-out.
+    QTimer::singleShot(updateCheckDeadline, reply, [reply] {
+        if (!reply->isFinished())
+            reply->abort();
+    });
     connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64 total) {
         if (received > maximumDocumentSize || total > maximumDocumentSize) {
             reply->setProperty(oversizedProperty, true);
@@ -89,8 +112,9 @@ void Window::onUpdateCheckFinished(QNetworkReply *reply)
                                                                          : reply->readAll();
 
     if (error != QNetworkReply::NoError && !oversized) {
-        // Some Qt versions report the transfer time-out as a cancellation;
-        // nothing else cancels a check that is not oversized.
+        // Some Qt versions report the transfer time-out as a cancellation,
+        // and the deadline cancels the reply; nothing else cancels a check
+        // that is not oversized.
         const bool timedOut = error == QNetworkReply::TimeoutError
                               || error == QNetworkReply::OperationCanceledError;
         if (manual) {
@@ -124,7 +148,8 @@ void Window::onUpdateCheckFinished(QNetworkReply *reply)
 
     // A newer version is announced whether or not the user asked.
     QMessageBox box(QMessageBox::Information, tr("Update Available"),
-                    tr("A new version (%1) is available!\n\n%2").arg(document.version, document.notes),
+                    tr("A new version (%1) is available!\n\n%2")
+                        .arg(document.version, shownNotes(document.notes)),
                     QMessageBox::NoButton, this);
     box.setTextFormat(Qt::PlainText);
     QPushButton *downloadButton = box.addButton(tr("Download"), QMessageBox::AcceptRole);

@@ -1,0 +1,504 @@
+#include "export/svgstream.h"
+
+#include "fileio/boundedoutput.h"
+
+#include <QPaintEngine>
+#include <QPainterPath>
+#include <QTextItem>
+
+namespace {
+
+// Pieces are handed to the output once this much is gathered; anything
+// larger goes out on its own.
+constexpr qsizetype flushSize = 1 << 16;
+
+bool isXmlCharacter(char32_t c)
+{
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF)
+        || (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
+}
+
+// The escaped form of one character, or null when it stands for itself.
+const char *escapeOf(QChar c, bool attribute)
+{
+    switch (c.unicode()) {
+    case '&':
+        return "&amp;";
+    case '<':
+        return "&lt;";
+    case '>':
+        return "&gt;";
+    case '"':
+        return "&quot;";
+    case '\r':
+        return "&#13;";
+    case '\n':
+        return attribute ? "&#10;" : nullptr;
+    case '\t':
+        return attribute ? "&#9;" : nullptr;
+    default:
+        return nullptr;
+    }
+}
+
+// Escaped UTF-8 of text that holds only XML characters.
+QByteArray escaped(const QString &text, bool attribute)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        if (const char *escape = escapeOf(c, attribute))
+            out += QLatin1String(escape);
+        else
+            out += c;
+    }
+    return out.toUtf8();
+}
+
+// The bytes escaped(text, true) would have, without making them.
+qint64 escapedAttributeSize(const QString &text)
+{
+    qint64 size = 0;
+    for (const QChar c : text) {
+        if (const char *escape = escapeOf(c, true))
+            size += qint64(qstrlen(escape));
+        else
+            size += c.unicode() < 0x80 ? 1 : c.isSurrogate() ? 2 : c.unicode() < 0x800 ? 2 : 3;
+    }
+    return size;
+}
+
+QByteArray number(double value)
+{
+    // As the toolkit's text streams write a double: 6 significant digits.
+    return QByteArray::number(value, 'g', 6);
+}
+
+QByteArray hexByte(int value)
+{
+    return QByteArray::number(value, 16).rightJustified(2, '0');
+}
+
+QByteArray colorName(const QColor &color)
+{
+    return '#' + hexByte(color.red()) + hexByte(color.green()) + hexByte(color.blue());
+}
+
+QByteArray colorOpacity(const QColor &color)
+{
+    return QString::number(color.alphaF()).toLatin1();
+}
+
+} // namespace
+
+QString xmlCharacters(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            const char32_t code = QChar::surrogateToUcs4(c, text.at(i + 1));
+            if (isXmlCharacter(code)) {
+                out += c;
+                out += text.at(i + 1);
+            } else {
+                out += QChar(QChar::ReplacementCharacter);
+            }
+            ++i;
+            continue;
+        }
+        out += c.isSurrogate() || !isXmlCharacter(c.unicode()) ? QChar(QChar::ReplacementCharacter)
+                                                                : c;
+    }
+    return out;
+}
+
+QByteArray xmlText(const QString &text)
+{
+    return escaped(xmlCharacters(text), false);
+}
+
+QByteArray xmlAttribute(const QString &value)
+{
+    return escaped(xmlCharacters(value), true);
+}
+
+// Writes what the painter draws as SVG elements, one group per state of the
+// painter, in the layout of the toolkit's SVG generator.
+class SvgStreamEngine : public QPaintEngine
+{
+public:
+    SvgStreamEngine(BoundedOutput *output, const SvgStream::Settings &settings)
+        : QPaintEngine(features()), m_output(output), m_settings(settings)
+    {
+    }
+
+    bool failed() const { return m_failed; }
+
+    bool begin(QPaintDevice *) override
+    {
+        m_failed = false;
+        m_afterFirstState = false;
+        m_pen = QPen();
+        put("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n<svg");
+        const SvgStream::Settings &s = m_settings;
+        if (s.size.isValid()) {
+            put(" width=\"" + number(s.size.width() * 25.4 / s.resolution) + "mm\" height=\""
+                + number(s.size.height() * 25.4 / s.resolution) + "mm\"\n");
+        }
+        if (s.viewBox.isValid()) {
+            put(" viewBox=\"" + number(s.viewBox.left()) + ' ' + number(s.viewBox.top()) + ' '
+                + number(s.viewBox.width()) + ' ' + number(s.viewBox.height()) + "\"\n");
+        }
+        put(" xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
+            " version=\"1.2\" baseProfile=\"tiny\">\n");
+        if (!s.title.isEmpty())
+            put("<title>" + xmlText(s.title) + "</title>\n");
+        if (!s.description.isEmpty())
+            put("<desc>" + xmlText(s.description) + "</desc>\n");
+        // Nothing the painter draws needs definitions.
+        put("<defs>\n</defs>\n");
+        put("<g fill=\"none\" stroke=\"black\" stroke-width=\"1\" fill-rule=\"evenodd\" "
+            "stroke-linecap=\"square\" stroke-linejoin=\"bevel\" >\n\n");
+        return true;
+    }
+
+    bool end() override
+    {
+        if (m_afterFirstState)
+            put("</g>\n");
+        put("</g>\n</svg>\n");
+        flush();
+        return !m_failed;
+    }
+
+    Type type() const override { return QPaintEngine::SVG; }
+
+    // Every change of state closes the group of the previous state and opens
+    // one that states everything again.
+    void updateState(const QPaintEngineState &newState) override
+    {
+        if (stopped())
+            return;
+        if (m_afterFirstState)
+            put("</g>\n\n");
+        put("<g ");
+        brushAttributes(newState.brush());
+        penAttributes(newState.pen());
+        const QTransform t = newState.transform();
+        put("transform=\"matrix(" + number(t.m11()) + ',' + number(t.m12()) + ','
+            + number(t.m21()) + ',' + number(t.m22()) + ',' + number(t.dx()) + ','
+            + number(t.dy()) + ")\"\n");
+        fontAttributes(newState.font());
+        if (!qFuzzyIsNull(newState.opacity() - 1))
+            put("opacity=\"" + number(newState.opacity()) + "\" ");
+        put(">\n");
+        m_afterFirstState = true;
+        flushWhenFull();
+    }
+
+    void drawEllipse(const QRectF &r) override
+    {
+        if (stopped())
+            return;
+        const bool isCircle = r.width() == r.height();
+        QByteArray element(isCircle ? "<circle" : "<ellipse");
+        if (cosmeticPen())
+            element += " vector-effect=\"non-scaling-stroke\"";
+        const QPointF c = r.center();
+        element += " cx=\"" + number(c.x()) + "\" cy=\"" + number(c.y());
+        if (isCircle)
+            element += "\" r=\"" + number(r.width() / 2.0);
+        else
+            element += "\" rx=\"" + number(r.width() / 2.0) + "\" ry=\"" + number(r.height() / 2.0);
+        element += "\"/>\n";
+        put(element);
+        flushWhenFull();
+    }
+
+    void drawRects(const QRectF *rects, int count) override
+    {
+        for (int i = 0; i < count && !stopped(); ++i) {
+            const QRectF &r = rects[i];
+            QByteArray element("<rect");
+            if (cosmeticPen())
+                element += " vector-effect=\"non-scaling-stroke\"";
+            element += " x=\"" + number(r.x()) + "\" y=\"" + number(r.y()) + "\" width=\""
+                + number(r.width()) + "\" height=\"" + number(r.height()) + "\"/>\n";
+            put(element);
+            flushWhenFull();
+        }
+    }
+
+    void drawPath(const QPainterPath &path) override
+    {
+        if (stopped())
+            return;
+        QByteArray element("<path vector-effect=\"");
+        element += cosmeticPen() ? "non-scaling-stroke" : "none";
+        element += "\" fill-rule=\"";
+        element += path.fillRule() == Qt::OddEvenFill ? "evenodd" : "nonzero";
+        element += "\" d=\"";
+        const int count = path.elementCount();
+        for (int i = 0; i < count; ++i) {
+            const QPainterPath::Element &e = path.elementAt(i);
+            switch (e.type) {
+            case QPainterPath::MoveToElement:
+                element += 'M' + number(e.x) + ',' + number(e.y);
+                break;
+            case QPainterPath::LineToElement:
+                element += 'L' + number(e.x) + ',' + number(e.y);
+                break;
+            case QPainterPath::CurveToElement:
+                element += 'C' + number(e.x) + ',' + number(e.y);
+                // The points that follow belong to the same curve; a curve
+                // is followed by a blank even at the end of the path.
+                while (i + 1 < count
+                       && path.elementAt(i + 1).type == QPainterPath::CurveToDataElement) {
+                    ++i;
+                    element += ' ' + number(path.elementAt(i).x) + ','
+                        + number(path.elementAt(i).y);
+                }
+                element += ' ';
+                continue;
+            case QPainterPath::CurveToDataElement:
+                break;
+            }
+            if (i != count - 1)
+                element += ' ';
+        }
+        element += "\"/>\n";
+        put(element);
+        flushWhenFull();
+    }
+
+    void drawPolygon(const QPointF *points, int count, PolygonDrawMode mode) override
+    {
+        if (stopped() || count < 1)
+            return;
+        if (mode != PolylineMode) {
+            QPainterPath path(points[0]);
+            for (int i = 1; i < count; ++i)
+                path.lineTo(points[i]);
+            path.setFillRule(mode == OddEvenMode ? Qt::OddEvenFill : Qt::WindingFill);
+            drawPath(path);
+            return;
+        }
+        QByteArray element("<polyline fill=\"none\" vector-effect=\"");
+        element += cosmeticPen() ? "non-scaling-stroke" : "none";
+        element += "\" points=\"";
+        for (int i = 0; i < count; ++i)
+            element += number(points[i].x()) + ',' + number(points[i].y()) + ' ';
+        element += "\" />\n";
+        put(element);
+        flushWhenFull();
+    }
+
+    void drawTextItem(const QPointF &p, const QTextItem &item) override
+    {
+        if (stopped() || m_pen.style() == Qt::NoPen)
+            return;
+        put("<text fill=\"" + colorName(m_pen.color()) + "\" fill-opacity=\""
+            + colorOpacity(m_pen.color()) + "\" stroke=\"none\" xml:space=\"preserve\" x=\""
+            + number(p.x()) + "\" y=\"" + number(p.y()) + "\" ");
+        fontAttributes(item.font());
+        put(" >");
+        put(xmlText(item.text()));
+        put("</text>\n");
+        flushWhenFull();
+    }
+
+    // The painter never draws pictures; a picture would be left out.
+    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+
+private:
+    static PaintEngineFeatures features()
+    {
+        // What the toolkit's SVG engine offers, so the painter drives this
+        // one the same way (it emulates the rest).
+        return PaintEngineFeatures(AllFeatures & ~PatternBrush & ~PerspectiveTransform
+                                   & ~ConicalGradientFill & ~PorterDuff);
+    }
+
+    bool cosmeticPen() const { return state && state->pen().isCosmetic(); }
+    bool stopped() const { return m_failed || m_output->stopped(); }
+
+    void brushAttributes(const QBrush &brush)
+    {
+        switch (brush.style()) {
+        case Qt::SolidPattern:
+            put("fill=\"" + colorName(brush.color()) + "\" fill-opacity=\""
+                + colorOpacity(brush.color()) + "\" ");
+            break;
+        case Qt::NoBrush:
+            put("fill=\"none\" ");
+            break;
+        default:
+            // Patterns and gradients are never used by the painter.
+            break;
+        }
+    }
+
+    void penAttributes(const QPen &pen)
+    {
+        m_pen = pen;
+        if (pen.style() == Qt::NoPen) {
+            put("stroke=\"none\" ");
+            return;
+        }
+        // Every pen of the painter is solid; dashes are not written.
+        put("stroke=\"" + colorName(pen.color()) + "\" stroke-opacity=\""
+            + colorOpacity(pen.color()) + "\" ");
+        put(pen.widthF() == 0 ? QByteArray("stroke-width=\"1\" ")
+                              : "stroke-width=\"" + number(pen.widthF()) + "\" ");
+        switch (pen.capStyle()) {
+        case Qt::FlatCap:
+            put("stroke-linecap=\"butt\" ");
+            break;
+        case Qt::SquareCap:
+            put("stroke-linecap=\"square\" ");
+            break;
+        case Qt::RoundCap:
+            put("stroke-linecap=\"round\" ");
+            break;
+        default:
+            break;
+        }
+        switch (pen.joinStyle()) {
+        case Qt::MiterJoin:
+        case Qt::SvgMiterJoin:
+            put("stroke-linejoin=\"miter\" stroke-miterlimit=\"" + number(pen.miterLimit())
+                + "\" ");
+            break;
+        case Qt::BevelJoin:
+            put("stroke-linejoin=\"bevel\" ");
+            break;
+        case Qt::RoundJoin:
+            put("stroke-linejoin=\"round\" ");
+            break;
+        default:
+            break;
+        }
+    }
+
+    void fontAttributes(const QFont &font)
+    {
+        const QByteArray size = font.pixelSize() == -1
+            ? QString::number(font.pointSizeF() * m_settings.resolution / 72).toLatin1()
+            : QByteArray::number(font.pixelSize());
+        put("font-family=\"");
+        putFamily(font.family());
+        put("\" font-size=\"" + size + "\" font-weight=\"" + QByteArray::number(int(font.weight()))
+            + "\" font-style=\"" + (font.italic() ? "italic" : "normal") + "\" \n");
+    }
+
+    // The family is written with every group and every label; it is escaped
+    // once per family, and one too long for what is left of the output's
+    // allowance fails the output before it is made.
+    void putFamily(const QString &family)
+    {
+        if (!family.isSharedWith(m_family) && family != m_family) {
+            m_family = family;
+            m_escapedFamily.clear();
+            const QString characters = xmlCharacters(family);
+            if (!m_output->reserve(m_pending.size() + escapedAttributeSize(characters))) {
+                m_failed = true;
+                m_family.clear();
+                return;
+            }
+            m_escapedFamily = escaped(characters, true);
+        }
+        put(m_escapedFamily);
+    }
+
+    void put(const QByteArray &bytes)
+    {
+        if (m_failed)
+            return;
+        if (bytes.size() >= flushSize) {
+            flush();
+            send(bytes);
+            return;
+        }
+        m_pending += bytes;
+    }
+
+    void flushWhenFull()
+    {
+        if (m_pending.size() >= flushSize)
+            flush();
+    }
+
+    void flush()
+    {
+        if (m_pending.isEmpty())
+            return;
+        send(m_pending);
+        m_pending.resize(0);
+    }
+
+    void send(const QByteArray &bytes)
+    {
+        if (m_failed)
+            return;
+        if (m_output->write(bytes) != bytes.size())
+            m_failed = true;
+    }
+
+    BoundedOutput *m_output;
+    SvgStream::Settings m_settings;
+    QByteArray m_pending;
+    bool m_failed = false;
+    bool m_afterFirstState = false;
+    QPen m_pen;
+    QString m_family;
+    QByteArray m_escapedFamily;
+};
+
+SvgStream::SvgStream(BoundedOutput *output, const Settings &settings)
+    : m_settings(settings), m_engine(std::make_unique<SvgStreamEngine>(output, settings))
+{
+}
+
+SvgStream::~SvgStream() = default;
+
+QPaintEngine *SvgStream::paintEngine() const
+{
+    return m_engine.get();
+}
+
+bool SvgStream::failed() const
+{
+    return m_engine->failed();
+}
+
+int SvgStream::metric(PaintDeviceMetric metric) const
+{
+    const QSize size = m_settings.size;
+    const int dpi = m_settings.resolution;
+    switch (metric) {
+    case PdmDepth:
+        return 32;
+    case PdmWidth:
+        return size.width();
+    case PdmHeight:
+        return size.height();
+    case PdmDpiX:
+    case PdmDpiY:
+    case PdmPhysicalDpiX:
+    case PdmPhysicalDpiY:
+        return dpi;
+    case PdmWidthMM:
+        return qRound(size.width() * 25.4 / dpi);
+    case PdmHeightMM:
+        return qRound(size.height() * 25.4 / dpi);
+    case PdmNumColors:
+        return 0xffffffff;
+    case PdmDevicePixelRatio:
+        return 1;
+    case PdmDevicePixelRatioScaled:
+        return int(1 * devicePixelRatioFScale());
+    }
+    return 0;
+}
