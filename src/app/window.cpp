@@ -24,6 +24,7 @@ Window::Window(QWidget *parent) : QWidget(parent)
     describeControlGroups();
     biasTypeComboBox->addItem(tr("Exponential"));
     biasTypeComboBox->addItem(tr("Midpoint"));
+    setUpScaleControls();
     connectForm();
     setUpLayerList();
     placePreview();
