@@ -151,8 +151,12 @@ void Window::showScale(const valueScale &scale)
 
 void Window::scaleTypeChanged()
 {
-    const int type = scaleControls.type->currentData().toInt();
-    const valueScale scale = scaleOfType(renderArea->currentGauge.scale, scaleType(type));
+    const auto type = scaleType(scaleControls.type->currentData().toInt());
+    // Picking the type the layer has is no edit: a scale kept as a file
+    // wrote it stays as it is.
+    if (type == renderArea->currentGauge.scale.type)
+        return;
+    const valueScale scale = scaleOfType(renderArea->currentGauge.scale, type);
     renderArea->setScale(scale);
     renderArea->saveLayerData(layerList->currentRow());
     showScale(scale);
