@@ -40,6 +40,15 @@ Window::Window(QWidget *parent) : QWidget(parent)
     checkForUpdates();
 }
 
+Window::~Window()
+{
+    // QWidget's destructor hides the window, which takes the focus from a
+    // focused spin box and makes it report editingFinished. By then this is
+    // no longer a Window, so no signal of the form may reach its slots.
+    for (QObject *child : findChildren<QObject *>())
+        QObject::disconnect(child, nullptr, this, nullptr);
+}
+
 void Window::describeControlGroups()
 {
     levelControls = {{

@@ -37,6 +37,7 @@ class Window : public QWidget, public Ui::Window
 
 public:
     explicit Window(QWidget *parent = nullptr);
+    ~Window() override;
 
     // Control binding (ui/controlbinding.cpp)
     // The form's repeated groups, built once in the constructor.
