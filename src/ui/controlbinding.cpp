@@ -240,8 +240,8 @@ QList<QObject *> Window::layerEditingControls() const
                  tickCountIncrementSpinBox, tickCountFontButton, tickColorButton,
                  tickCountRotateCheckBox, tickCountCheckBox, skipFirstTickCheckBox};
     // Added last, so the controls above keep their places (and merge keys).
-    controls += {scaleControls.type, scaleControls.from, scaleControls.to,
-                 scaleControls.exponent, scaleControls.points};
+    controls += {scaleControls.type, scaleControls.from, scaleControls.to, scaleControls.exponent,
+                 scaleControls.points};
     return controls;
 }
 
