@@ -24,6 +24,7 @@ Window::Window(QWidget *parent) : QWidget(parent)
     describeControlGroups();
     biasTypeComboBox->addItem(tr("Exponential"));
     biasTypeComboBox->addItem(tr("Midpoint"));
+    setUpScaleControls();
     connectForm();
     setUpLayerList();
     placePreview();
@@ -37,6 +38,15 @@ Window::Window(QWidget *parent) : QWidget(parent)
     setAcceptDrops(true);
     networkManager = new QNetworkAccessManager(this);
     checkForUpdates();
+}
+
+Window::~Window()
+{
+    // QWidget's destructor hides the window, which takes the focus from a
+    // focused spin box and makes it report editingFinished. By then this is
+    // no longer a Window, so no signal of the form may reach its slots.
+    for (QObject *child : findChildren<QObject *>())
+        QObject::disconnect(child, nullptr, this, nullptr);
 }
 
 void Window::describeControlGroups()

@@ -37,11 +37,17 @@ class Window : public QWidget, public Ui::Window
 
 public:
     explicit Window(QWidget *parent = nullptr);
+    ~Window() override;
 
     // Control binding (ui/controlbinding.cpp)
     // The form's repeated groups, built once in the constructor.
     std::array<LevelControls, 3> levelControls{};
     std::array<ArcControls, 4> arcControls{};
+    ScaleControls scaleControls{};
+    // Shows a scale in the scale controls, with their signals blocked: the
+    // type, its fields (hiding those it does not use) and why it cannot be
+    // drawn, if it cannot (ui/scalecontrols.cpp).
+    void showScale(const valueScale &scale);
     // The connections of the form's controls to their slots, in the order
     // they are made.
     QList<FormConnection> formConnections() const;
@@ -153,6 +159,9 @@ public:
 
 public slots:
     void angleChanged();
+    void scaleTypeChanged();
+    void scaleChanged();
+    void scalePointsChanged();
     void capsChanged();
     void divisions1Changed();
     void divisions2Changed();
@@ -202,6 +211,7 @@ protected:
 private:
     // Construction, in order (app/window.cpp)
     void describeControlGroups();
+    void setUpScaleControls();
     void connectForm();
     void setUpLayerList();
     void placePreview();

@@ -27,8 +27,10 @@ constexpr qint64 keyframeByteLimit = 256'000'000;
 // circle (the first tick is not repeated at the end), N + 1 otherwise.
 qint64 keyframeCount(const gaugeData &layer);
 
-// (tick-count value, gauge angle) of each primary tick of the layer, in tick
-// order, at the same biased fractions as the painter draws them. Holds at
+// (tick value, gauge angle) of each primary tick of the layer, in tick
+// order, where the painter draws it. The value is the tick-count value, or
+// on a layer with a value scale the tick's value on the scale, so that an
+// animator keys the needle by value. Holds at
 // most keyframeRecordLimit pairs; callers check keyframeCount first.
 QList<QPair<double, double>> keyframeAngles(const gaugeData &layer);
 

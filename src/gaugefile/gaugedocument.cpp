@@ -2,6 +2,7 @@
 
 #include "fileio/boundedoutput.h"
 #include "gaugefile/legacyreader.h"
+#include "gaugefile/scalejson.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -183,6 +184,10 @@ QJsonObject layerToJson(const gaugeData &layer)
     object.insert(QLatin1String("divisions"), divisions);
     object.insert(QLatin1String("arcs"), arcs);
     object.insert(QLatin1String("ticks"), ticks);
+    // Only a layer with a scale other than even has the key.
+    const QJsonObject scale = scaleToJson(layer.scale);
+    if (!scale.isEmpty())
+        object.insert(QLatin1String("scale"), scale);
     return object;
 }
 
@@ -245,6 +250,8 @@ void layerFromJson(gaugeData &layer, const QJsonObject &object)
     rebuilt.setStyle(jsonBool(font, QStringLiteral("italic"), false) ? QFont::StyleItalic
                                                                       : QFont::StyleNormal);
     layer.tickCountFont = rebuilt;
+
+    scaleFromJson(layer.scale, object);
 }
 
 bool isDefaultLayer(const gaugeData &layer)

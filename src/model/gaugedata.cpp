@@ -19,7 +19,7 @@ bool gaugeData::operator==(const gaugeData &o) const
         && tickCountDecimalPlaces == o.tickCountDecimalPlaces
         && tickCountRadius == o.tickCountRadius && tickCountRotate == o.tickCountRotate
         && tickCountSkipFirst == o.tickCountSkipFirst && tickCountFont == o.tickCountFont
-        && tickCountColor == o.tickCountColor;
+        && tickCountColor == o.tickCountColor && scale == o.scale;
 }
 
 void registerGaugeDataMetaType()

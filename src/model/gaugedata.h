@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/valuescale.h"
+
 #include <QColor>
 #include <QFont>
 #include <QMetaType>
@@ -39,6 +41,9 @@ struct gaugeData
     bool tickCountSkipFirst = false;
     QFont tickCountFont = defaultTickCountFont();
     QColor tickCountColor = QColor(Qt::white);
+    // The values along the span; an even scale (the default) leaves the
+    // ticks to the bias curve and the labels to start and increment.
+    valueScale scale;
 
     // "Sans Serif", 10 points, default weight, not italic.
     static QFont defaultTickCountFont();

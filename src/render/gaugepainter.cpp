@@ -165,7 +165,7 @@ private:
         m_ticks.add(QLineF(outer, inner));
     }
 
-    void label(double theta, double value)
+    void label(double theta, const QString &text)
     {
         ++m_work;
         --m_budget.labels;
@@ -178,8 +178,6 @@ private:
             m_fontSet = true;
         }
         m_painter->setPen(elementPen(m_g.tickCountColor, 0.0, m_g.roundedTickCaps));
-        const QString text =
-            QString::number(value, 'f', std::min(m_g.tickCountDecimalPlaces, m_maxDecimals));
         m_budget.labelCharacters -= text.size();
         if (!m_g.tickCountRotate) {
             m_painter->drawText(QRectF(c.x() - 50.0, c.y() - 50.0, 100.0, 100.0),
@@ -210,7 +208,7 @@ private:
             if (m_budget.lines > 0)
                 tick(0, theta);
             if (labelsLeft && !(j == 0 && m_g.tickCountSkipFirst))
-                label(theta, primary.value());
+                label(theta, primary.labelText(m_maxDecimals));
 
             if (!layout.subdivides(j))
                 continue;

@@ -57,6 +57,12 @@ void RenderArea::setRoundCaps(bool inRoundTickCaps, bool inRoundArcCaps)
     update();
 }
 
+void RenderArea::setScale(const valueScale &inScale)
+{
+    currentGauge.scale = inScale;
+    update();
+}
+
 void RenderArea::setDivisions(int level, int inDivisions, double inInnerRadius,
                               double inOuterRadius, double inLineWidth, const QColor &inColor)
 {

@@ -56,6 +56,7 @@ public slots:
                        double inRadius, bool inRotate, bool inSkipFirst,
                        QFont inFont = gaugeData::defaultTickCountFont(),
                        QColor inColor = Qt::white);
+    void setScale(const valueScale &inScale);
     void manualRedraw();
     void loadLayer(int inIndex);
     void saveLayerData(int inIndex);

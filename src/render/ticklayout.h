@@ -1,6 +1,9 @@
 #pragma once
 
 #include "model/gaugedata.h"
+#include "render/scalemap.h"
+
+#include <QString>
 
 // Where the ticks of one layer stand, the single rule shared by the painter
 // and the keyframe CSV so that a needle keyed from the CSV meets the drawn
@@ -11,6 +14,12 @@
 // the same inside every level-2 part; a count of 1 or less for level 2 also
 // suppresses level 3. Tick (j, k, m) is the m-th tertiary tick of the k-th
 // part of primary interval j; (j, 0, 0) is primary tick j itself.
+//
+// Without a value scale the parts are equal parts of the span, moved by the
+// bias curve. With one, the primary ticks stand at N1 + 1 values from the
+// scale's `from` to its `to` (evenly in ln(value) on a log scale, evenly in
+// value otherwise), the lower levels divide the value interval above them
+// evenly in value, and every tick is drawn at the fraction of its value.
 class TickLayout
 {
 public:
@@ -28,14 +37,23 @@ public:
     // span shorter than a full circle.
     bool subdivides(qint64 j) const { return m_n2 > 1 && j < m_n1; }
 
+    // True when the ticks stand at the values of the layer's scale; false for
+    // an even scale and for one that cannot be drawn.
+    bool isScaled() const { return m_scale.isScaled(); }
+    // The value tick (j, k, m) stands for on a scaled layer.
+    double tickValue(qint64 j, qint64 k = 0, qint64 m = 0) const;
+
     // Screen angle in degrees (0 at 3 o'clock, anticlockwise) of tick
-    // (j, k, m), through the layer's bias curve.
+    // (j, k, m).
     double screenAngle(qint64 j, qint64 k = 0, qint64 m = 0) const;
 
     // The gauge angle (degrees clockwise from 12 o'clock) of a screen angle.
     static double gaugeAngle(double screenAngle);
 
 private:
+    // The fraction of the span where tick (j, k, m) is drawn.
+    double spanFraction(qint64 j, qint64 k, qint64 m) const;
+
     double m_startAngle;
     double m_angleLength;
     double m_bias;
@@ -44,33 +62,33 @@ private:
     qint64 m_n2;
     qint64 m_n3;
     qint64 m_primaryCount;
+    ScaleMap m_scale;
 };
 
 // Walks the primary ticks of a layer in order, with the value each one
-// counts: the label start, then one increment added at a time, as the dial's
-// labels count whether or not they are shown.
+// stands for: on a scaled layer the tick's value on the scale; otherwise the
+// label start, then one increment added at a time, as the dial's labels
+// count whether or not they are shown.
 class PrimaryTicks
 {
 public:
-    explicit PrimaryTicks(const gaugeData &layer)
-        : m_layout(layer), m_increment(layer.tickCountIncrement), m_value(layer.tickCountStart)
-    {
-    }
+    explicit PrimaryTicks(const gaugeData &layer);
 
     bool atEnd() const { return m_index >= m_layout.primaryCount(); }
-    void next()
-    {
-        ++m_index;
-        m_value = m_value + m_increment;
-    }
+    void next();
 
     qint64 index() const { return m_index; }
-    double value() const { return m_value; }
+    double value() const;
     double screenAngle() const { return m_layout.screenAngle(m_index); }
+
+    // The label of this tick: its value in fixed-point notation with the
+    // layer's decimal places, at most `maxDecimals`.
+    QString labelText(int maxDecimals) const;
 
 private:
     TickLayout m_layout;
     double m_increment;
     double m_value;
+    int m_decimals;
     qint64 m_index = 0;
 };

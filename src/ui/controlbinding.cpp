@@ -177,6 +177,11 @@ QList<FormConnection> Window::formConnections() const
         {gaugeAngleLengthSpinBox, &Window::angleChanged},
         {gaugeBiasSpinBox, &Window::angleChanged},
         {biasTypeComboBox, &Window::angleChanged},
+        {scaleControls.type, &Window::scaleTypeChanged},
+        {scaleControls.from, &Window::scaleChanged},
+        {scaleControls.to, &Window::scaleChanged},
+        {scaleControls.exponent, &Window::scaleChanged},
+        {scaleControls.points, &Window::scalePointsChanged},
     };
     // Field by field, each for every group in turn.
     auto eachLevel = [&](auto field) {
@@ -234,6 +239,9 @@ QList<QObject *> Window::layerEditingControls() const
     controls += {tickCountRadiusSpinBox, tickCountDecimalPlacesSpinBox, tickCountStartSpinBox,
                  tickCountIncrementSpinBox, tickCountFontButton, tickColorButton,
                  tickCountRotateCheckBox, tickCountCheckBox, skipFirstTickCheckBox};
+    // Added last, so the controls above keep their places (and merge keys).
+    controls += {scaleControls.type, scaleControls.from, scaleControls.to, scaleControls.exponent,
+                 scaleControls.points};
     return controls;
 }
 
@@ -297,4 +305,5 @@ void Window::setActiveGauge()
     tickCountRotateCheckBox->setChecked(gauge.tickCountRotate);
     tickCountCheckBox->setChecked(gauge.tickCountEnabled);
     skipFirstTickCheckBox->setChecked(gauge.tickCountSkipFirst);
+    showScale(gauge.scale);
 }

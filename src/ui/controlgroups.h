@@ -1,7 +1,10 @@
 #pragma once
 
+class QComboBox;
 class QDoubleSpinBox;
+class QLabel;
 class QObject;
+class QPushButton;
 class QSpinBox;
 class QToolButton;
 class Window;
@@ -33,6 +36,23 @@ struct ArcControls
     QToolButton *color;
     WindowSlot changed;      // arcNChanged
     WindowSlot colorChanged; // arcNColorChanged
+};
+
+// The value scale of the layer, in a bar of its own under the angle bar
+// (built by ui/scalecontrols.cpp). The fields a type does not use are hidden
+// with their labels; `problem` says why a scale cannot be drawn.
+struct ScaleControls
+{
+    QComboBox *type;
+    QDoubleSpinBox *from;
+    QDoubleSpinBox *to;
+    QDoubleSpinBox *exponent;
+    QPushButton *points;
+    QLabel *fromLabel;
+    QLabel *toLabel;
+    QLabel *exponentLabel;
+    QLabel *problemIcon;
+    QLabel *problem;
 };
 
 // One connection of a form control to a slot of the window. The control's

@@ -180,6 +180,11 @@ QString Window::controlStepName(const QObject *control) const
         {tickCountCheckBox, tr("Show Tick Counts")},
         {tickCountRotateCheckBox, tr("Rotate Tick Counts")},
         {skipFirstTickCheckBox, tr("Skip First Tick")},
+        {scaleControls.type, tr("Scale")},
+        {scaleControls.from, tr("Scale From")},
+        {scaleControls.to, tr("Scale To")},
+        {scaleControls.exponent, tr("Scale Exponent")},
+        {scaleControls.points, tr("Scale Points")},
     };
     for (const auto &[widget, name] : others)
         if (control == widget)

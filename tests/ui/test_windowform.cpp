@@ -226,6 +226,9 @@ void TestWindowForm::connectionsInFormOrder()
 {
     const QList<QPair<const char *, WindowSlot>> slotNames{
         {"angleChanged", &Window::angleChanged},
+        {"scaleTypeChanged", &Window::scaleTypeChanged},
+        {"scaleChanged", &Window::scaleChanged},
+        {"scalePointsChanged", &Window::scalePointsChanged},
         {"capsChanged", &Window::capsChanged},
         {"divisions1Changed", &Window::divisions1Changed},
         {"divisions2Changed", &Window::divisions2Changed},
@@ -264,7 +267,10 @@ void TestWindowForm::connectionsInFormOrder()
     }
 
     QStringList expected{"gaugeStartAngleSpinBox angleChanged", "gaugeAngleLengthSpinBox angleChanged",
-                         "gaugeBiasSpinBox angleChanged", "biasTypeComboBox angleChanged"};
+                         "gaugeBiasSpinBox angleChanged", "biasTypeComboBox angleChanged",
+                         "scaleTypeComboBox scaleTypeChanged", "scaleFromSpinBox scaleChanged",
+                         "scaleToSpinBox scaleChanged", "scaleExponentSpinBox scaleChanged",
+                         "scalePointsButton scalePointsChanged"};
     for (const char *field : {"", "InnerRadius", "OuterRadius", "Width"})
         for (int i = 1; i <= 3; ++i)
             expected << QStringLiteral("gaugeDivisions%1%2SpinBox divisions%1Changed").arg(i).arg(field);
@@ -292,7 +298,7 @@ void TestWindowForm::connectionsInFormOrder()
     // connection that edits the layer, and nothing else.
     const QList<QObject *> controls = window.layerEditingControls();
     QCOMPARE(QSet<QObject *>(controls.begin(), controls.end()).size(), controls.size());
-    QCOMPARE(controls.size(), 50);
+    QCOMPARE(controls.size(), 55);
     for (const FormConnection &row : window.formConnections())
         QCOMPARE(controls.contains(row.sender), !row.sender->objectName().startsWith(QLatin1String("save"))
                                                     && !row.sender->objectName().contains(QLatin1String("Save"))
