@@ -1,5 +1,6 @@
 #include "app/window.h"
 
+#include "fileio/inputfile.h"
 #include "ui/savefiledialog.h"
 
 #include <QFileInfo>
@@ -11,6 +12,10 @@
 // preview; it belongs to no gauge and reaches no file.
 
 namespace {
+
+// A picture to trace is a photograph or a scan, well below this; the limit
+// only keeps a wrong pick (a disk image, a device) from filling the memory.
+constexpr qint64 referenceFileLimit = 256 * 1024 * 1024;
 
 // Every format the toolkit can read here, then any file at all: the format
 // is detected from the content, so a picture with an odd name still loads.
@@ -36,11 +41,19 @@ void Window::loadReference()
 
 bool Window::showReferenceFile(const QString &path)
 {
+    // Read through the bounded reader first: a named pipe dropped on the
+    // preview or picked by name would otherwise block the window until some
+    // other program wrote to it.
+    QByteArray bytes;
+    QString error;
     QPixmap picture;
-    if (!picture.load(path)) {
+    if (readInputFile(path, referenceFileLimit, &bytes, &error) != InputFileStatus::Read
+        || !picture.loadFromData(bytes)) {
+        const QString name = QFileInfo(path).fileName();
         QMessageBox::warning(this, tr("Unable to load image"),
-                             tr("%1 could not be read as a picture.")
-                                 .arg(QFileInfo(path).fileName()));
+                             error.isEmpty()
+                                 ? tr("%1 could not be read as a picture.").arg(name)
+                                 : tr("%1 could not be read as a picture.\n\n%2").arg(name, error));
         return false;
     }
     referenceLabel->setPixmap(picture);

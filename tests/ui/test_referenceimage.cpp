@@ -9,6 +9,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 // Picks `path` in the reference dialog, or cancels it when `path` is empty;
@@ -138,6 +142,17 @@ void TestReferenceImage::cancelAndUnreadableKeepPicture()
     QCOMPARE(box.text, QStringLiteral("broken.png could not be read as a picture."));
     QCOMPARE(box.icon, QMessageBox::Warning);
     QCOMPARE(shown(window).pixelColor(256, 256), QColor(Qt::red));
+
+#ifdef Q_OS_UNIX
+    // A named pipe that no program writes to is refused at once rather than
+    // waited on, which would freeze the window.
+    const QString pipe = dir.filePath(QStringLiteral("pipe.png"));
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QVERIFY(pickReference(window, pipe, {pressButton(QMessageBox::Ok, &box)}));
+    QVERIFY2(box.text.startsWith(QStringLiteral("pipe.png could not be read as a picture.\n\n")),
+             qPrintable(box.text));
+    QCOMPARE(shown(window).pixelColor(256, 256), QColor(Qt::red));
+#endif
 }
 
 QTEST_MAIN(TestReferenceImage)
