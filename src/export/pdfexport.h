@@ -10,8 +10,8 @@
 
 class QIODevice;
 
-// Most bytes a PDF export may have. The densest gauge the form can make
-// gives about 30 MB.
+// Most bytes a PDF export may have. The densest layer the form can make
+// gives about 17 MB.
 constexpr qint64 pdfByteLimit = 256'000'000;
 
 // The document title and creator the PDF carries: "Dialwright 2 Gauge" and
