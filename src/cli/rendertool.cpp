@@ -357,10 +357,11 @@ std::vector<Output> RenderTool::outputsFor(const Request &request,
                            }, nullptr});
     }
     if (!request.svg.isEmpty()) {
-        outputs.push_back(
-            {request.svg, [drawing, size, svgOptions](QIODevice *device, QString *error) {
-                 return writeGaugeSvg(drawing, size, device, error, svgOptions);
-             }, nullptr});
+        outputs.push_back({request.svg,
+                           [drawing, size, svgOptions](QIODevice *device, QString *error) {
+                               return writeGaugeSvg(drawing, size, device, error, svgOptions);
+                           },
+                           nullptr});
     }
     if (!request.png.isEmpty()) {
         outputs.push_back({request.png, [drawing, size](QIODevice *device, QString *error) {
@@ -370,9 +371,11 @@ std::vector<Output> RenderTool::outputsFor(const Request &request,
                            }, nullptr});
     }
     if (!request.pdf.isEmpty()) {
-        outputs.push_back({request.pdf, [drawing, physical](QIODevice *device, QString *error) {
+        outputs.push_back({request.pdf,
+                           [drawing, physical](QIODevice *device, QString *error) {
                                return writeGaugePdf(drawing, physical, device, error);
-                           }, nullptr});
+                           },
+                           nullptr});
     }
     return outputs;
 }

@@ -78,11 +78,11 @@ bool writeGaugeSvg(const QList<gaugeData> &layers, int size, QIODevice *device, 
     if (!painter.begin(&svg))
         return fail(QCoreApplication::translate("Export", "The SVG could not be started."));
     paintGaugeLayers(&painter, size,
-                     trueSize ? PhysicalSize::physicalLayers(layers, options.diameterMm,
-                                                             options.hairlineMm, settings.resolution)
-                              : layers,
-                     options.paint,
-                     [&output, &svg] { return output.stopped() || svg.failed(); });
+                     trueSize
+                         ? PhysicalSize::physicalLayers(layers, options.diameterMm,
+                                                        options.hairlineMm, settings.resolution)
+                         : layers,
+                     options.paint, [&output, &svg] { return output.stopped() || svg.failed(); });
     const bool ended = painter.end();
     if (!ended || svg.failed() || output.stopped())
         return fail(output.errorString());

@@ -39,7 +39,8 @@ bool writeGaugePdf(const QList<gaugeData> &layers, const PhysicalOutputOptions &
     if (!checkOptions(options, error))
         return false;
     BoundedOutput output(device, byteLimit,
-                         QCoreApplication::translate("Export", "The PDF would be larger than %1 MB.")
+                         QCoreApplication::translate("Export",
+                                                     "The PDF would be larger than %1 MB.")
                              .arg(megabytes(byteLimit)),
                          cancel);
     QPdfWriter writer(&output);

@@ -27,8 +27,7 @@ QString pdfCreator();
 // device fails or `cancel` is set. Needs no GUI thread.
 [[nodiscard]] bool writeGaugePdf(const QList<gaugeData> &layers,
                                  const PhysicalOutputOptions &options, QIODevice *device,
-                                 QString *error = nullptr,
-                                 const std::atomic_bool *cancel = nullptr,
+                                 QString *error = nullptr, const std::atomic_bool *cancel = nullptr,
                                  qint64 byteLimit = pdfByteLimit);
 
 // The same into the file at `path`, whole or not at all (see OutputFile):

@@ -41,7 +41,9 @@ bool runOffGuiThread(Window *window, const QString &label,
     // Starts the delay from now (a busy dialog has no other progress).
     progress.setValue(0);
     // Cancel, or the dialog closed by other means (Escape).
-    const auto stop = [&cancel] { cancel = true; };
+    const auto stop = [&cancel] {
+        cancel = true;
+    };
     QObject::connect(&progress, &QProgressDialog::canceled, &progress, stop);
     QObject::connect(&progress, &QDialog::rejected, &progress, stop);
     QEventLoop loop;
@@ -62,8 +64,9 @@ bool runOffGuiThread(Window *window, const QString &label,
 
 void exportPdf(Window *window, const PhysicalOutputOptions &options)
 {
-    const QString path = askSavePath(window, Window::tr("Export PDF"), Window::tr("PDF file (*.pdf)"),
-                                     QStringLiteral("pdf"), window->fileDialogFolder());
+    const QString path =
+        askSavePath(window, Window::tr("Export PDF"), Window::tr("PDF file (*.pdf)"),
+                    QStringLiteral("pdf"), window->fileDialogFolder());
     if (path.isEmpty())
         return;
     // The gauge as it is now; the window may change it while the PDF is made.
@@ -147,8 +150,8 @@ void print(Window *window, const PhysicalOutputOptions &options)
                                    "It is printed at its true size, not shrunk, so what lies "
                                    "beyond the printable area is left out."),
                         QMessageBox::Cancel, window);
-        QPushButton *printAnyway = box.addButton(Window::tr("Print Anyway"),
-                                                 QMessageBox::AcceptRole);
+        QPushButton *printAnyway =
+            box.addButton(Window::tr("Print Anyway"), QMessageBox::AcceptRole);
         box.setDefaultButton(QMessageBox::Cancel);
         box.exec();
         if (box.clickedButton() != printAnyway)

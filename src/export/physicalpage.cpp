@@ -186,8 +186,8 @@ QPageSize physicalPageSize(const PhysicalOutputOptions &options)
             edge = std::max(edge, scaleBarWidthMm() + 2.0 * fitMarginMm);
         // PDF pages and printers measure pages in whole points; rounded up,
         // so the page still holds everything.
-        const int points = int(std::ceil(edge / PhysicalSize::millimetresPerInch
-                                         * PhysicalSize::pointsPerInch - 0.001));
+        const int points = int(std::ceil(
+            edge / PhysicalSize::millimetresPerInch * PhysicalSize::pointsPerInch - 0.001));
         return QPageSize(QSize(points, points),
                          QCoreApplication::translate("PhysicalPage", "Gauge"),
                          QPageSize::ExactMatch);
@@ -203,8 +203,8 @@ PhysicalPlacement placeOnPage(const PhysicalOutputOptions &options, const QSizeF
     PhysicalPlacement placement;
     placement.pageMm = pageMm;
     const double edge = PhysicalSize::drawingEdgeMm(options.diameterMm);
-    placement.drawingMm = QRectF((pageMm.width() - edge) / 2.0, (pageMm.height() - edge) / 2.0,
-                                 edge, edge);
+    placement.drawingMm =
+        QRectF((pageMm.width() - edge) / 2.0, (pageMm.height() - edge) / 2.0, edge, edge);
     placement.contentMm = placement.drawingMm;
     if (options.scaleBar) {
         const double lineLeft = (pageMm.width() - scaleBarLengthMm) / 2.0;

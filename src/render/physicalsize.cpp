@@ -95,9 +95,10 @@ bool parseLength(const QString &text, double *millimetres, QString *error)
         return false;
     }
     const QString unit = match.captured(2).toLower();
-    *millimetres = toMillimetres(value, unit == QLatin1String("cm")   ? LengthUnit::Centimetre
-                                        : unit == QLatin1String("in") ? LengthUnit::Inch
-                                                                      : LengthUnit::Millimetre);
+    *millimetres = toMillimetres(value,
+                                 unit == QLatin1String("cm")       ? LengthUnit::Centimetre
+                                     : unit == QLatin1String("in") ? LengthUnit::Inch
+                                                                   : LengthUnit::Millimetre);
     return true;
 }
 

@@ -125,8 +125,7 @@ PhysicalOutputDialog::PhysicalOutputDialog(QWidget *parent) : QDialog(parent)
         updateFitWarning();
     });
     connect(m_unit, &QComboBox::currentIndexChanged, this, &PhysicalOutputDialog::unitChanged);
-    connect(m_page, &QComboBox::currentIndexChanged, this,
-            &PhysicalOutputDialog::updateFitWarning);
+    connect(m_page, &QComboBox::currentIndexChanged, this, &PhysicalOutputDialog::updateFitWarning);
     connect(m_scaleBar, &QCheckBox::toggled, this, &PhysicalOutputDialog::updateFitWarning);
     connect(m_fillBackground, &QCheckBox::toggled, m_backgroundButton, &QWidget::setEnabled);
     connect(m_backgroundButton, &QPushButton::clicked, this,
@@ -137,8 +136,8 @@ PhysicalOutputDialog::PhysicalOutputDialog(QWidget *parent) : QDialog(parent)
 
 void PhysicalOutputDialog::setOptions(const PhysicalOutputOptions &options)
 {
-    m_diameterMm = std::clamp(options.diameterMm, PhysicalSize::diameterMinMm,
-                              PhysicalSize::diameterMaxMm);
+    m_diameterMm =
+        std::clamp(options.diameterMm, PhysicalSize::diameterMinMm, PhysicalSize::diameterMaxMm);
     unitChanged();
     m_page->setCurrentIndex(m_page->findData(int(options.page)));
     m_hairline->setValue(options.hairlineMm);
@@ -166,9 +165,11 @@ PhysicalOutputOptions PhysicalOutputDialog::options() const
 
 void PhysicalOutputDialog::setDefaultAction(Action action)
 {
-    QPushButton *button = action == Action::Print          ? m_printButton
-                          : action == Action::PrintPreview ? m_printPreviewButton
-                                                           : m_exportPdfButton;
+    QPushButton *button = m_exportPdfButton;
+    if (action == Action::Print)
+        button = m_printButton;
+    else if (action == Action::PrintPreview)
+        button = m_printPreviewButton;
     button->setDefault(true);
     button->setFocus();
 }

@@ -28,8 +28,8 @@ ToolRun render(const QStringList &arguments)
     out.open(QIODevice::WriteOnly);
     err.open(QIODevice::WriteOnly);
     ToolRun run;
-    run.exitCode = runRenderTool(QStringList{QStringLiteral("dialwright-render")} + arguments,
-                                 out, err);
+    run.exitCode =
+        runRenderTool(QStringList{QStringLiteral("dialwright-render")} + arguments, out, err);
     run.out = out.data();
     run.err = err.data();
     return run;
@@ -88,12 +88,12 @@ void TestRenderTrueSize::usageErrors_data()
     QTest::newRow("diameter too small")
         << pdf + QStringList{"--diameter", "4.9mm"}
         << "--diameter: The diameter must be from 5 mm to 1000 mm, not 4.9 mm.";
-    QTest::newRow("diameter too large in inches") << pdf + QStringList{"--diameter", "40in"}
-                                                  << "not 1016 mm";
-    QTest::newRow("negative diameter") << pdf + QStringList{"--diameter", "-6.2cm"}
-                                       << "not -62 mm";
-    QTest::newRow("hairline too wide") << pdf + QStringList{"--diameter", "62mm", "--hairline", "2mm"}
-                                       << "--hairline: The hairline width must be from 0.02 mm to 1 mm";
+    QTest::newRow("diameter too large in inches")
+        << pdf + QStringList{"--diameter", "40in"} << "not 1016 mm";
+    QTest::newRow("negative diameter") << pdf + QStringList{"--diameter", "-6.2cm"} << "not -62 mm";
+    QTest::newRow("hairline too wide")
+        << pdf + QStringList{"--diameter", "62mm", "--hairline", "2mm"}
+        << "--hairline: The hairline width must be from 0.02 mm to 1 mm";
     QTest::newRow("hairline without diameter")
         << QStringList{"--svg", "out.svg", "--hairline", "0.1mm", gauge}
         << "--hairline applies to a true size only";
@@ -193,9 +193,8 @@ void TestRenderTrueSize::offPageWarning()
 {
     // 250 mm of dial is wider than A4: drawn at its size, cut off, and said.
     const QString path = dir.filePath(QStringLiteral("large.pdf"));
-    const ToolRun run =
-        render({QStringLiteral("--pdf"), path, QStringLiteral("--diameter"), QStringLiteral("25cm"),
-                gaugeFile()});
+    const ToolRun run = render({QStringLiteral("--pdf"), path, QStringLiteral("--diameter"),
+                                QStringLiteral("25cm"), gaugeFile()});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(QString::fromLocal8Bit(run.err),
              QStringLiteral("dialwright-render: warning: the gauge at 250 mm does not fit on the "
@@ -203,9 +202,9 @@ void TestRenderTrueSize::offPageWarning()
                             "holds it.\n"));
     QCOMPARE(pdfMediaBox(readBytes(path)), QSizeF(595, 842));
 
-    const ToolRun fit = render({QStringLiteral("--pdf"), path, QStringLiteral("--diameter"),
-                                QStringLiteral("25cm"), QStringLiteral("--page"),
-                                QStringLiteral("fit"), gaugeFile()});
+    const ToolRun fit =
+        render({QStringLiteral("--pdf"), path, QStringLiteral("--diameter"), QStringLiteral("25cm"),
+                QStringLiteral("--page"), QStringLiteral("fit"), gaugeFile()});
     QCOMPARE(fit.exitCode, 0);
     QVERIFY(fit.err.isEmpty());
 }

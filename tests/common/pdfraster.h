@@ -48,13 +48,13 @@ inline QImage rasterisePdf(const QString &pdf, double dpi, const QRectF &cropMm,
     QTemporaryDir dir;
     const double perMm = dpi / 25.4;
     const QString prefix = dir.filePath(QStringLiteral("page"));
-    const QStringList arguments{
-        QStringLiteral("-r"), QString::number(dpi, 'f', 4), QStringLiteral("-gray"),
-        QStringLiteral("-singlefile"), QStringLiteral("-x"),
-        QString::number(qRound(cropMm.left() * perMm)), QStringLiteral("-y"),
-        QString::number(qRound(cropMm.top() * perMm)), QStringLiteral("-W"),
-        QString::number(qRound(cropMm.width() * perMm)), QStringLiteral("-H"),
-        QString::number(qRound(cropMm.height() * perMm)), pdf, prefix};
+    QStringList arguments{QStringLiteral("-r"), QString::number(dpi, 'f', 4),
+                          QStringLiteral("-gray"), QStringLiteral("-singlefile")};
+    arguments << QStringLiteral("-x") << QString::number(qRound(cropMm.left() * perMm));
+    arguments << QStringLiteral("-y") << QString::number(qRound(cropMm.top() * perMm));
+    arguments << QStringLiteral("-W") << QString::number(qRound(cropMm.width() * perMm));
+    arguments << QStringLiteral("-H") << QString::number(qRound(cropMm.height() * perMm));
+    arguments << pdf << prefix;
     if (!runPoppler(QStringLiteral("pdftoppm"), arguments, nullptr, error))
         return QImage();
     return QImage(prefix + QStringLiteral(".pgm")).convertToFormat(QImage::Format_Grayscale8);

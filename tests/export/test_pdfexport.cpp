@@ -89,8 +89,8 @@ void TestPdfExport::pageSizes_data()
     // With the bar 16 mm more on each side, the gauge still centred.
     QTest::newRow("Fit with scale bar") << PhysicalPage::Fit << 62.0 << true << QSizeF(328, 328);
     // As wide as the bar and its numbers (62 mm) with the margins: 82 mm.
-    QTest::newRow("Fit, tiny dial, scale bar") << PhysicalPage::Fit << 5.0 << true
-                                               << QSizeF(233, 233);
+    QTest::newRow("Fit, tiny dial, scale bar")
+        << PhysicalPage::Fit << 5.0 << true << QSizeF(233, 233);
 }
 
 void TestPdfExport::pageSizes()

@@ -35,7 +35,7 @@ struct DialogValues
     bool fill = false;
 };
 
-template <typename T>
+template<typename T>
 T *child(QWidget *dialog, const char *name)
 {
     return dialog->findChild<T *>(QLatin1String(name));
@@ -159,8 +159,8 @@ void TestPdfFlows::menuEntries_data()
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QKeySequence>("shortcut");
     QTest::addColumn<QString>("defaultButton");
-    QTest::newRow("Export PDF / Print") << "Export P&DF / Print..." << QKeySequence()
-                                        << "exportPdfButton";
+    QTest::newRow("Export PDF / Print")
+        << "Export P&DF / Print..." << QKeySequence() << "exportPdfButton";
     QTest::newRow("Print Preview") << "Print Previe&w..." << QKeySequence() << "printPreviewButton";
     QTest::newRow("Print") << "Prin&t..." << QKeySequence(Qt::CTRL | Qt::Key_P) << "printButton";
 }
@@ -211,7 +211,8 @@ void TestPdfFlows::exportPdf()
 
 void TestPdfFlows::optionsKeptUntilClosed()
 {
-    DialogValues chosen{2.5, QStringLiteral("in"), QStringLiteral("Letter"), 0.25, true, true, true};
+    DialogValues chosen{2.5, QStringLiteral("in"), QStringLiteral("Letter"), 0.25, true, true,
+                        true};
     DialogSeen second;
     DialogSeen third;
     // Chosen, then the file dialog cancelled: the choice is kept.
@@ -231,7 +232,8 @@ void TestPdfFlows::optionsKeptUntilClosed()
     // Values changed and then cancelled are not kept.
     DialogValues dropped = chosen;
     dropped.diameter = 3.0;
-    ModalAnswers again({answerPhysical(&dropped, "cancel"), answerPhysical(nullptr, "cancel", &third)});
+    ModalAnswers again(
+        {answerPhysical(&dropped, "cancel"), answerPhysical(nullptr, "cancel", &third)});
     window->printGauge();
     window->printGauge();
     QVERIFY(again.allAnswered());
@@ -372,7 +374,8 @@ void TestPdfFlows::printBeyondPrintableArea()
     values.diameter = 250.0;
     DialogSeen seen;
     BoxSeen box;
-    ModalAnswers answers({answerPhysical(&values, "printButton", &seen), clickButton(answer, &box)});
+    ModalAnswers answers(
+        {answerPhysical(&values, "printButton", &seen), clickButton(answer, &box)});
     window->printGauge();
     QVERIFY(answers.allAnswered());
     QVERIFY(seen.warning);
