@@ -218,6 +218,10 @@ void PhysicalOutputDialog::updateFitWarning()
                   "what lies beyond the page is cut off. Choose Fit or a smaller diameter.")
                    .arg(pageName(current.page)));
     m_fitWarning->setVisible(!fits);
+    // Room for the warning, below the form's rows rather than taken from
+    // them.
+    if (isVisible())
+        adjustSize();
 }
 
 void PhysicalOutputDialog::finish(Action action)
