@@ -10,6 +10,8 @@ packages=(
     qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
     fonts-dejavu-core
     xvfb xauth
+    # pdftoppm and pdftotext, with which the tests read PDFs back
+    poppler-utils
     # validators of the desktop files, manual page lint, Debian package
     desktop-file-utils appstream shared-mime-info groff-base dpkg-dev
 )

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export/physicalpage.h"
 #include "model/gaugesnapshot.h"
 #include "model/namedlayer.h"
 #include "ui/controlgroups.h"
@@ -23,6 +24,7 @@ class QMenuBar;
 class QMimeData;
 class QNetworkAccessManager;
 class QNetworkReply;
+class QPrinter;
 class QSignalBlocker;
 class QUndoStack;
 class RenderArea;
@@ -151,6 +153,26 @@ public:
     std::function<bool(const QUrl &)> openExternalUrl;
 
     void startManualUpdateCheck();
+
+    // Physical output (export/pdfflows.cpp): the gauge at its true size as
+    // a PDF or on paper. Each entry opens the Export PDF / Print dialog
+    // with its own default button; the options chosen there are kept until
+    // the program closes.
+    void exportPdfOrPrint();
+    void printGauge();
+    void printPreview();
+    PhysicalOutputOptions physicalOutput;
+    PhysicalSize::LengthUnit physicalOutputUnit = PhysicalSize::LengthUnit::Millimetre;
+    // Sets up the printer once the page is chosen; false cancels. Unset:
+    // the print dialog. Tests print to a PDF file here.
+    std::function<bool(QPrinter *)> choosePrinter;
+
+    // Exports (export/pdfflows.cpp)
+    // Milliseconds an export runs before its progress dialog shows; tests
+    // lengthen it.
+    int exportProgressDelay = 500;
+    // An export is running; the export entries do nothing meanwhile.
+    bool exportRunning = false;
 
     RenderArea *renderArea = nullptr;
     QNetworkAccessManager *networkManager = nullptr;

@@ -2,6 +2,7 @@
 
 #include "export/imageexport.h"
 #include "export/keyframes.h"
+#include "export/pdfexport.h"
 #include "fileio/outputfile.h"
 #include "fileio/safewrite.h"
 #include "gaugefile/gaugedocument.h"
@@ -64,8 +65,11 @@ struct Request
     int size = defaultSize;
     QString png;
     QString svg;
+    QString pdf;
     QString keyframes;
     QString gauge;
+    // A diameter above 0 draws the PDF, and the SVG, at a true size.
+    PhysicalOutputOptions physical;
 };
 
 class RenderTool
@@ -80,6 +84,8 @@ public:
 private:
     // Each step returns the exit status when the run ends there.
     std::optional<int> parse(const QStringList &arguments, Request *request);
+    std::optional<int> parsePhysical(Request *request);
+    void warnIfOffPage(const Request &request);
     std::optional<int> read(const QString &input, QList<namedLayer> *layers);
     std::vector<Output> outputsFor(const Request &request, const QList<namedLayer> &layers) const;
     std::optional<int> render(std::vector<Output> &outputs);
@@ -99,6 +105,39 @@ private:
     QIODevice &m_out;
     QIODevice &m_err;
     QCommandLineParser m_parser;
+    const QCommandLineOption m_pdfOption{
+        QStringLiteral("pdf"),
+        tr("Write the gauge as a vector PDF at its true size; needs --diameter."),
+        QStringLiteral("FILE")};
+    const QCommandLineOption m_diameterOption{
+        QStringLiteral("diameter"),
+        tr("Diameter of the dial (the circle at radius 1.0) on paper, %1 to %2, with its unit: "
+           "62mm, 6.2cm or 2.44in. Needed by --pdf; with --svg, the SVG's width and height are "
+           "given in millimetres.")
+            .arg(PhysicalSize::formatMillimetres(PhysicalSize::diameterMinMm),
+                 PhysicalSize::formatMillimetres(PhysicalSize::diameterMaxMm)),
+        QStringLiteral("LENGTH")};
+    const QCommandLineOption m_hairlineOption{
+        QStringLiteral("hairline"),
+        tr("Width that lines of width 0 get at a true size, %1 to %2 (default %3).")
+            .arg(PhysicalSize::formatMillimetres(PhysicalSize::hairlineMinMm),
+                 PhysicalSize::formatMillimetres(PhysicalSize::hairlineMaxMm),
+                 PhysicalSize::formatMillimetres(PhysicalSize::defaultHairlineMm)),
+        QStringLiteral("LENGTH")};
+    const QCommandLineOption m_pageOption{
+        QStringLiteral("page"),
+        tr("Page of the PDF: a4 (default), letter, or fit (a square page around the drawing)."),
+        QStringLiteral("PAGE")};
+    const QCommandLineOption m_scaleBarOption{
+        QStringLiteral("scale-bar"),
+        tr("Put a 50 mm scale bar with millimetre ticks below the dial in the PDF.")};
+    const QCommandLineOption m_centreCrossOption{
+        QStringLiteral("centre-cross"), tr("Put a thin cross over the dial's centre in the PDF.")};
+    const QCommandLineOption m_backgroundOption{
+        QStringLiteral("background"),
+        tr("Fill the dial with COLOR (a name or #rrggbb) under the gauge in the PDF, so that "
+           "white marks show on paper."),
+        QStringLiteral("COLOR")};
 };
 
 int RenderTool::usageError(const QString &reason)
@@ -134,7 +173,9 @@ std::optional<int> RenderTool::parse(const QStringList &arguments, Request *requ
         QStringLiteral("gauge"),
         tr("Write the gauge document (converts files of earlier versions)."),
         QStringLiteral("FILE"));
-    m_parser.addOptions({sizeOption, pngOption, svgOption, keyframesOption, gaugeOption});
+    m_parser.addOptions({sizeOption, pngOption, svgOption, m_pdfOption, keyframesOption,
+                         gaugeOption, m_diameterOption, m_hairlineOption, m_pageOption,
+                         m_scaleBarOption, m_centreCrossOption, m_backgroundOption});
     m_parser.addPositionalArgument(QStringLiteral("GAUGEFILE"),
                                    tr("The gauge file to read (JSON or an earlier version's)."));
 
@@ -166,6 +207,8 @@ std::optional<int> RenderTool::parse(const QStringList &arguments, Request *requ
                                   .arg(m_parser.value(sizeOption)));
         }
     }
+    if (const auto status = parsePhysical(request))
+        return *status;
     const QStringList positional = m_parser.positionalArguments();
     if (positional.size() != 1)
         return usageError(positional.isEmpty() ? tr("No gauge file given.")
@@ -177,6 +220,7 @@ std::optional<int> RenderTool::parse(const QStringList &arguments, Request *requ
         {&keyframesOption, &request->keyframes},
         {&svgOption, &request->svg},
         {&pngOption, &request->png},
+        {&m_pdfOption, &request->pdf},
     };
     int outputCount = 0;
     int toStandardOutput = 0;
@@ -190,7 +234,8 @@ std::optional<int> RenderTool::parse(const QStringList &arguments, Request *requ
         emptyName = emptyName || target->isEmpty();
     }
     if (outputCount == 0)
-        return usageError(tr("Nothing to write: give --png, --svg, --keyframes or --gauge."));
+        return usageError(
+            tr("Nothing to write: give --png, --svg, --pdf, --keyframes or --gauge."));
     if (outputCount > 1 && toStandardOutput > 0)
         return usageError(tr("Only a single output can go to standard output."));
     if (emptyName)
@@ -214,6 +259,66 @@ std::optional<int> RenderTool::parse(const QStringList &arguments, Request *requ
     return std::nullopt;
 }
 
+// The options of a drawing at a true size. Each is checked on its own first,
+// then whether the outputs they apply to were asked for.
+std::optional<int> RenderTool::parsePhysical(Request *request)
+{
+    PhysicalOutputOptions &physical = request->physical;
+    QString reason;
+    const bool trueSize = m_parser.isSet(m_diameterOption);
+    if (trueSize
+        && (!PhysicalSize::parseLength(m_parser.value(m_diameterOption), &physical.diameterMm,
+                                       &reason)
+            || !PhysicalSize::checkDiameter(physical.diameterMm, &reason)))
+        return usageError(QStringLiteral("--diameter: ") + reason);
+    if (m_parser.isSet(m_hairlineOption)
+        && (!PhysicalSize::parseLength(m_parser.value(m_hairlineOption), &physical.hairlineMm,
+                                       &reason)
+            || !PhysicalSize::checkHairline(physical.hairlineMm, &reason)))
+        return usageError(QStringLiteral("--hairline: ") + reason);
+    if (m_parser.isSet(m_pageOption) && !pageFromKey(m_parser.value(m_pageOption), &physical.page))
+        return usageError(tr("The page must be a4, letter or fit, not \"%1\".")
+                              .arg(m_parser.value(m_pageOption)));
+    if (m_parser.isSet(m_backgroundOption)) {
+        physical.background = QColor(m_parser.value(m_backgroundOption));
+        if (!physical.background.isValid())
+            return usageError(tr("The background must be a colour name or #rrggbb, not \"%1\".")
+                                  .arg(m_parser.value(m_backgroundOption)));
+    }
+    physical.scaleBar = m_parser.isSet(m_scaleBarOption);
+    physical.centreCross = m_parser.isSet(m_centreCrossOption);
+
+    const bool pdf = m_parser.isSet(m_pdfOption);
+    if (pdf && !trueSize)
+        return usageError(tr("--pdf needs --diameter, the size of the dial on paper "
+                             "(for example --diameter 62mm)."));
+    if (m_parser.isSet(m_hairlineOption) && !trueSize)
+        return usageError(tr("--hairline applies to a true size only: give --diameter too."));
+    for (const QCommandLineOption *option :
+         {&m_pageOption, &m_scaleBarOption, &m_centreCrossOption, &m_backgroundOption}) {
+        if (m_parser.isSet(*option) && !pdf)
+            return usageError(tr("--%1 applies to the PDF only: give --pdf too.")
+                                  .arg(option->names().constFirst()));
+    }
+    if (!trueSize)
+        physical.diameterMm = 0.0;
+    return std::nullopt;
+}
+
+// A fixed page is not shrunk to hold a larger gauge: the drawing keeps its
+// true size and what lies beyond the page is cut off, which is worth saying.
+void RenderTool::warnIfOffPage(const Request &request)
+{
+    if (request.pdf.isEmpty() || fitsOnPage(request.physical))
+        return;
+    say(QStringLiteral("%1: %2").arg(
+        QCoreApplication::applicationName(),
+        tr("warning: the gauge at %1 does not fit on the %2 page and is cut off at its edges; "
+           "--page fit makes a page that holds it.")
+            .arg(PhysicalSize::formatMillimetres(request.physical.diameterMm),
+                 pageName(request.physical.page))));
+}
+
 std::optional<int> RenderTool::read(const QString &input, QList<namedLayer> *layers)
 {
     QString error;
@@ -227,7 +332,7 @@ std::optional<int> RenderTool::read(const QString &input, QList<namedLayer> *lay
 }
 
 // The outputs in the order they are made and written: gauge document,
-// keyframes, SVG, PNG.
+// keyframes, SVG, PNG, PDF.
 std::vector<Output> RenderTool::outputsFor(const Request &request,
                                           const QList<namedLayer> &layers) const
 {
@@ -235,6 +340,10 @@ std::vector<Output> RenderTool::outputsFor(const Request &request,
     for (const namedLayer &layer : layers)
         drawing.append(layer.data);
     const int size = request.size;
+    SvgExportOptions svgOptions;
+    svgOptions.diameterMm = request.physical.diameterMm;
+    svgOptions.hairlineMm = request.physical.hairlineMm;
+    const PhysicalOutputOptions physical = request.physical;
 
     std::vector<Output> outputs;
     if (!request.gauge.isEmpty()) {
@@ -248,9 +357,11 @@ std::vector<Output> RenderTool::outputsFor(const Request &request,
                            }, nullptr});
     }
     if (!request.svg.isEmpty()) {
-        outputs.push_back({request.svg, [drawing, size](QIODevice *device, QString *error) {
-                               return writeGaugeSvg(drawing, size, device, error);
-                           }, nullptr});
+        outputs.push_back({request.svg,
+                           [drawing, size, svgOptions](QIODevice *device, QString *error) {
+                               return writeGaugeSvg(drawing, size, device, error, svgOptions);
+                           },
+                           nullptr});
     }
     if (!request.png.isEmpty()) {
         outputs.push_back({request.png, [drawing, size](QIODevice *device, QString *error) {
@@ -258,6 +369,13 @@ std::vector<Output> RenderTool::outputsFor(const Request &request,
                                return gaugePng(drawing, size, &png, error)
                                    && writeAllBytes(device, png, error);
                            }, nullptr});
+    }
+    if (!request.pdf.isEmpty()) {
+        outputs.push_back({request.pdf,
+                           [drawing, physical](QIODevice *device, QString *error) {
+                               return writeGaugePdf(drawing, physical, device, error);
+                           },
+                           nullptr});
     }
     return outputs;
 }
@@ -322,6 +440,7 @@ int RenderTool::run(const QStringList &arguments)
     QList<namedLayer> layers;
     if (const auto status = read(request.input, &layers))
         return *status;
+    warnIfOffPage(request);
     std::vector<Output> outputs = outputsFor(request, layers);
     if (const auto status = render(outputs))
         return *status;

@@ -50,6 +50,12 @@ bool writeGaugeSvg(const QList<gaugeData> &layers, int size, QIODevice *device, 
     };
     if (!isExportSize(size))
         return fail(sizeOutOfRange());
+    const bool trueSize = options.diameterMm > 0.0;
+    QString reason;
+    if (trueSize
+        && (!PhysicalSize::checkDiameter(options.diameterMm, &reason)
+            || !PhysicalSize::checkHairline(options.hairlineMm, &reason)))
+        return fail(reason);
 
     BoundedOutput output(device, options.byteLimit,
                          QCoreApplication::translate("Export", "The SVG would be larger than %1 MB.")
@@ -59,6 +65,10 @@ bool writeGaugeSvg(const QList<gaugeData> &layers, int size, QIODevice *device, 
     settings.size = QSize(size, size);
     settings.viewBox = QRectF(0, 0, size, size);
     settings.resolution = 96;
+    if (trueSize) {
+        const double edge = PhysicalSize::drawingEdgeMm(options.diameterMm);
+        settings.sizeMm = QSizeF(edge, edge);
+    }
     settings.title = QCoreApplication::translate("Export", "Dialwright 2 Gauge");
     settings.description =
         QCoreApplication::translate("Export", "A gauge generated in Dialwright 2Saved to SVG.");
@@ -67,8 +77,12 @@ bool writeGaugeSvg(const QList<gaugeData> &layers, int size, QIODevice *device, 
     QPainter painter;
     if (!painter.begin(&svg))
         return fail(QCoreApplication::translate("Export", "The SVG could not be started."));
-    paintGaugeLayers(&painter, size, layers, options.paint,
-                     [&output, &svg] { return output.stopped() || svg.failed(); });
+    paintGaugeLayers(&painter, size,
+                     trueSize
+                         ? PhysicalSize::physicalLayers(layers, options.diameterMm,
+                                                        options.hairlineMm, settings.resolution)
+                         : layers,
+                     options.paint, [&output, &svg] { return output.stopped() || svg.failed(); });
     const bool ended = painter.end();
     if (!ended || svg.failed() || output.stopped())
         return fail(output.errorString());

@@ -2,6 +2,7 @@
 
 #include "model/gaugedata.h"
 #include "render/gaugepainter.h"
+#include "render/physicalsize.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -29,13 +30,20 @@ struct SvgExportOptions
     qint64 byteLimit = svgByteLimit;
     // When set (from any thread), the export stops soon and fails.
     const std::atomic_bool *cancel = nullptr;
+    // Above 0: a drawing of a true size. The dial (radius fraction 1.0)
+    // measures this many millimetres, the width and height are given in
+    // millimetres around the same view box, and hairlines are `hairlineMm`
+    // wide.
+    double diameterMm = 0.0;
+    double hairlineMm = PhysicalSize::defaultHairlineMm;
 };
 
 // Writes the SVG file of the gauge on a square of edge `size` to `device`
 // while it is drawn: size and view box size x size, 96 dpi, with the
 // program's title and description, drawn by the same painter as the
 // preview. Every text in it is escaped XML. Returns false with a one-line
-// reason in `error` (when given) if the size is out of range, the SVG would
+// reason in `error` (when given) if the size, or the diameter or hairline
+// width of a drawing of a true size, is out of range, the SVG would
 // be larger than the byte limit (checked while writing, so part of it may
 // have reached the device), the device fails or the export is cancelled.
 // Needs no GUI thread: a worker thread may call it.

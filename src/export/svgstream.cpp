@@ -143,9 +143,12 @@ public:
         m_pen = QPen();
         put("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n<svg");
         const SvgStream::Settings &s = m_settings;
-        if (s.size.isValid()) {
-            put(" width=\"" + number(s.size.width() * 25.4 / s.resolution) + "mm\" height=\""
-                + number(s.size.height() * 25.4 / s.resolution) + "mm\"\n");
+        const QSizeF sizeMm = s.sizeMm.isValid()
+            ? s.sizeMm
+            : QSizeF(s.size.width() * 25.4 / s.resolution, s.size.height() * 25.4 / s.resolution);
+        if (s.sizeMm.isValid() || s.size.isValid()) {
+            put(" width=\"" + number(sizeMm.width()) + "mm\" height=\"" + number(sizeMm.height())
+                + "mm\"\n");
         }
         if (s.viewBox.isValid()) {
             put(" viewBox=\"" + number(s.viewBox.left()) + ' ' + number(s.viewBox.top()) + ' '

@@ -4,6 +4,7 @@
 #include <QPaintDevice>
 #include <QRectF>
 #include <QSize>
+#include <QSizeF>
 #include <QString>
 
 #include <memory>
@@ -25,6 +26,9 @@ public:
     struct Settings
     {
         QSize size;   // width and height, given in millimetres at `resolution`
+        // When valid, the width and height in millimetres instead: a drawing
+        // of a true size.
+        QSizeF sizeMm;
         QRectF viewBox;
         int resolution = 96; // dots per inch
         QString title;

@@ -55,6 +55,10 @@ void Window::setUpMenuBar()
     addItem(this, file, tr("Export S&VG..."), &Window::saveSVG);
     addItem(this, file, tr("Export &PNG..."), &Window::savePNG);
     addItem(this, file, tr("Export &Keyframes CSV..."), &Window::saveKeyframes);
+    addItem(this, file, tr("Export P&DF / Print..."), &Window::exportPdfOrPrint);
+    file->addSeparator();
+    addItem(this, file, tr("Print Previe&w..."), &Window::printPreview);
+    addItem(this, file, tr("Prin&t..."), &Window::printGauge, {QKeySequence::Print});
     file->addSeparator();
     addItem(this, file, tr("&Quit"), &QWidget::close, {QKeySequence(Qt::CTRL | Qt::Key_Q)});
 
