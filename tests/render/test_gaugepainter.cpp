@@ -2,6 +2,7 @@
 #include "referencepainter.h"
 #include "render/gaugepainter.h"
 
+#include "imagedifference.h"
 #include "imageink.h"
 
 #include <QFontMetricsF>
@@ -103,21 +104,25 @@ private slots:
 void TestGaugePainter::matchesStepByStepDrawing_data()
 {
     QTest::addColumn<QList<gaugeData>>("layers");
+    // Round-capped ticks wider than a pixel are filled by the painter's own
+    // scan conversion rather than the toolkit's stroker; they differ from
+    // the reference at antialiased edges only (test_capsulefill).
+    QTest::addColumn<bool>("roundCaps");
 
-    QTest::newRow("empty") << QList<gaugeData>{};
-    QTest::newRow("default") << QList<gaugeData>{gaugeData()};
+    QTest::newRow("empty") << QList<gaugeData>{} << false;
+    QTest::newRow("default") << QList<gaugeData>{gaugeData()} << false;
 
     gaugeData dense = levelsGauge(270, 10, 5, 4);
     dense.startAngle = -135;
     dense.divisionColor = {QColor(Qt::white), QColor(Qt::white), QColor(Qt::white)};
-    QTest::newRow("dense hairline") << QList<gaugeData>{dense};
+    QTest::newRow("dense hairline") << QList<gaugeData>{dense} << false;
 
     gaugeData wide = dense;
     wide.divisionWidth = {3, 2, 1};
     wide.roundedTickCaps = true;
     wide.bias = 0.3;
     wide.midpointBias = true;
-    QTest::newRow("wide round caps, midpoint bias") << QList<gaugeData>{wide};
+    QTest::newRow("wide round caps, midpoint bias") << QList<gaugeData>{wide} << true;
 
     gaugeData full = levelsGauge(360, 12, 2, 2);
     full.tickCountRotate = true;
@@ -131,25 +136,35 @@ void TestGaugePainter::matchesStepByStepDrawing_data()
     full.arcRadius = {0.5, 0.6, 1.0, 0.8};
     full.roundedArcCaps = true;
     full.bias = 0.8;
-    QTest::newRow("full circle, rotated labels, arcs") << QList<gaugeData>{full};
+    QTest::newRow("full circle, rotated labels, arcs") << QList<gaugeData>{full} << false;
 
     gaugeData ccw = levelsGauge(-200, 8, 3, 1);
     ccw.startAngle = 45;
     ccw.tickCountFont = QFont(QStringLiteral("Sans Serif"), 14, QFont::Bold, true);
     ccw.tickCountColor = QColor(200, 10, 30);
     ccw.divisionWidth = {0, 2, 0};
-    QTest::newRow("anticlockwise, mixed widths") << QList<gaugeData>{ccw};
+    QTest::newRow("anticlockwise, mixed widths") << QList<gaugeData>{ccw} << false;
 
-    QTest::newRow("stacked layers") << QList<gaugeData>{dense, wide, full, ccw};
+    QTest::newRow("stacked layers") << QList<gaugeData>{dense, wide, full, ccw} << true;
 }
 
 void TestGaugePainter::matchesStepByStepDrawing()
 {
     QFETCH(QList<gaugeData>, layers);
+    QFETCH(bool, roundCaps);
     for (int size : {512, 1024, 300}) {
         const QImage got = paintImage(size, layers, false);
         const QImage want = paintImage(size, layers, true);
-        QVERIFY2(got == want, qPrintable(QStringLiteral("differs at size %1").arg(size)));
+        if (!roundCaps) {
+            QVERIFY2(got == want, qPrintable(QStringLiteral("differs at size %1").arg(size)));
+            continue;
+        }
+        const ImageDifference d = imageDifference(got, want);
+        QVERIFY2(d.largest <= 32 && d.share < 0.03,
+                 qPrintable(QStringLiteral("at size %1: %2 levels on %3 of the pixels")
+                                .arg(size)
+                                .arg(d.largest)
+                                .arg(d.share)));
     }
 }
 
