@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/gaugedata.h"
+#include "render/gaugepainter.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -20,7 +21,15 @@ QByteArray gaugeSvg(const QList<gaugeData> &layers, int size);
 // transparent. Returns a null image for a size outside the export range.
 QImage gaugeImage(const QList<gaugeData> &layers, int size);
 
-// gaugeImage encoded as PNG. Returns false with a one-line reason in `error`
-// (when given) if the size is out of range or the encoder fails.
+// The same picture with premultiplied alpha, as it is drawn (on all cores
+// for a large or dense gauge). Returns a null image for a size outside the
+// export range, without the memory for it, or when `control` cancelled it.
+QImage gaugeImagePremultiplied(const QList<gaugeData> &layers, int size,
+                               const GaugePaintControl &control = GaugePaintControl());
+
+// gaugeImage encoded as PNG: the same pixels, with a resolution of 96 dpi.
+// Returns false with a one-line reason in `error` (when given) if the size
+// is out of range, memory runs out or `control` cancelled it.
 [[nodiscard]] bool gaugePng(const QList<gaugeData> &layers, int size, QByteArray *png,
-              QString *error = nullptr);
+                            QString *error = nullptr,
+                            const GaugePaintControl &control = GaugePaintControl());
