@@ -69,6 +69,13 @@ public:
     // handler. Tests put a recorder here.
     std::function<bool(const QUrl &)> openExternalUrl;
 
+    // Exports (export/exportflows.cpp)
+    // Milliseconds an image export runs before its progress dialog shows;
+    // tests shorten it.
+    int exportProgressDelay = 500;
+    // An image export is running; the export slots do nothing meanwhile.
+    bool exportRunning = false;
+
     RenderArea *renderArea = nullptr;
     QNetworkAccessManager *networkManager = nullptr;
     bool manualUpdateCheck = false;

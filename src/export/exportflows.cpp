@@ -1,10 +1,17 @@
 #include "app/window.h"
 
+#include "export/exportprogress.h"
 #include "export/imageexport.h"
 #include "export/keyframes.h"
 #include "fileio/safewrite.h"
+#include "render/gaugepainter.h"
 #include "render/renderarea.h"
 #include "ui/savefiledialog.h"
+
+#include <QFileInfo>
+#include <QScopedValueRollback>
+
+#include <algorithm>
 
 namespace {
 
@@ -19,28 +26,78 @@ void writeExport(Window *window, const QString &path, const QByteArray &bytes)
 
 } // namespace
 
+namespace {
+
+// Makes an image file's bytes; returns false with a reason on failure.
+using ImageMaker =
+    std::function<bool(const GaugePaintControl &control, QByteArray *bytes, QString *error)>;
+
+// Draws, encodes and writes an image export on a worker thread while the
+// window keeps going, with a progress dialog once it takes a while. The
+// export works on the layers as they were when it started. A cancelled
+// export writes nothing: the file is only written once its bytes are
+// complete, and not at all after Cancel.
+void exportInBackground(Window *window, const QString &path, const QList<gaugeData> &layers,
+                        const ImageMaker &make)
+{
+    QScopedValueRollback<bool> running(window->exportRunning, true);
+    ExportProgress progress;
+    for (const gaugeData &layer : layers)
+        progress.total = std::min(progress.total + gaugeLayerTickLines(layer),
+                                  GaugePaintLimits().tickLines);
+    GaugePaintControl control;
+    control.cancelled = [&progress] { return progress.cancelled.load(); };
+    control.ticksDone = &progress.done;
+    QString error;
+    const bool written = runExport(
+        window, Window::tr("Saving %1…").arg(QFileInfo(path).fileName()),
+        window->exportProgressDelay, progress,
+        [&](QString *reason) {
+            QByteArray bytes;
+            if (!make(control, &bytes, reason) || progress.cancelled)
+                return false;
+            return writeFileSafely(path, bytes, reason);
+        },
+        &error);
+    if (!written && !progress.cancelled)
+        reportSaveFailure(window, path, error);
+}
+
+} // namespace
+
 void Window::saveSVG()
 {
+    if (exportRunning)
+        return;
     const QString path = askSavePath(this, tr("Save SVG"), tr("SVG file (*.svg)"),
                                      QStringLiteral("svg"), applicationDirectory);
     if (path.isEmpty())
         return;
-    writeExport(this, path, gaugeSvg(renderArea->layers, pngSizeSpinBox->value()));
+    const int size = pngSizeSpinBox->value();
+    const QList<gaugeData> layers = renderArea->layers;
+    exportInBackground(this, path, layers,
+                       [&layers, size](const GaugePaintControl &control, QByteArray *bytes,
+                                       QString *) {
+                           *bytes = gaugeSvg(layers, size, control);
+                           return true;
+                       });
 }
 
 void Window::savePNG()
 {
+    if (exportRunning)
+        return;
     const QString path = askSavePath(this, tr("Save PNG"), tr("PNG file (*.png)"),
                                      QStringLiteral("png"), applicationDirectory);
     if (path.isEmpty())
         return;
-    QByteArray png;
-    QString error;
-    if (!gaugePng(renderArea->layers, pngSizeSpinBox->value(), &png, &error)) {
-        reportSaveFailure(this, path, error);
-        return;
-    }
-    writeExport(this, path, png);
+    const int size = pngSizeSpinBox->value();
+    const QList<gaugeData> layers = renderArea->layers;
+    exportInBackground(this, path, layers,
+                       [&layers, size](const GaugePaintControl &control, QByteArray *bytes,
+                                       QString *error) {
+                           return gaugePng(layers, size, bytes, error, control);
+                       });
 }
 
 void Window::saveKeyframes()

@@ -34,7 +34,7 @@ QList<gaugeData> withUnhintedLabels(QList<gaugeData> layers)
 
 } // namespace
 
-QByteArray gaugeSvg(const QList<gaugeData> &layers, int size)
+QByteArray gaugeSvg(const QList<gaugeData> &layers, int size, const GaugePaintControl &control)
 {
     QByteArray svg;
     QBuffer buffer(&svg);
@@ -51,7 +51,7 @@ QByteArray gaugeSvg(const QList<gaugeData> &layers, int size)
 
     QPainter painter;
     if (painter.begin(&generator)) {
-        paintGaugeLayers(&painter, size, layers);
+        paintGaugeLayers(&painter, size, layers, GaugePaintLimits(), control);
         painter.end();
     }
     return svg;

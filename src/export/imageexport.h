@@ -14,8 +14,10 @@ constexpr int exportSizeMax = 4096;
 
 // The SVG file of the gauge on a square of edge `size`: size and view box
 // size x size, 96 dpi, with the program's title and description. Drawn by
-// the same painter as the preview.
-QByteArray gaugeSvg(const QList<gaugeData> &layers, int size);
+// the same painter as the preview. A drawing that `control` cancels ends
+// early, and its file is then incomplete.
+QByteArray gaugeSvg(const QList<gaugeData> &layers, int size,
+                    const GaugePaintControl &control = GaugePaintControl());
 
 // The gauge on a size x size ARGB32 (straight alpha) image that starts fully
 // transparent. Returns a null image for a size outside the export range.
