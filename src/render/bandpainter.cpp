@@ -12,9 +12,9 @@
 
 namespace {
 
-// Below these a picture is drawn faster by one thread than it takes to
-// set up and join the others.
-constexpr qint64 kMinPixelsForBands = 1024 * 1024;
+// Fewer ticks than this are drawn faster by one thread than it takes to set
+// up and join the others, even on the largest image, and the extra images
+// would only add to the memory an export takes.
 constexpr qint64 kMinTickLinesForBands = 20'000;
 // The extra images of one drawing together stay below this.
 constexpr qint64 kMaxExtraBytes = 160LL * 1024 * 1024;
@@ -81,7 +81,7 @@ bool paintInBands(QImage *image, int bands, const BandPaint &paint)
 
 int bandsFor(qint64 pixels, qint64 tickLines)
 {
-    if (pixels < kMinPixelsForBands && tickLines < kMinTickLinesForBands)
+    if (tickLines < kMinTickLinesForBands)
         return 1;
     const int cores = parallelJobs();
     const qint64 bytes = std::max<qint64>(1, pixels * 4);

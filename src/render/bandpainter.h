@@ -25,6 +25,6 @@ using BandPaint = std::function<bool(QPainter *painter, const QRect &keptPixels)
 bool paintInBands(QImage *image, int bands, const BandPaint &paint);
 
 // A sensible number of bands for an image of `pixels` pixels that draws
-// about `tickLines` tick lines: one for small pictures, else one per core,
-// as far as the extra images fit into a fixed amount of memory.
+// about `tickLines` tick lines: one for a light gauge, else one per core, as
+// far as the extra images fit into a fixed amount of memory.
 int bandsFor(qint64 pixels, qint64 tickLines);

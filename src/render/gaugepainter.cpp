@@ -181,6 +181,8 @@ private:
                 return;
             }
             --m_budget.arcs;
+            if (m_control.firstPrimary > 0)
+                continue;
             const QRectF rect = DrawingSpace::circleBounds(m_g.arcRadius[i]);
             if (!std::isfinite(rect.x()) || !std::isfinite(rect.width())
                 || !std::isfinite(m_g.arcStartAngle[i]) || !std::isfinite(m_g.arcAngleLength[i]))
@@ -192,12 +194,13 @@ private:
         }
     }
 
-    // Counts one tick against the allowance and, every few hundred, asks
+    // Counts ticks against the allowance and, every few hundred, asks
     // whether the drawing is still wanted. Returns false to stop.
-    bool countTick()
+    bool countTick(qint64 ticks = 1)
     {
-        --m_budget.tickLines;
-        if (++m_unreported < kTicksPerCheck)
+        m_budget.tickLines -= ticks;
+        m_unreported += ticks;
+        if (m_unreported < kTicksPerCheck)
             return true;
         if (m_control.ticksDone)
             m_control.ticksDone->fetch_add(m_unreported, std::memory_order_relaxed);
@@ -254,6 +257,26 @@ private:
 
     bool labelsLeft() const { return m_budget.labels > 0 && m_budget.labelCharacters > 0; }
 
+    // A label of another part: only its allowance is taken.
+    void countLabel(double value)
+    {
+        --m_budget.labels;
+        m_budget.labelCharacters -=
+            QString::number(value, 'f', std::min(m_g.tickCountDecimalPlaces, m_maxDecimals))
+                .size();
+    }
+
+    // The secondary and tertiary ticks of an interval of another part, as
+    // many of them as the allowance would draw. Returns false to stop.
+    bool countInterval(qint64 n2, qint64 n3)
+    {
+        const qint64 ticks = (n2 - 1) + n2 * std::max<qint64>(0, n3 - 1);
+        const qint64 allowed = std::clamp<qint64>(m_budget.tickLines, 0, ticks);
+        if (allowed < ticks)
+            m_budget.cut = true;
+        return allowed == 0 || countTick(allowed);
+    }
+
     void paintTicks()
     {
         const TickLayout layout(m_g);
@@ -267,24 +290,34 @@ private:
                 m_budget.cut = true;
                 return;
             }
-            const double theta = primary.screenAngle();
-            const DrawingSpace::Direction direction = DrawingSpace::direction(theta);
+            const bool drawn = j >= m_control.firstPrimary && j < m_control.endPrimary;
+            const double theta = drawn ? primary.screenAngle() : 0.0;
+            const DrawingSpace::Direction direction =
+                drawn ? DrawingSpace::direction(theta) : DrawingSpace::Direction{1.0, 0.0};
             if (m_budget.tickLines > 0) {
                 if (!countTick())
                     return;
-                tick(0, direction);
+                if (drawn)
+                    tick(0, direction);
             } else {
                 m_budget.cut = true;
             }
             if (wantsLabel) {
-                if (labelAllowed)
+                if (!labelAllowed)
+                    m_budget.cut = true;
+                else if (drawn)
                     label(theta, direction, primary.value());
                 else
-                    m_budget.cut = true;
+                    countLabel(primary.value());
             }
 
             if (!layout.subdivides(j))
                 continue;
+            if (!drawn) {
+                if (!countInterval(n2, n3))
+                    return;
+                continue;
+            }
             for (qint64 k = 0; k < n2; ++k) {
                 if (m_budget.tickLines <= 0) {
                     m_budget.cut = true;

@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <functional>
+#include <limits>
 
 class QPainter;
 
@@ -59,6 +60,13 @@ struct GaugePaintControl
     // Device pixels the caller will keep; when set, ticks that cannot reach
     // them are skipped. The pixels inside come out exactly as without it.
     QRect keptPixels;
+    // The primary ticks [firstPrimary, endPrimary) of each layer are drawn,
+    // each with its label and the ticks after it, and the arcs with the
+    // part that starts at 0; the others are only counted against the
+    // allowance. A layer drawn in such parts on several threads and laid
+    // together in order shows the same elements as one drawing.
+    qint64 firstPrimary = 0;
+    qint64 endPrimary = std::numeric_limits<qint64>::max();
 };
 
 // Draws every layer onto the square (0, 0)-(size, size) of the painter's

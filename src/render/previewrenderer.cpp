@@ -1,14 +1,17 @@
 #include "render/previewrenderer.h"
 
-#include "render/bandpainter.h"
 #include "render/gaugepainter.h"
+#include "render/parallel.h"
+#include "render/ticklayout.h"
 
 #include <QMutex>
 #include <QPainter>
 #include <QThreadPool>
 #include <QWaitCondition>
 
+#include <algorithm>
 #include <atomic>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -16,6 +19,8 @@ namespace {
 // Layer pictures are kept while they take no more than this together; a
 // gauge of more layers (from a file) is drawn in one pass every time.
 constexpr qint64 kMaxKeptBytes = 128LL * 1024 * 1024;
+// A layer of fewer ticks is drawn by one thread.
+constexpr qint64 kMinTickLinesForParts = 20'000;
 
 struct LayerPicture
 {
@@ -132,6 +137,53 @@ void PreviewRenderer::request(const QList<gaugeData> &layers, const Target &targ
 
 namespace {
 
+// Draws one layer's picture from the allowance `budget`, which it reduces by
+// what the layer used. A dense layer is drawn in parts of its primary ticks,
+// one per core, laid over each other in order: much the same picture, and
+// where ticks of neighbouring parts overlap their edges round a little
+// differently. Returns false when `cancelled` stopped it.
+bool drawLayer(const gaugeData &layer, const PreviewRenderer::Target &target,
+               const std::function<bool()> &cancelled, QImage *image, GaugePaintBudget *budget)
+{
+    const GaugePaintLimits limits;
+    const qint64 primaries = TickLayout(layer).primaryCount();
+    const int parts = gaugeLayerTickLines(layer) >= kMinTickLinesForParts
+        ? int(std::clamp<qint64>(primaries, 1, parallelJobs()))
+        : 1;
+    std::vector<QImage> images(parts);
+    images[0] = *image;
+    for (int p = 1; p < parts; ++p) {
+        images[p] = blankPicture(target);
+        if (images[p].isNull())
+            return false;
+    }
+    const GaugePaintBudget start = *budget;
+    std::vector<char> finished(parts, 0);
+    runInParallel(parts, [&](int p) {
+        QPainter painter(&images[p]);
+        GaugePaintControl control;
+        control.cancelled = cancelled;
+        control.firstPrimary = parts == 1 ? 0 : primaries * p / parts;
+        control.endPrimary = parts == 1 ? std::numeric_limits<qint64>::max()
+                                        : primaries * (p + 1) / parts;
+        GaugePaintBudget left = start;
+        beginGaugePainting(&painter, target.size);
+        finished[p] = paintGaugeLayer(&painter, layer, left, limits, control);
+        // Every part counts the whole layer and leaves the same allowance.
+        if (p == 0)
+            *budget = left;
+    });
+    if (!std::all_of(finished.begin(), finished.end(), [](char f) { return f != 0; }))
+        return false;
+    if (parts > 1) {
+        QPainter painter(&images[0]);
+        for (int p = 1; p < parts; ++p)
+            painter.drawImage(QPointF(0, 0), images[p]);
+    }
+    *image = images[0];
+    return true;
+}
+
 // Draws `layers` for `target` from the kept layer pictures, drawing only the
 // layers that have none. Returns false when `cancelled` stopped it.
 bool drawPicture(const QList<gaugeData> &layers, const PreviewRenderer::Target &target,
@@ -145,38 +197,14 @@ bool drawPicture(const QList<gaugeData> &layers, const PreviewRenderer::Target &
         *picture = base;
         return true;
     }
-    const qint64 pixels = qint64(base.width()) * base.height();
-    auto paintLayers = [&](QImage *image, const QList<gaugeData> &drawn, bool hub,
-                           GaugePaintBudget *budget) {
-        qint64 tickLines = 0;
-        for (const gaugeData &layer : drawn)
-            tickLines += gaugeLayerTickLines(layer);
-        const GaugePaintBudget start = *budget;
-        return paintInBands(
-            image, bandsFor(pixels, std::min(tickLines, limits.tickLines)),
-            [&](QPainter *painter, const QRect &keptPixels) {
-                GaugePaintControl control;
-                control.cancelled = cancelled;
-                control.keptPixels = keptPixels;
-                GaugePaintBudget left = start;
-                beginGaugePainting(painter, target.size);
-                if (hub)
-                    paintGaugeHub(painter);
-                for (const gaugeData &layer : drawn) {
-                    if (!paintGaugeLayer(painter, layer, left, limits, control))
-                        return false;
-                }
-                // Every band walks the same ticks and leaves the same allowance.
-                if (keptPixels.top() <= 0)
-                    *budget = left;
-                return true;
-            });
-    };
 
     if (qint64(layers.size()) * base.sizeInBytes() > kMaxKeptBytes) {
+        // Too many layers to keep: one drawing of all of them, as an export.
         kept.clear();
-        GaugePaintBudget budget = GaugePaintBudget::from(limits);
-        if (!paintLayers(&base, layers, true, &budget))
+        QPainter painter(&base);
+        GaugePaintControl control;
+        control.cancelled = cancelled;
+        if (!paintGaugeLayers(&painter, target.size, layers, limits, control))
             return false;
         work->layersDrawn = int(layers.size());
         *picture = base;
@@ -217,7 +245,7 @@ bool drawPicture(const QList<gaugeData> &layers, const PreviewRenderer::Target &
         if (drawn.image.isNull())
             return false;
         drawn.after.cut = false;
-        if (!paintLayers(&drawn.image, {layer}, false, &drawn.after))
+        if (!drawLayer(layer, target, cancelled, &drawn.image, &drawn.after))
             return false;
         drawn.cut = drawn.after.cut;
         budget = drawn.after;

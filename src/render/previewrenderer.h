@@ -17,9 +17,11 @@
 // changed; the picture is those layers laid over each other in order. Each
 // layer is drawn with the allowance (GaugePaintLimits) that the layers
 // before it left over, so the picture shows exactly the elements of one
-// drawing of the whole gauge. Where the antialiased edges of different
-// layers overlap, blending layer by layer rounds a little differently from
-// one drawing; exports therefore always draw in one pass.
+// drawing of the whole gauge. A dense layer is drawn in parts on all cores,
+// laid together the same way. Where the antialiased edges of different
+// layers or parts overlap, blending them one over the other rounds a
+// little differently from one drawing; exports therefore always draw in
+// one pass.
 class PreviewRenderer : public QObject
 {
     Q_OBJECT

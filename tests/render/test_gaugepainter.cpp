@@ -98,6 +98,8 @@ private slots:
     void scalesWithSize();
     void formLargestLayerDrawnInFull();
     void limitsCutInDrawingOrder();
+    void partsMakeUpTheWhole_data();
+    void partsMakeUpTheWhole();
     void hostileValuesStayBounded();
 };
 
@@ -413,6 +415,67 @@ void TestGaugePainter::limitsCutInDrawingOrder()
     limits.labelCharacters = 5;
     g.tickCountStart = 1000; // four characters a label
     QCOMPARE(record({g}, 512, limits).texts.size(), 2);
+}
+
+void TestGaugePainter::partsMakeUpTheWhole_data()
+{
+    QTest::addColumn<gaugeData>("layer");
+    QTest::addColumn<qint64>("tickLines"); // the allowance
+    QTest::addColumn<qint64>("labelCharacters");
+
+    gaugeData g = levelsGauge(300, 9, 4, 3);
+    g.arcAngleLength = {100, -30, 0, 5};
+    g.tickCountStart = 95;
+    QTest::newRow("whole layer") << g << qint64(1000) << qint64(1000);
+    QTest::newRow("cut among the tertiary ticks") << g << qint64(57) << qint64(1000);
+    QTest::newRow("cut in the labels") << g << qint64(1000) << qint64(11);
+    g.angleLength = 360;
+    QTest::newRow("full circle, cut at once") << g << qint64(0) << qint64(3);
+}
+
+void TestGaugePainter::partsMakeUpTheWhole()
+{
+    // A layer drawn as parts of its primary ticks (the preview draws dense
+    // layers so, on several threads) gives, part after part, exactly the
+    // elements of one drawing, and leaves the same allowance.
+    QFETCH(gaugeData, layer);
+    QFETCH(qint64, tickLines);
+    QFETCH(qint64, labelCharacters);
+    GaugePaintLimits limits;
+    limits.tickLines = tickLines;
+    limits.labelCharacters = labelCharacters;
+
+    auto draw = [&](qint64 first, qint64 end, GaugePaintBudget *budget) {
+        RecordingDevice device;
+        QPainter painter(&device);
+        GaugePaintControl control;
+        control.firstPrimary = first;
+        control.endPrimary = end;
+        beginGaugePainting(&painter, 512);
+        paintGaugeLayer(&painter, layer, *budget, limits, control);
+        painter.end();
+        return Recording{device.engine().lines, device.engine().paths, device.engine().texts};
+    };
+    GaugePaintBudget wholeBudget = GaugePaintBudget::from(limits);
+    const Recording whole = draw(0, std::numeric_limits<qint64>::max(), &wholeBudget);
+
+    Recording joined;
+    for (const auto &[first, end] : {std::pair<qint64, qint64>{0, 3}, {3, 4}, {4, 4}, {4, 99}}) {
+        GaugePaintBudget budget = GaugePaintBudget::from(limits);
+        const Recording part = draw(first, end, &budget);
+        QCOMPARE(budget, wholeBudget);
+        QCOMPARE(budget.cut, wholeBudget.cut);
+        joined.lines += part.lines;
+        joined.paths += part.paths;
+        joined.texts += part.texts;
+    }
+    QCOMPARE(joined.lines.size(), whole.lines.size());
+    for (qsizetype i = 0; i < whole.lines.size(); ++i)
+        QCOMPARE(joined.lines[i].line, whole.lines[i].line);
+    QCOMPARE(joined.paths.size(), whole.paths.size());
+    QCOMPARE(joined.texts.size(), whole.texts.size());
+    for (qsizetype i = 0; i < whole.texts.size(); ++i)
+        QCOMPARE(joined.texts[i].text, whole.texts[i].text);
 }
 
 void TestGaugePainter::hostileValuesStayBounded()

@@ -156,13 +156,14 @@ void TestPreviewRenderer::sameElementsAsOnePass_data()
     QTest::newRow("two stacked worst layers") << stacked << 160 << 0.02;
 
     // Three of them pass the allowance in the second: the third draws no
-    // tick, and the preview shows the same cut as one drawing.
+    // tick, and the preview shows the same cut as one drawing (a wrong cut
+    // would differ on a whole ring).
     QList<gaugeData> three{worstLayer(0, false), worstLayer(0, false), worstLayer(0, false)};
     three[1].divisionInnerRadius = {0.3, 0.35, 0.4};
     three[1].divisionOuterRadius = {0.5, 0.5, 0.5};
     three[2].divisionInnerRadius = {0.1, 0.1, 0.1};
     three[2].divisionOuterRadius = {0.2, 0.2, 0.2};
-    QTest::newRow("three stacked, cut by the allowance") << three << 4 << 0.01;
+    QTest::newRow("three stacked, cut by the allowance") << three << 32 << 0.01;
 }
 
 void TestPreviewRenderer::sameElementsAsOnePass()
