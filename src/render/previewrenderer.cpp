@@ -4,14 +4,14 @@
 #include "render/parallel.h"
 #include "render/ticklayout.h"
 
-#include <QMutex>
 #include <QPainter>
 #include <QThreadPool>
-#include <QWaitCondition>
 
 #include <algorithm>
 #include <atomic>
+#include <condition_variable>
 #include <limits>
+#include <mutex>
 #include <vector>
 
 namespace {
@@ -77,8 +77,8 @@ bool reusable(const LayerPicture &picture, const gaugeData &layer,
 
 struct PreviewRenderer::Shared
 {
-    QMutex mutex;
-    QWaitCondition stopped;
+    std::mutex mutex;
+    std::condition_variable stopped;
     bool running = false;
     bool pending = false;
     QList<gaugeData> layers;
@@ -112,17 +112,16 @@ PreviewRenderer::PreviewRenderer(QObject *parent)
 
 PreviewRenderer::~PreviewRenderer()
 {
-    QMutexLocker lock(&m_shared->mutex);
+    std::unique_lock<std::mutex> lock(m_shared->mutex);
     m_shared->pending = false;
     m_shared->newest = ~quint64(0);
-    while (m_shared->running)
-        m_shared->stopped.wait(&m_shared->mutex);
+    m_shared->stopped.wait(lock, [this] { return !m_shared->running; });
 }
 
 void PreviewRenderer::request(const QList<gaugeData> &layers, const Target &target)
 {
     ++m_requested;
-    QMutexLocker lock(&m_shared->mutex);
+    std::lock_guard<std::mutex> lock(m_shared->mutex);
     m_shared->layers = layers;
     m_shared->target = target;
     m_shared->generation = m_requested;
@@ -272,10 +271,10 @@ void PreviewRenderer::work(std::shared_ptr<Shared> shared, PreviewRenderer *owne
     for (;;) {
         Result result;
         {
-            QMutexLocker lock(&shared->mutex);
+            std::lock_guard<std::mutex> lock(shared->mutex);
             if (!shared->pending) {
                 shared->running = false;
-                shared->stopped.wakeAll();
+                shared->stopped.notify_all();
                 return;
             }
             shared->pending = false;
