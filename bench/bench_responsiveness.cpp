@@ -218,8 +218,10 @@ QList<Case> cases(bool quick)
     all.append({QStringLiteral("typical three layers"), named(typicalGauge())});
     all.append({QStringLiteral("worst layer, hairline"), named({worstLayer(0, false)}), true});
     if (!quick) {
-        all.append({QStringLiteral("worst layer, width 3 flat"), named({worstLayer(3, false)}), true});
-        all.append({QStringLiteral("worst layer, width 3 round"), named({worstLayer(3, true)}), true});
+        all.append(
+            {QStringLiteral("worst layer, width 3 flat"), named({worstLayer(3, false)}), true});
+        all.append(
+            {QStringLiteral("worst layer, width 3 round"), named({worstLayer(3, true)}), true});
         all.append({QStringLiteral("three worst layers stacked"),
                     named({worstLayer(0, false), worstLayer(0, false), worstLayer(0, false)}),
                     true});
@@ -248,10 +250,10 @@ bool waitFor(const std::function<bool()> &done, int timeoutMs)
 
 struct EditFigures
 {
-    double stallMs = 0;     // longest event on the GUI thread
-    int stallEvent = 0;     // and its type
-    double readyMs = 0;     // last edit to the finished picture
-    double guiCpuMs = 0;    // GUI thread CPU for the whole burst
+    double stallMs = 0;  // longest event on the GUI thread
+    int stallEvent = 0;  // and its type
+    double readyMs = 0;  // last edit to the finished picture
+    double guiCpuMs = 0; // GUI thread CPU for the whole burst
     int edits = 0;
 };
 

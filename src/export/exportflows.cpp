@@ -43,10 +43,12 @@ void exportInBackground(Window *window, const QString &path, const QList<gaugeDa
     QScopedValueRollback<bool> running(window->exportRunning, true);
     ExportProgress progress;
     for (const gaugeData &layer : layers)
-        progress.total = std::min(progress.total + gaugeLayerTickLines(layer),
-                                  GaugePaintLimits().tickLines);
+        progress.total =
+            std::min(progress.total + gaugeLayerTickLines(layer), GaugePaintLimits().tickLines);
     GaugePaintControl control;
-    control.cancelled = [&progress] { return progress.cancelled.load(); };
+    control.cancelled = [&progress] {
+        return progress.cancelled.load();
+    };
     control.ticksDone = &progress.done;
     QString error;
     const bool written = runExport(

@@ -79,16 +79,16 @@ QImage gaugeImagePremultiplied(const QList<gaugeData> &layers, int size,
     qint64 tickLines = 0;
     for (const gaugeData &layer : drawn)
         tickLines = std::min(tickLines + gaugeLayerTickLines(layer), GaugePaintLimits().tickLines);
-    const bool finished = paintInBands(
-        &image, bandsFor(qint64(size) * size, tickLines),
-        [&drawn, size, &control](QPainter *painter, const QRect &keptPixels) {
-            GaugePaintControl band = control;
-            band.keptPixels = keptPixels;
-            // Progress is counted once, by the band that keeps the top rows.
-            if (keptPixels.top() > 0)
-                band.ticksDone = nullptr;
-            return paintGaugeLayers(painter, size, drawn, GaugePaintLimits(), band);
-        });
+    const bool finished =
+        paintInBands(&image, bandsFor(qint64(size) * size, tickLines),
+                     [&drawn, size, &control](QPainter *painter, const QRect &keptPixels) {
+                         GaugePaintControl band = control;
+                         band.keptPixels = keptPixels;
+                         // Progress is counted once, by the band that keeps the top rows.
+                         if (keptPixels.top() > 0)
+                             band.ticksDone = nullptr;
+                         return paintGaugeLayers(painter, size, drawn, GaugePaintLimits(), band);
+                     });
     return finished ? image : QImage();
 }
 

@@ -202,7 +202,9 @@ bool encodePng(const QImage &image, QByteArray *png, QString *error,
     const int width = image.width();
     const int height = image.height();
     const int bands = std::clamp(height / kMinBandRows, 1, parallelJobs());
-    auto bandTop = [&](int b) { return int(qint64(height) * b / bands); };
+    auto bandTop = [&](int b) {
+        return int(qint64(height) * b / bands);
+    };
 
     std::vector<std::unique_ptr<BandEncoder>> encoders(bands);
     std::atomic<bool> stopped{false};
@@ -218,7 +220,8 @@ bool encodePng(const QImage &image, QByteArray *png, QString *error,
                 .convertToFormat(QImage::Format_ARGB32);
         };
         if (top > 0)
-            encoder->setPreviousRow(reinterpret_cast<const QRgb *>(straight(top - 1, 1).constScanLine(0)));
+            encoder->setPreviousRow(
+                reinterpret_cast<const QRgb *>(straight(top - 1, 1).constScanLine(0)));
         for (int y = top; y < bottom && encoder->ok(); y += kConversionRows) {
             if (stopped.load(std::memory_order_relaxed) || (cancelled && cancelled())) {
                 stopped = true;

@@ -28,8 +28,9 @@ QImage blankLike(const QImage &like)
     void *memory = std::calloc(size_t(bytes), 1);
     if (!memory)
         return QImage();
-    QImage image(static_cast<uchar *>(memory), like.width(), like.height(), like.bytesPerLine(),
-                 like.format(), [](void *data) { std::free(data); }, memory);
+    QImage image(
+        static_cast<uchar *>(memory), like.width(), like.height(), like.bytesPerLine(),
+        like.format(), [](void *data) { std::free(data); }, memory);
     image.setDotsPerMeterX(like.dotsPerMeterX());
     image.setDotsPerMeterY(like.dotsPerMeterY());
     image.setDevicePixelRatio(like.devicePixelRatio());

@@ -130,8 +130,7 @@ void CapsuleFill::fill(const QLineF &line)
         minY = std::min(minY, q.y);
         maxY = std::max(maxY, q.y);
     }
-    if (!(std::isfinite(minX) && std::isfinite(maxX) && std::isfinite(minY)
-          && std::isfinite(maxY)))
+    if (!(std::isfinite(minX) && std::isfinite(maxX) && std::isfinite(minY) && std::isfinite(maxY)))
         return;
     const int top = std::max(m_writable.top(), int(std::floor(minY)));
     const int bottom = std::min(m_writable.bottom() + 1, int(std::ceil(maxY)));
@@ -164,7 +163,8 @@ void CapsuleFill::clipColumns()
             if (fromIn)
                 m_clipped.push_back(from);
             if (fromIn != toIn)
-                m_clipped.push_back({edge, from.y + (edge - from.x) * (to.y - from.y) / (to.x - from.x)});
+                m_clipped.push_back(
+                    {edge, from.y + (edge - from.x) * (to.y - from.y) / (to.x - from.x)});
         }
         m_outline.swap(m_clipped);
     };

@@ -58,8 +58,8 @@ public:
     {
         const QTransform &t = painter->deviceTransform();
         m_upright = t.type() <= QTransform::TxScale;
-        m_rasterEngine = painter->paintEngine()
-            && painter->paintEngine()->type() == QPaintEngine::Raster;
+        m_rasterEngine =
+            painter->paintEngine() && painter->paintEngine()->type() == QPaintEngine::Raster;
         m_scaleX = t.m11();
         m_scaleY = t.m22();
         m_dx = t.dx();
@@ -222,10 +222,7 @@ private:
         m_ticks.add(QLineF(outer, inner));
     }
 
-    void tickAt(int level, double theta)
-    {
-        tick(level, DrawingSpace::direction(theta));
-    }
+    void tickAt(int level, double theta) { tick(level, DrawingSpace::direction(theta)); }
 
     void label(double theta, const DrawingSpace::Direction &direction, double value)
     {
@@ -262,8 +259,7 @@ private:
     {
         --m_budget.labels;
         m_budget.labelCharacters -=
-            QString::number(value, 'f', std::min(m_g.tickCountDecimalPlaces, m_maxDecimals))
-                .size();
+            QString::number(value, 'f', std::min(m_g.tickCountDecimalPlaces, m_maxDecimals)).size();
     }
 
     // The secondary and tertiary ticks of an interval of another part, as

@@ -163,8 +163,8 @@ bool drawLayer(const gaugeData &layer, const PreviewRenderer::Target &target,
         GaugePaintControl control;
         control.cancelled = cancelled;
         control.firstPrimary = parts == 1 ? 0 : primaries * p / parts;
-        control.endPrimary = parts == 1 ? std::numeric_limits<qint64>::max()
-                                        : primaries * (p + 1) / parts;
+        control.endPrimary =
+            parts == 1 ? std::numeric_limits<qint64>::max() : primaries * (p + 1) / parts;
         GaugePaintBudget left = start;
         beginGaugePainting(&painter, target.size);
         finished[p] = paintGaugeLayer(&painter, layer, left, limits, control);

@@ -106,7 +106,9 @@ void TestBandPainter::abandonedByAnyBand()
         control.keptPixels = kept;
         control.ticksDone = &ticks;
         const bool bottom = kept.bottom() == 1023;
-        control.cancelled = [bottom] { return bottom; };
+        control.cancelled = [bottom] {
+            return bottom;
+        };
         return paintGaugeLayers(painter, 1024, layers, GaugePaintLimits(), control);
     });
     QVERIFY(!finished);

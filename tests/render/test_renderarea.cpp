@@ -30,8 +30,7 @@ protected:
 
 // The widget's picture once the worker has drawn the current layers: a
 // first repaint asks for it, a second shows it.
-QImage currentPicture(RenderArea &area,
-                      QImage::Format format = QImage::Format_ARGB32_Premultiplied)
+QImage currentPicture(RenderArea &area, QImage::Format format = QImage::Format_ARGB32_Premultiplied)
 {
     auto grab = [&area, format] {
         QImage image(512, 512, format);
