@@ -79,8 +79,11 @@ void TestBackgroundExport::windowGoesOnWhileExporting()
     });
     // No progress dialog however slow the machine: this is about the window.
     window->exportProgressDelay = 600000;
-    ModalAnswers answers({chooseFile(path)});
-    heartbeat.start(5);
+    // The beat starts once the file is chosen, as the export begins.
+    ModalAnswers answers({[&](QWidget *dialog) {
+        chooseFile(path)(dialog);
+        heartbeat.start(5);
+    }});
     window->savePNG();
     heartbeat.stop();
     QVERIFY(answers.allAnswered());

@@ -151,6 +151,26 @@ void TestPreviewRenderer::sameElementsAsOnePass_data()
     for (const QString &name : presets)
         QTest::newRow(qPrintable(name)) << preset(name) << 2 << 0.01;
 
+    // Three layers whose ticks, arcs and labels cross each other.
+    gaugeData outer;
+    outer.startAngle = -135;
+    outer.angleLength = 270;
+    outer.divisionCount = {10, 10, 2};
+    outer.divisionWidth = {2, 1, 0};
+    outer.arcAngleLength = {270, 60, 0, 0};
+    outer.arcStartAngle = {-135, 75, 0, 0};
+    outer.arcWidth = {2, 6, 0, 0};
+    gaugeData inner = outer;
+    inner.divisionCount = {20, 5, 2};
+    inner.divisionInnerRadius = {0.6, 0.65, 0.67};
+    inner.divisionOuterRadius = {0.7, 0.7, 0.7};
+    inner.tickCountRotate = true;
+    gaugeData third;
+    third.divisionCount = {8, 4, 3};
+    third.startAngle = 200;
+    third.angleLength = 100;
+    QTest::newRow("typical three layers") << QList<gaugeData>{outer, inner, third} << 2 << 0.01;
+
     QList<gaugeData> stacked{worstLayer(0, false), worstLayer(3, false)};
     stacked[1].divisionColor = {QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 0, 255)};
     QTest::newRow("two stacked worst layers") << stacked << 160 << 0.02;
