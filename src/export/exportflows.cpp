@@ -24,21 +24,26 @@ void writeExport(Window *window, const QString &path, const QByteArray &bytes)
         reportSaveFailure(window, path, error);
 }
 
-} // namespace
+// Writes one image file while `control` allows; returns false with a
+// reason when it fails or was cancelled.
+using ImageWriter = std::function<bool(const GaugePaintControl &control, QString *error)>;
 
-namespace {
-
-// Makes an image file's bytes; returns false with a reason on failure.
-using ImageMaker =
-    std::function<bool(const GaugePaintControl &control, QByteArray *bytes, QString *error)>;
+// Bytes made while `control` allows, written whole once they are complete
+// and not at all after a cancellation.
+bool writeUnlessCancelled(const GaugePaintControl &control, const QString &path,
+                          const QByteArray &bytes, QString *error)
+{
+    if (control.cancelled && control.cancelled())
+        return false;
+    return writeFileSafely(path, bytes, error);
+}
 
 // Draws, encodes and writes an image export on a worker thread while the
 // window keeps going, with a progress dialog once it takes a while. The
-// export works on the layers as they were when it started. A cancelled
-// export writes nothing: the file is only written once its bytes are
-// complete, and not at all after Cancel.
+// export works on the layers as they were when it started; a cancelled
+// export leaves the file as it was.
 void exportInBackground(Window *window, const QString &path, const QList<gaugeData> &layers,
-                        const ImageMaker &make)
+                        const ImageWriter &write)
 {
     QScopedValueRollback<bool> running(window->exportRunning, true);
     ExportProgress progress;
@@ -54,13 +59,7 @@ void exportInBackground(Window *window, const QString &path, const QList<gaugeDa
     const bool written = runExport(
         window, Window::tr("Saving %1…").arg(QFileInfo(path).fileName()),
         window->exportProgressDelay, progress,
-        [&](QString *reason) {
-            QByteArray bytes;
-            if (!make(control, &bytes, reason) || progress.cancelled)
-                return false;
-            return writeFileSafely(path, bytes, reason);
-        },
-        &error);
+        [&](QString *reason) { return write(control, reason); }, &error);
     if (!written && !progress.cancelled)
         reportSaveFailure(window, path, error);
 }
@@ -77,12 +76,9 @@ void Window::saveSVG()
         return;
     const int size = pngSizeSpinBox->value();
     const QList<gaugeData> layers = renderArea->layers;
-    exportInBackground(this, path, layers,
-                       [&layers, size](const GaugePaintControl &control, QByteArray *bytes,
-                                       QString *) {
-                           *bytes = gaugeSvg(layers, size, control);
-                           return true;
-                       });
+    exportInBackground(this, path, layers, [&](const GaugePaintControl &control, QString *error) {
+        return writeUnlessCancelled(control, path, gaugeSvg(layers, size, control), error);
+    });
 }
 
 void Window::savePNG()
@@ -95,11 +91,11 @@ void Window::savePNG()
         return;
     const int size = pngSizeSpinBox->value();
     const QList<gaugeData> layers = renderArea->layers;
-    exportInBackground(this, path, layers,
-                       [&layers, size](const GaugePaintControl &control, QByteArray *bytes,
-                                       QString *error) {
-                           return gaugePng(layers, size, bytes, error, control);
-                       });
+    exportInBackground(this, path, layers, [&](const GaugePaintControl &control, QString *error) {
+        QByteArray png;
+        return gaugePng(layers, size, &png, error, control)
+            && writeUnlessCancelled(control, path, png, error);
+    });
 }
 
 void Window::saveKeyframes()

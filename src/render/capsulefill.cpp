@@ -88,9 +88,16 @@ bool CapsuleFill::setPen(const QColor &color, double width)
         const int n = std::clamp(int(std::ceil(M_PI / segmentAngle)), 2, kMaxSegments);
         m_cos.resize(n + 1);
         m_sin.resize(n + 1);
+        // The corners between the two ends stand a little outside the
+        // circle, so that each segment covers as much as the arc it stands
+        // for: chords on the circle would make every cap slightly small,
+        // which shows where hundreds of caps overlap at a dense dial's rim.
+        const double step = M_PI / n;
+        const double grow = std::sqrt(step / std::sin(step));
         for (int k = 0; k <= n; ++k) {
-            m_cos[k] = std::cos(M_PI * k / n);
-            m_sin[k] = std::sin(M_PI * k / n);
+            const double f = k == 0 || k == n ? 1.0 : grow;
+            m_cos[k] = f * std::cos(step * k);
+            m_sin[k] = f * std::sin(step * k);
         }
     }
     return true;

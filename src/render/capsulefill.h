@@ -62,7 +62,8 @@ private:
     quint32 m_color = 0;
     bool m_opaque = true;
     double m_radius = 0.0;
-    // cos and sin of k * pi / n for the n segments of a half circle.
+    // The corners of a half circle of n segments, as multiples of the
+    // radius along and across the line.
     std::vector<double> m_cos;
     std::vector<double> m_sin;
     std::vector<Point> m_outline;
