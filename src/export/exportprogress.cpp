@@ -1,5 +1,7 @@
 #include "export/exportprogress.h"
 
+#include "render/parallel.h"
+
 #include <QEventLoop>
 #include <QFutureWatcher>
 #include <QProgressDialog>
@@ -17,7 +19,10 @@ bool runExport(QWidget *parent, const QString &label, int delayMs, ExportProgres
                const std::function<bool(QString *error)> &work, QString *error)
 {
     QString reason;
-    QFuture<bool> future = QtConcurrent::run([&work, &reason] { return work(&reason); });
+    QFuture<bool> future = QtConcurrent::run([&work, &reason] {
+        workerStarted();
+        return work(&reason);
+    });
 
     QEventLoop loop;
     QFutureWatcher<bool> watcher;

@@ -4,13 +4,22 @@
 #include <QThread>
 #include <QThreadPool>
 
+#ifdef Q_OS_LINUX
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
+
 #include <algorithm>
+#include <atomic>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
 #include <vector>
 
 namespace {
+
+std::atomic<bool> yieldToGui{false};
 
 // Kept apart from the global pool, whose threads may be the very ones that
 // wait for these jobs.
@@ -59,6 +68,7 @@ public:
 
     void run() override
     {
+        workerStarted();
         m_job(m_index);
         m_done.countDown();
     }
@@ -70,6 +80,26 @@ private:
 };
 
 } // namespace
+
+void setWorkersYieldToGui(bool yield)
+{
+    yieldToGui = yield;
+}
+
+void workerStarted()
+{
+    thread_local bool lowered = false;
+    if (lowered || !yieldToGui)
+        return;
+    lowered = true;
+#ifdef Q_OS_LINUX
+    // The toolkit's thread priorities mean nothing to Linux's usual
+    // scheduler; a higher nice value of the thread itself does.
+    setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), 10);
+#else
+    QThread::currentThread()->setPriority(QThread::LowPriority);
+#endif
+}
 
 int parallelJobs()
 {

@@ -11,3 +11,11 @@ void runInParallel(int count, const std::function<void(int)> &job);
 
 // The number of jobs worth running at once: the number of cores.
 int parallelJobs();
+
+// In a program with a window, worker threads must never delay the GUI
+// thread's events: once this is switched on, workerStarted() lowers the
+// priority of the calling worker thread below the GUI thread's. Programs
+// without a window leave it off and use every core at full priority.
+void setWorkersYieldToGui(bool yield);
+// Called by a worker thread (never the GUI thread) as it begins its work.
+void workerStarted();

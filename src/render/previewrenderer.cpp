@@ -268,6 +268,7 @@ bool drawPicture(const QList<gaugeData> &layers, const PreviewRenderer::Target &
 
 void PreviewRenderer::work(std::shared_ptr<Shared> shared, PreviewRenderer *owner)
 {
+    workerStarted();
     for (;;) {
         Result result;
         {

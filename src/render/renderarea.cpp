@@ -2,6 +2,7 @@
 
 #include "render/drawingspace.h"
 #include "render/gaugepainter.h"
+#include "render/parallel.h"
 
 #include <QPainter>
 
@@ -16,6 +17,8 @@ constexpr int kBusySignMargin = 8;
 RenderArea::RenderArea(QWidget *parent) : QWidget(parent)
 {
     registerGaugeDataMetaType();
+    // Drawing on other threads must not take the cores from this one.
+    setWorkersYieldToGui(true);
     m_preview = new PreviewRenderer(this);
     connect(m_preview, &PreviewRenderer::pictureReady, this, &RenderArea::pictureReady);
     m_busyDelay.setSingleShot(true);
