@@ -24,25 +24,49 @@ constexpr qsizetype kIdatChunk = 256 * 1024;
 
 enum Filter : uchar { FilterNone = 0, FilterSub = 1, FilterUp = 2 };
 
-// The cost of a filtered byte as the usual heuristic counts it: its
-// distance from zero as a signed value.
-inline int byteCost(uchar b)
+// A straight ARGB32 pixel as the bytes R, G, B, A in memory.
+inline quint32 rgbaOf(QRgb p)
 {
-    return b < 128 ? b : 256 - b;
+    return qToLittleEndian<quint32>(quint32(qRed(p)) | quint32(qGreen(p)) << 8
+                                    | quint32(qBlue(p)) << 16 | quint32(qAlpha(p)) << 24);
 }
 
-// First and one past the last non-zero byte of a row; (n, n) for a zero row.
-std::pair<int, int> inkedSpan(const uchar *row, int n)
+// zlib's running checksum over `size` bytes. A run of zero bytes leaves the
+// first sum as it is and adds it to the second once per byte, which costs
+// nothing to work out; the exports' rows are mostly such runs.
+uLong adlerOf(uLong adler, const uchar *data, size_t size)
 {
-    int first = 0;
-    while (first < n && row[first] == 0)
-        ++first;
-    if (first == n)
-        return {n, n};
-    int end = n;
-    while (row[end - 1] == 0)
-        --end;
-    return {first, end};
+    constexpr size_t block = 64;
+    constexpr uLong base = 65521;
+    auto zeroBlock = [](const uchar *at) {
+        quint64 any = 0;
+        for (size_t i = 0; i < block; i += 8) {
+            quint64 word;
+            std::memcpy(&word, at + i, 8);
+            any |= word;
+        }
+        return any == 0;
+    };
+    size_t i = 0;
+    while (i < size) {
+        size_t zeros = i;
+        while (zeros + block <= size && zeroBlock(data + zeros))
+            zeros += block;
+        if (zeros > i) {
+            const uLong a = adler & 0xffff;
+            const uLong b = ((adler >> 16) + quint64(a) * (zeros - i)) % base;
+            adler = (b << 16) | a;
+            i = zeros;
+        }
+        size_t inked = i;
+        while (inked < size && (inked + block > size || !zeroBlock(data + inked)))
+            inked = std::min(size, inked + block);
+        if (inked > i) {
+            adler = adler32_z(adler, data + i, inked - i);
+            i = inked;
+        }
+    }
+    return adler;
 }
 
 // Turns rows of straight ARGB32 pixels into filtered PNG rows (a filter
@@ -52,7 +76,7 @@ class BandEncoder
 {
 public:
     explicit BandEncoder(int width)
-        : m_n(width * 4), m_previous(m_n, 0), m_current(m_n, 0), m_filtered(m_n + 1, 0)
+        : m_width(width), m_previous(width, 0), m_current(width, 0), m_filtered(width * 4 + 1, 0)
     {
         m_ok = deflateInit2(&m_stream, 1, Z_DEFLATED, -15, 8, Z_RLE) == Z_OK;
     }
@@ -61,13 +85,16 @@ public:
     BandEncoder &operator=(const BandEncoder &) = delete;
 
     // The row above the band, which the first row's "up" filter refers to.
-    void setPreviousRow(const QRgb *pixels) { toRgba(pixels, m_previous.data()); }
+    void setPreviousRow(const QRgb *pixels)
+    {
+        for (int x = 0; x < m_width; ++x)
+            m_previous[x] = rgbaOf(pixels[x]);
+    }
 
     void addRow(const QRgb *pixels)
     {
-        toRgba(pixels, m_current.data());
-        filterRow();
-        m_adler = adler32_z(m_adler, m_filtered.data(), m_filtered.size());
+        filterRow(pixels);
+        m_adler = adlerOf(m_adler, m_filtered.data(), m_filtered.size());
         write(m_filtered.data(), m_filtered.size(), Z_NO_FLUSH);
         m_previous.swap(m_current);
     }
@@ -81,51 +108,40 @@ public:
     qint64 inputBytes() const { return m_inputBytes; }
 
 private:
-    void toRgba(const QRgb *pixels, uchar *rgba) const
+    // Picks the filter that leaves the most pixels zero, which is what the
+    // run-length strategy compresses: none for transparent stretches, sub
+    // for runs of one colour along the row, up for edges repeated from the
+    // row above.
+    void filterRow(const QRgb *pixels)
     {
-        for (int x = 0; x < m_n / 4; ++x) {
-            const QRgb p = pixels[x];
-            rgba[4 * x] = uchar(qRed(p));
-            rgba[4 * x + 1] = uchar(qGreen(p));
-            rgba[4 * x + 2] = uchar(qBlue(p));
-            rgba[4 * x + 3] = uchar(qAlpha(p));
+        quint32 *cur = m_current.data();
+        const quint32 *up = m_previous.data();
+        int none = 0, sub = 0, vertical = 0;
+        quint32 left = 0;
+        for (int x = 0; x < m_width; ++x) {
+            const quint32 p = rgbaOf(pixels[x]);
+            cur[x] = p;
+            none += p != 0;
+            sub += p != left;
+            vertical += p != up[x];
+            left = p;
         }
-    }
-
-    // Picks the filter whose output is closest to zero. Outside the span
-    // where this row or the one above has ink, every filter gives zeros, so
-    // only that span is looked at.
-    void filterRow()
-    {
-        const uchar *cur = m_current.data();
-        const uchar *up = m_previous.data();
+        const uchar *curBytes = reinterpret_cast<const uchar *>(cur);
+        const uchar *upBytes = reinterpret_cast<const uchar *>(up);
         uchar *out = m_filtered.data() + 1;
-        const auto [curFirst, curEnd] = inkedSpan(cur, m_n);
-        const auto [upFirst, upEnd] = inkedSpan(up, m_n);
-        const int first = std::min(curFirst, upFirst);
-        const int end = std::max(curEnd == m_n ? m_n : std::min(m_n, curEnd + 4), upEnd);
-        std::memset(out, 0, m_n);
-        m_filtered[0] = FilterNone;
-        if (curFirst == m_n || first >= end)
-            return;
-
-        long none = 0, sub = 0, vertical = 0;
-        for (int i = first; i < end; ++i) {
-            const uchar left = i >= 4 ? cur[i - 4] : 0;
-            none += byteCost(cur[i]);
-            sub += byteCost(uchar(cur[i] - left));
-            vertical += byteCost(uchar(cur[i] - up[i]));
-        }
+        const int n = m_width * 4;
         if (none <= sub && none <= vertical) {
-            std::memcpy(out + first, cur + first, end - first);
+            m_filtered[0] = FilterNone;
+            std::memcpy(out, curBytes, n);
         } else if (sub <= vertical) {
             m_filtered[0] = FilterSub;
-            for (int i = first; i < end; ++i)
-                out[i] = uchar(cur[i] - (i >= 4 ? cur[i - 4] : 0));
+            std::memcpy(out, curBytes, std::min(n, 4));
+            for (int i = 4; i < n; ++i)
+                out[i] = uchar(curBytes[i] - curBytes[i - 4]);
         } else {
             m_filtered[0] = FilterUp;
-            for (int i = first; i < end; ++i)
-                out[i] = uchar(cur[i] - up[i]);
+            for (int i = 0; i < n; ++i)
+                out[i] = uchar(curBytes[i] - upBytes[i]);
         }
     }
 
@@ -152,9 +168,10 @@ private:
             m_out.resize(m_used);
     }
 
-    const int m_n;
-    std::vector<uchar> m_previous;
-    std::vector<uchar> m_current;
+    const int m_width;
+    // The rows as PNG pixels, R, G, B, A in memory.
+    std::vector<quint32> m_previous;
+    std::vector<quint32> m_current;
     std::vector<uchar> m_filtered;
     z_stream m_stream{};
     bool m_ok = false;
