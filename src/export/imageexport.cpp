@@ -68,13 +68,12 @@ QImage gaugeImagePremultiplied(const QList<gaugeData> &layers, int size,
     // way), and dense gauges draw many times faster: the engine blends
     // hairlines onto premultiplied pixels directly instead of converting
     // every span.
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    QImage image = blankImage(size, size);
     if (image.isNull())
         return image;
     // Label point sizes are resolved at this resolution, not the screen's.
     image.setDotsPerMeterX(dotsPerMeterAt96Dpi);
     image.setDotsPerMeterY(dotsPerMeterAt96Dpi);
-    image.fill(Qt::transparent);
     const QList<gaugeData> drawn = withUnhintedLabels(layers);
     qint64 tickLines = 0;
     for (const gaugeData &layer : drawn)

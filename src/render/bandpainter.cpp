@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -19,18 +20,10 @@ constexpr qint64 kMinTickLinesForBands = 20'000;
 // The extra images of one drawing together stay below this.
 constexpr qint64 kMaxExtraBytes = 160LL * 1024 * 1024;
 
-// A transparent image like `like`. Its memory comes zeroed from calloc,
-// which large blocks get from the system untouched, so only the rows a band
-// actually draws on ever take up memory.
+// A blank image like `like`, at its resolution.
 QImage blankLike(const QImage &like)
 {
-    const qsizetype bytes = like.sizeInBytes();
-    void *memory = std::calloc(size_t(bytes), 1);
-    if (!memory)
-        return QImage();
-    QImage image(
-        static_cast<uchar *>(memory), like.width(), like.height(), like.bytesPerLine(),
-        like.format(), [](void *data) { std::free(data); }, memory);
+    QImage image = blankImage(like.width(), like.height());
     image.setDotsPerMeterX(like.dotsPerMeterX());
     image.setDotsPerMeterY(like.dotsPerMeterY());
     image.setDevicePixelRatio(like.devicePixelRatio());
@@ -38,6 +31,21 @@ QImage blankLike(const QImage &like)
 }
 
 } // namespace
+
+QImage blankImage(int width, int height)
+{
+    const qsizetype bytesPerLine = qsizetype(width) * 4;
+    if (width <= 0 || height <= 0 || bytesPerLine > std::numeric_limits<int>::max())
+        return QImage();
+    // calloc gets large blocks from the system untouched: zero, and mapped
+    // page by page only as they are written.
+    void *memory = std::calloc(size_t(height), size_t(bytesPerLine));
+    if (!memory)
+        return QImage();
+    return QImage(
+        static_cast<uchar *>(memory), width, height, bytesPerLine,
+        QImage::Format_ARGB32_Premultiplied, [](void *data) { std::free(data); }, memory);
+}
 
 bool paintInBands(QImage *image, int bands, const BandPaint &paint)
 {

@@ -24,6 +24,12 @@ class QPainter;
 using BandPaint = std::function<bool(QPainter *painter, const QRect &keptPixels)>;
 bool paintInBands(QImage *image, int bands, const BandPaint &paint);
 
+// A transparent ARGB32 premultiplied image of the given size, or a null one
+// without the memory for it. Its memory comes zeroed from the system and is
+// only taken as it is first written, so it needs no filling, and an image
+// of which a band draws a part takes the memory of that part only.
+QImage blankImage(int width, int height);
+
 // A sensible number of bands for an image of `pixels` pixels that draws
 // about `tickLines` tick lines: one for a light gauge, else one per core, as
 // far as the extra images fit into a fixed amount of memory.
