@@ -8,6 +8,8 @@ packages=(
     # runtimes (libasan, libubsan) for scripts/test-sanitize.sh
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
+    # the PNG export deflates with zlib itself
+    zlib1g-dev
     fonts-dejavu-core
     xvfb xauth
     # pdftoppm and pdftotext, with which the tests read PDFs back

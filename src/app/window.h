@@ -167,9 +167,9 @@ public:
     // the print dialog. Tests print to a PDF file here.
     std::function<bool(QPrinter *)> choosePrinter;
 
-    // Exports (export/pdfflows.cpp)
+    // Exports (export/exportflows.cpp, export/pdfflows.cpp)
     // Milliseconds an export runs before its progress dialog shows; tests
-    // lengthen it.
+    // change it.
     int exportProgressDelay = 500;
     // An export is running; the export entries do nothing meanwhile.
     bool exportRunning = false;

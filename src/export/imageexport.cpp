@@ -3,12 +3,15 @@
 #include "export/svgstream.h"
 #include "fileio/boundedoutput.h"
 #include "fileio/safewrite.h"
+#include "export/pngwriter.h"
+#include "render/bandpainter.h"
 #include "render/gaugepainter.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QImageWriter>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace {
 
@@ -77,12 +80,15 @@ bool writeGaugeSvg(const QList<gaugeData> &layers, int size, QIODevice *device, 
     QPainter painter;
     if (!painter.begin(&svg))
         return fail(QCoreApplication::translate("Export", "The SVG could not be started."));
+    GaugePaintControl control;
+    control.cancelled = [&output, &svg] { return output.stopped() || svg.failed(); };
+    control.ticksDone = options.ticksDone;
     paintGaugeLayers(&painter, size,
                      trueSize
                          ? PhysicalSize::physicalLayers(layers, options.diameterMm,
                                                         options.hairlineMm, settings.resolution)
                          : layers,
-                     options.paint, [&output, &svg] { return output.stopped() || svg.failed(); });
+                     options.paint, control);
     const bool ended = painter.end();
     if (!ended || svg.failed() || output.stopped())
         return fail(output.errorString());
@@ -116,48 +122,64 @@ QByteArray gaugeSvg(const QList<gaugeData> &layers, int size)
     return svg;
 }
 
-QImage gaugeImage(const QList<gaugeData> &layers, int size)
+QImage gaugeImagePremultiplied(const QList<gaugeData> &layers, int size,
+                               const GaugePaintControl &control)
 {
     if (!isExportSize(size))
         return QImage();
-    // Drawn premultiplied, as the preview is, then handed out with straight
-    // alpha. Lines and arcs come out the same as on a straight-alpha image,
-    // labels come out as in the preview (the raster engine renders glyphs
-    // onto straight-alpha images another way), and dense gauges draw many
-    // times faster: the engine blends hairlines onto premultiplied pixels
-    // directly instead of converting every span.
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    // Drawn premultiplied, as the preview is. Lines and arcs come out the
+    // same as on a straight-alpha image, labels come out as in the preview
+    // (the raster engine renders glyphs onto straight-alpha images another
+    // way), and dense gauges draw many times faster: the engine blends
+    // hairlines onto premultiplied pixels directly instead of converting
+    // every span.
+    QImage image = blankImage(size, size);
     if (image.isNull())
         return image;
     // Label point sizes are resolved at this resolution, not the screen's.
     image.setDotsPerMeterX(dotsPerMeterAt96Dpi);
     image.setDotsPerMeterY(dotsPerMeterAt96Dpi);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    paintGaugeLayers(&painter, size, withUnhintedLabels(layers));
-    painter.end();
-    image.convertTo(QImage::Format_ARGB32);
+    const QList<gaugeData> drawn = withUnhintedLabels(layers);
+    qint64 tickLines = 0;
+    for (const gaugeData &layer : drawn)
+        tickLines = std::min(tickLines + gaugeLayerTickLines(layer), GaugePaintLimits().tickLines);
+    const bool finished =
+        paintInBands(&image, bandsFor(qint64(size) * size, tickLines),
+                     [&drawn, size, &control](QPainter *painter, const QRect &keptPixels) {
+                         GaugePaintControl band = control;
+                         band.keptPixels = keptPixels;
+                         // Progress is counted once, by the band that keeps the top rows.
+                         if (keptPixels.top() > 0)
+                             band.ticksDone = nullptr;
+                         return paintGaugeLayers(painter, size, drawn, GaugePaintLimits(), band);
+                     });
+    return finished ? image : QImage();
+}
+
+QImage gaugeImage(const QList<gaugeData> &layers, int size)
+{
+    QImage image = gaugeImagePremultiplied(layers, size);
+    if (!image.isNull())
+        image.convertTo(QImage::Format_ARGB32);
     return image;
 }
 
-bool gaugePng(const QList<gaugeData> &layers, int size, QByteArray *png, QString *error)
+bool gaugePng(const QList<gaugeData> &layers, int size, QByteArray *png, QString *error,
+              const GaugePaintControl &control)
 {
     if (!isExportSize(size)) {
         if (error)
             *error = sizeOutOfRange();
         return false;
     }
-    const QImage image = gaugeImage(layers, size);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    if (image.isNull() || !writer.write(image)) {
-        if (error)
-            *error = image.isNull() ? QCoreApplication::translate("Export", "Out of memory.")
-                                    : writer.errorString();
+    const QImage image = gaugeImagePremultiplied(layers, size, control);
+    if (image.isNull()) {
+        if (error) {
+            *error = control.cancelled && control.cancelled()
+                ? QCoreApplication::translate("Export", "Cancelled.")
+                : QCoreApplication::translate("Export", "Out of memory.");
+        }
         return false;
     }
-    *png = bytes;
-    return true;
+    return encodePng(image, png, error, control.cancelled);
 }

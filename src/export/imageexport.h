@@ -30,6 +30,8 @@ struct SvgExportOptions
     qint64 byteLimit = svgByteLimit;
     // When set (from any thread), the export stops soon and fails.
     const std::atomic_bool *cancel = nullptr;
+    // When given, counts the tick lines done, for a progress bar.
+    std::atomic<qint64> *ticksDone = nullptr;
     // Above 0: a drawing of a true size. The dial (radius fraction 1.0)
     // measures this many millimetres, the width and height are given in
     // millimetres around the same view box, and hairlines are `hairlineMm`
@@ -64,7 +66,15 @@ QByteArray gaugeSvg(const QList<gaugeData> &layers, int size);
 // transparent. Returns a null image for a size outside the export range.
 QImage gaugeImage(const QList<gaugeData> &layers, int size);
 
-// gaugeImage encoded as PNG. Returns false with a one-line reason in `error`
-// (when given) if the size is out of range or the encoder fails.
+// The same picture with premultiplied alpha, as it is drawn (on all cores
+// for a large or dense gauge). Returns a null image for a size outside the
+// export range, without the memory for it, or when `control` cancelled it.
+QImage gaugeImagePremultiplied(const QList<gaugeData> &layers, int size,
+                               const GaugePaintControl &control = GaugePaintControl());
+
+// gaugeImage encoded as PNG: the same pixels, with a resolution of 96 dpi.
+// Returns false with a one-line reason in `error` (when given) if the size
+// is out of range, memory runs out or `control` cancelled it.
 [[nodiscard]] bool gaugePng(const QList<gaugeData> &layers, int size, QByteArray *png,
-              QString *error = nullptr);
+                            QString *error = nullptr,
+                            const GaugePaintControl &control = GaugePaintControl());

@@ -1,65 +1,37 @@
 #include "app/window.h"
 
+#include "export/exportprogress.h"
 #include "export/pdfexport.h"
 #include "render/renderarea.h"
 #include "ui/physicaloutputdialog.h"
 #include "ui/savefiledialog.h"
 
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QProgressDialog>
 #include <QScopedValueRollback>
-#include <QThread>
 
 #include <atomic>
-#include <memory>
 
 namespace {
 
 using Action = PhysicalOutputDialog::Action;
 
-// Runs `work` on a worker thread and returns what it returned, while the
-// window goes on handling its events. Once the work has taken the window's
-// exportProgressDelay, a window-modal progress dialog offers Cancel, which
-// sets the flag the work is given; `cancelled` then says so.
+// Runs `work` on a worker thread as every export runs (see runExport) and
+// returns what it returned; `cancelled` says whether the user cancelled.
 bool runOffGuiThread(Window *window, const QString &label,
                      const std::function<bool(const std::atomic_bool *cancel)> &work,
                      bool *cancelled)
 {
-    std::atomic_bool cancel{false};
-    bool result = false;
-    std::unique_ptr<QThread> thread(
-        QThread::create([&work, &cancel, &result] { result = work(&cancel); }));
-    QProgressDialog progress(label, Window::tr("Cancel"), 0, 0, window);
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(window->exportProgressDelay);
-    // Starts the delay from now (a busy dialog has no other progress).
-    progress.setValue(0);
-    // Cancel, or the dialog closed by other means (Escape).
-    const auto stop = [&cancel] {
-        cancel = true;
-    };
-    QObject::connect(&progress, &QProgressDialog::canceled, &progress, stop);
-    QObject::connect(&progress, &QDialog::rejected, &progress, stop);
-    QEventLoop loop;
-    // Queued to this thread, so it reaches the loop even when the work ends
-    // before the loop starts.
-    QObject::connect(thread.get(), &QThread::finished, &loop, &QEventLoop::quit,
-                     Qt::QueuedConnection);
-    thread->start();
-    loop.exec();
-    // The loop also ends when the application quits: the work is then
-    // abandoned.
-    if (!thread->isFinished())
-        cancel = true;
-    thread->wait();
-    *cancelled = cancel;
-    return result;
+    ExportProgress progress;
+    QString error;
+    const bool done = runExport(window, label, window->exportProgressDelay, progress,
+                                [&](QString *) { return work(&progress.cancelled); }, &error);
+    *cancelled = progress.cancelled;
+    return done;
 }
 
 void exportPdf(Window *window, const PhysicalOutputOptions &options)

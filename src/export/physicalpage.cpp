@@ -244,10 +244,12 @@ void paintPhysicalGauge(QPainter *painter, const QList<gaugeData> &layers,
     const double scale = PhysicalSize::millimetresPerUnit(options.diameterMm) * page.devicePerMm();
     painter->translate(page.point(placement.drawingMm.left(), placement.drawingMm.top()));
     painter->scale(scale, scale);
+    GaugePaintControl control;
+    control.cancelled = stopped;
     paintGaugeLayers(painter, DrawingSpace::size,
                      PhysicalSize::physicalLayers(layers, options.diameterMm, options.hairlineMm,
                                                   painter->device()->logicalDpiY()),
-                     GaugePaintLimits(), stopped);
+                     GaugePaintLimits(), control);
     painter->restore();
 
     if (options.centreCross)

@@ -6,11 +6,21 @@
 
 namespace DrawingSpace {
 
-QPointF pointAt(double screenAngle, double radiusFraction)
+Direction direction(double screenAngle)
 {
     const double radians = qDegreesToRadians(screenAngle);
-    return QPointF(centre + gaugeRadius * radiusFraction * std::cos(radians),
-                   centre - gaugeRadius * radiusFraction * std::sin(radians));
+    return {std::cos(radians), std::sin(radians)};
+}
+
+QPointF pointAt(const Direction &direction, double radiusFraction)
+{
+    return QPointF(centre + gaugeRadius * radiusFraction * direction.cos,
+                   centre - gaugeRadius * radiusFraction * direction.sin);
+}
+
+QPointF pointAt(double screenAngle, double radiusFraction)
+{
+    return pointAt(direction(screenAngle), radiusFraction);
 }
 
 QRectF circleBounds(double radiusFraction)

@@ -13,9 +13,19 @@ inline constexpr double centre = 256.0;
 // The radius that radius fraction 1.0 stands for: the dial's outer edge.
 inline constexpr double gaugeRadius = 250.0;
 
+// The cosine and sine of a screen angle, worked out once for the points of
+// a tick that share it.
+struct Direction
+{
+    double cos;
+    double sin;
+};
+Direction direction(double screenAngle);
+
 // The point at `radiusFraction` of the gauge radius from the centre, in the
-// direction of `screenAngle`.
+// direction of `screenAngle`. Both forms give the same point, bit for bit.
 QPointF pointAt(double screenAngle, double radiusFraction);
+QPointF pointAt(const Direction &direction, double radiusFraction);
 
 // The square that holds the circle of `radiusFraction` about the centre.
 QRectF circleBounds(double radiusFraction);

@@ -1,8 +1,10 @@
 #include "render/gaugepainter.h"
 
+#include "render/capsulefill.h"
 #include "render/drawingspace.h"
 #include "render/ticklayout.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPen>
 
@@ -13,6 +15,8 @@
 namespace {
 
 constexpr int kFullCircle16 = 360 * 16;
+// Ticks between two looks at the caller's cancellation.
+constexpr qint64 kTicksPerCheck = 1024;
 
 QPen elementPen(const QColor &color, double width, bool roundCap)
 {
@@ -35,16 +39,34 @@ int arcAngle16(double degrees, bool isSpan)
     return int(std::round(std::fmod(degrees, 360.0) * 16.0));
 }
 
-// Collects consecutive tick lines that share a pen and draws them with one
-// call. Only hairline pens are batched: the raster engine strokes each line
-// of a hairline batch on its own, exactly as one drawLine per tick would,
-// while wider pens would be stroked as one path and overlapping ticks would
-// then blend differently at their antialiased edges. The SVG engine writes
-// one element per line either way.
+bool isFinite(const QPointF &p)
+{
+    return std::isfinite(p.x()) && std::isfinite(p.y());
+}
+
+// Draws the tick lines of a layer. Consecutive lines of one pen go to the
+// engine together where that draws each line exactly as alone: hairlines on
+// any engine, and flat-capped wider lines on the raster engine at an
+// upright scale, which rasterises every line of a batch by itself (with
+// round caps, or a sheared painter, it would stroke the batch as one path
+// and overlapping ticks would blend differently). Round-capped lines wider
+// than a device pixel are filled by CapsuleFill where the device allows.
+// Lines that cannot reach the kept pixels are skipped.
 class TickLines
 {
 public:
-    explicit TickLines(QPainter *painter) : m_painter(painter) {}
+    TickLines(QPainter *painter, const QRect &keptPixels)
+        : m_painter(painter), m_capsules(painter, keptPixels), m_kept(keptPixels)
+    {
+        const QTransform &t = painter->deviceTransform();
+        m_upright = t.type() <= QTransform::TxScale;
+        m_rasterEngine =
+            painter->paintEngine() && painter->paintEngine()->type() == QPaintEngine::Raster;
+        m_scaleX = t.m11();
+        m_scaleY = t.m22();
+        m_dx = t.dx();
+        m_dy = t.dy();
+    }
     ~TickLines() { flush(); }
 
     void setPen(const QColor &color, double width, bool roundCap)
@@ -56,18 +78,27 @@ public:
         m_color = color;
         m_width = width;
         m_roundCap = roundCap;
-        m_painter->setPen(elementPen(color, width, roundCap));
+        m_filled = roundCap && m_capsules.setPen(color, width);
+        m_batched = width == 0.0 || (!roundCap && m_rasterEngine && m_upright);
+        // Half the pen and an antialiased pixel either side.
+        m_reach = std::fabs(width) * std::max(std::fabs(m_scaleX), std::fabs(m_scaleY)) / 2.0 + 2.0;
+        if (!m_filled)
+            m_painter->setPen(elementPen(color, width, roundCap));
     }
 
     void add(const QLineF &line)
     {
-        if (m_width != 0.0) {
-            m_painter->drawLine(line);
+        if (!m_kept.isNull() && !reachesKeptPixels(line))
             return;
+        if (m_filled) {
+            m_capsules.fill(line);
+        } else if (m_batched) {
+            m_buffer[m_count++] = line;
+            if (m_count == kBufferSize)
+                flush();
+        } else {
+            m_painter->drawLine(line);
         }
-        m_buffer[m_count++] = line;
-        if (m_count == kBufferSize)
-            flush();
     }
 
     void flush()
@@ -85,53 +116,75 @@ public:
     }
 
 private:
+    bool reachesKeptPixels(const QLineF &line) const
+    {
+        if (!m_upright || !std::isfinite(m_reach))
+            return true;
+        const double y1 = line.y1() * m_scaleY + m_dy;
+        const double y2 = line.y2() * m_scaleY + m_dy;
+        const double x1 = line.x1() * m_scaleX + m_dx;
+        const double x2 = line.x2() * m_scaleX + m_dx;
+        return std::max(y1, y2) + m_reach >= m_kept.top()
+            && std::min(y1, y2) - m_reach <= m_kept.bottom() + 1
+            && std::max(x1, x2) + m_reach >= m_kept.left()
+            && std::min(x1, x2) - m_reach <= m_kept.right() + 1;
+    }
+
     static constexpr int kBufferSize = 512;
     QPainter *m_painter;
+    CapsuleFill m_capsules;
+    QRect m_kept;
+    bool m_upright = false;
+    bool m_rasterEngine = false;
+    double m_scaleX = 1.0;
+    double m_scaleY = 1.0;
+    double m_dx = 0.0;
+    double m_dy = 0.0;
     QLineF m_buffer[kBufferSize];
     int m_count = 0;
     bool m_hasPen = false;
     QColor m_color;
     double m_width = 0.0;
     bool m_roundCap = false;
-};
-
-struct Budget
-{
-    qint64 lines;
-    qint64 labels;
-    qint64 labelCharacters;
-    qint64 arcs;
-
-    bool labelsLeft() const { return labels > 0 && labelCharacters > 0; }
+    bool m_filled = false;
+    bool m_batched = false;
+    double m_reach = 0.0;
 };
 
 class LayerPainter
 {
 public:
-    LayerPainter(QPainter *painter, TickLines &ticks, Budget &budget, int maxDecimals,
-                 const gaugeData &layer, const std::function<bool()> &stopped)
-        : m_painter(painter), m_ticks(ticks), m_budget(budget), m_maxDecimals(maxDecimals),
-          m_g(layer), m_stopped(stopped)
+    LayerPainter(QPainter *painter, GaugePaintBudget &budget, const GaugePaintLimits &limits,
+                 const GaugePaintControl &control, const gaugeData &layer)
+        : m_painter(painter), m_ticks(painter, control.keptPixels), m_budget(budget),
+          m_maxDecimals(limits.labelDecimals), m_control(control), m_g(layer)
     {
     }
 
-    void paint()
+    // Returns false when the caller cancelled the drawing.
+    bool paint()
     {
         paintArcs();
         paintTicks();
+        m_ticks.forgetPen();
+        if (m_control.ticksDone && m_unreported > 0)
+            m_control.ticksDone->fetch_add(m_unreported, std::memory_order_relaxed);
+        return !m_cancelled;
     }
 
 private:
-    static bool isFinite(const QPointF &p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
-
     void paintArcs()
     {
         for (int i = 0; i < 4; ++i) {
             if (m_g.arcAngleLength[i] == 0.0)
                 continue;
-            if (m_budget.arcs <= 0)
+            if (m_budget.arcs <= 0) {
+                m_budget.cut = true;
                 return;
+            }
             --m_budget.arcs;
+            if (m_control.firstPrimary > 0)
+                continue;
             const QRectF rect = DrawingSpace::circleBounds(m_g.arcRadius[i]);
             if (!std::isfinite(rect.x()) || !std::isfinite(rect.width())
                 || !std::isfinite(m_g.arcStartAngle[i]) || !std::isfinite(m_g.arcAngleLength[i]))
@@ -143,33 +196,40 @@ private:
         }
     }
 
-    // One tick of the given level at screen angle theta, from its outer
-    // radius to its inner radius.
-    bool stopRequested()
+    // Counts ticks against the allowance and, every few hundred, asks
+    // whether the drawing is still wanted. Returns false to stop.
+    bool countTick(qint64 ticks = 1)
     {
-        if (!m_stopped || m_work < m_nextAsk)
-            return false;
-        m_nextAsk = m_work + 4096;
-        return m_stopped();
+        m_budget.tickLines -= ticks;
+        m_unreported += ticks;
+        if (m_unreported < kTicksPerCheck)
+            return true;
+        if (m_control.ticksDone)
+            m_control.ticksDone->fetch_add(m_unreported, std::memory_order_relaxed);
+        m_unreported = 0;
+        if (m_control.cancelled && m_control.cancelled())
+            m_cancelled = true;
+        return !m_cancelled;
     }
 
-    void tick(int level, double theta)
+    // One tick of the given level in the given direction, from its outer
+    // radius to its inner radius.
+    void tick(int level, const DrawingSpace::Direction &direction)
     {
-        ++m_work;
-        --m_budget.lines;
-        const QPointF outer = DrawingSpace::pointAt(theta, m_g.divisionOuterRadius[level]);
-        const QPointF inner = DrawingSpace::pointAt(theta, m_g.divisionInnerRadius[level]);
+        const QPointF outer = DrawingSpace::pointAt(direction, m_g.divisionOuterRadius[level]);
+        const QPointF inner = DrawingSpace::pointAt(direction, m_g.divisionInnerRadius[level]);
         if (!isFinite(outer) || !isFinite(inner))
             return;
         m_ticks.setPen(m_g.divisionColor[level], m_g.divisionWidth[level], m_g.roundedTickCaps);
         m_ticks.add(QLineF(outer, inner));
     }
 
-    void label(double theta, const QString &text)
+    void tickAt(int level, double theta) { tick(level, DrawingSpace::direction(theta)); }
+
+    void label(double theta, const DrawingSpace::Direction &direction, const QString &text)
     {
-        ++m_work;
         --m_budget.labels;
-        const QPointF c = DrawingSpace::pointAt(theta, m_g.tickCountRadius);
+        const QPointF c = DrawingSpace::pointAt(direction, m_g.tickCountRadius);
         if (!isFinite(c))
             return;
         m_ticks.forgetPen();
@@ -192,6 +252,26 @@ private:
         m_painter->translate(-c);
     }
 
+    bool labelsLeft() const { return m_budget.labels > 0 && m_budget.labelCharacters > 0; }
+
+    // A label of another part: only its allowance is taken.
+    void countLabel(const QString &text)
+    {
+        --m_budget.labels;
+        m_budget.labelCharacters -= text.size();
+    }
+
+    // The secondary and tertiary ticks of an interval of another part, as
+    // many of them as the allowance would draw. Returns false to stop.
+    bool countInterval(qint64 n2, qint64 n3)
+    {
+        const qint64 ticks = (n2 - 1) + n2 * std::max<qint64>(0, n3 - 1);
+        const qint64 allowed = std::clamp<qint64>(m_budget.tickLines, 0, ticks);
+        if (allowed < ticks)
+            m_budget.cut = true;
+        return allowed == 0 || countTick(allowed);
+    }
+
     void paintTicks()
     {
         const TickLayout layout(m_g);
@@ -199,63 +279,136 @@ private:
         const qint64 n3 = layout.tertiaryDivisions();
         for (PrimaryTicks primary(m_g); !primary.atEnd(); primary.next()) {
             const qint64 j = primary.index();
-            const bool labelsLeft = m_g.tickCountEnabled && m_budget.labelsLeft();
-            if (m_budget.lines <= 0 && !labelsLeft)
+            const bool wantsLabel = m_g.tickCountEnabled && !(j == 0 && m_g.tickCountSkipFirst);
+            const bool labelAllowed = m_g.tickCountEnabled && labelsLeft();
+            if (m_budget.tickLines <= 0 && !labelAllowed) {
+                m_budget.cut = true;
                 return;
-            if (stopRequested())
-                return;
-            const double theta = primary.screenAngle();
-            if (m_budget.lines > 0)
-                tick(0, theta);
-            if (labelsLeft && !(j == 0 && m_g.tickCountSkipFirst))
-                label(theta, primary.labelText(m_maxDecimals));
+            }
+            const bool drawn = j >= m_control.firstPrimary && j < m_control.endPrimary;
+            const double theta = drawn ? primary.screenAngle() : 0.0;
+            const DrawingSpace::Direction direction =
+                drawn ? DrawingSpace::direction(theta) : DrawingSpace::Direction{1.0, 0.0};
+            if (m_budget.tickLines > 0) {
+                if (!countTick())
+                    return;
+                if (drawn)
+                    tick(0, direction);
+            } else {
+                m_budget.cut = true;
+            }
+            if (wantsLabel) {
+                if (!labelAllowed)
+                    m_budget.cut = true;
+                else if (drawn)
+                    label(theta, direction, primary.labelText(m_maxDecimals));
+                else
+                    countLabel(primary.labelText(m_maxDecimals));
+            }
 
             if (!layout.subdivides(j))
                 continue;
-            for (qint64 k = 0; k < n2 && m_budget.lines > 0; ++k) {
-                if (stopRequested())
+            if (!drawn) {
+                if (!countInterval(n2, n3))
                     return;
-                if (k >= 1)
-                    tick(1, layout.screenAngle(j, k));
-                for (qint64 m = 1; m < n3 && m_budget.lines > 0; ++m)
-                    tick(2, layout.screenAngle(j, k, m));
+                continue;
+            }
+            for (qint64 k = 0; k < n2; ++k) {
+                if (m_budget.tickLines <= 0) {
+                    m_budget.cut = true;
+                    break;
+                }
+                if (k >= 1) {
+                    if (!countTick())
+                        return;
+                    tickAt(1, layout.screenAngle(j, k));
+                }
+                for (qint64 m = 1; m < n3; ++m) {
+                    if (m_budget.tickLines <= 0) {
+                        m_budget.cut = true;
+                        break;
+                    }
+                    if (!countTick())
+                        return;
+                    tickAt(2, layout.screenAngle(j, k, m));
+                }
             }
         }
     }
 
     QPainter *m_painter;
-    TickLines &m_ticks;
-    Budget &m_budget;
+    TickLines m_ticks;
+    GaugePaintBudget &m_budget;
     int m_maxDecimals;
+    const GaugePaintControl &m_control;
     const gaugeData &m_g;
-    const std::function<bool()> &m_stopped;
-    // Ticks and labels drawn, and after how many `stopped` is asked again.
-    qint64 m_work = 0;
-    qint64 m_nextAsk = 0;
     bool m_fontSet = false;
+    bool m_cancelled = false;
+    qint64 m_unreported = 0;
 };
 
 } // namespace
 
-void paintGaugeLayers(QPainter *painter, int size, const QList<gaugeData> &layers,
-                      const GaugePaintLimits &limits, const std::function<bool()> &stopped)
+GaugePaintBudget GaugePaintBudget::from(const GaugePaintLimits &limits)
+{
+    return {limits.tickLines, limits.labels, limits.labelCharacters, limits.arcs, false};
+}
+
+bool GaugePaintBudget::operator==(const GaugePaintBudget &other) const
+{
+    return tickLines == other.tickLines && labels == other.labels
+        && labelCharacters == other.labelCharacters && arcs == other.arcs;
+}
+
+void beginGaugePainting(QPainter *painter, int size)
 {
     painter->setPen(elementPen(Qt::white, 0.0, false));
     painter->setBrush(Qt::NoBrush);
     painter->setRenderHint(QPainter::Antialiasing);
     painter->scale(size / double(DrawingSpace::size), size / double(DrawingSpace::size));
+}
 
-    // The hub: a white disc of diameter 6 units under everything else.
+void paintGaugeHub(QPainter *painter)
+{
+    // A white disc of diameter 6 units under everything else.
+    painter->setPen(elementPen(Qt::white, 0.0, false));
     painter->setBrush(QBrush(Qt::white, Qt::SolidPattern));
     painter->drawEllipse(QRectF(DrawingSpace::centre - 3.0, DrawingSpace::centre - 3.0, 6.0, 6.0));
     painter->setBrush(Qt::NoBrush);
+}
 
-    Budget budget{limits.tickLines, limits.labels, limits.labelCharacters, limits.arcs};
-    TickLines ticks(painter);
+bool paintGaugeLayer(QPainter *painter, const gaugeData &layer, GaugePaintBudget &budget,
+                     const GaugePaintLimits &limits, const GaugePaintControl &control)
+{
+    return LayerPainter(painter, budget, limits, control, layer).paint();
+}
+
+bool paintGaugeLayers(QPainter *painter, int size, const QList<gaugeData> &layers,
+                      const GaugePaintLimits &limits, const GaugePaintControl &control)
+{
+    beginGaugePainting(painter, size);
+    paintGaugeHub(painter);
+    GaugePaintBudget budget = GaugePaintBudget::from(limits);
     for (const gaugeData &layer : layers) {
-        if (stopped && stopped())
-            return;
-        LayerPainter(painter, ticks, budget, limits.labelDecimals, layer, stopped).paint();
-        ticks.forgetPen();
+        if (!paintGaugeLayer(painter, layer, budget, limits, control))
+            return false;
     }
+    return true;
+}
+
+qint64 gaugeLayerTickLines(const gaugeData &layer)
+{
+    const TickLayout layout(layer);
+    const qint64 primaries = layout.primaryCount();
+    if (primaries == 0)
+        return 0;
+    const qint64 n2 = layout.secondaryDivisions();
+    const qint64 n3 = layout.tertiaryDivisions();
+    // Per subdivided interval: n2 - 1 secondary ticks and n2 * (n3 - 1)
+    // tertiary ones, saturating long before a qint64 would overflow.
+    const qint64 intervals = layout.subdivides(primaries - 1) ? primaries : primaries - 1;
+    const double perInterval =
+        (n2 > 1 ? double(n2 - 1) : 0.0) + (n3 > 1 ? double(n2) * double(n3 - 1) : 0.0);
+    const double total = double(primaries) + double(intervals) * perInterval;
+    return total >= 9e18 ? std::numeric_limits<qint64>::max() : qint64(total);
 }

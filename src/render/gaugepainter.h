@@ -3,8 +3,11 @@
 #include "model/gaugedata.h"
 
 #include <QList>
+#include <QRect>
 
+#include <atomic>
 #include <functional>
+#include <limits>
 
 class QPainter;
 
@@ -25,13 +28,65 @@ struct GaugePaintLimits
     int labelDecimals = 100;
 };
 
+// What a drawing may still draw: the limits less what the layers drawn so
+// far have used. Layers drawn one at a time (the preview keeps each layer's
+// picture) pass it from one layer to the next, so they show exactly what one
+// drawing of the whole gauge shows.
+struct GaugePaintBudget
+{
+    qint64 tickLines = 0;
+    qint64 labels = 0;
+    qint64 labelCharacters = 0;
+    qint64 arcs = 0;
+    // Set when something was left out for want of allowance; not reset by
+    // the painter, and not compared.
+    bool cut = false;
+
+    static GaugePaintBudget from(const GaugePaintLimits &limits);
+    bool operator==(const GaugePaintBudget &other) const;
+    bool operator!=(const GaugePaintBudget &other) const { return !(*this == other); }
+};
+
+// Lets the caller of a long drawing stop it, follow it, and limit it to a
+// part of the device. Everything here is optional.
+struct GaugePaintControl
+{
+    // Asked between ticks, a few hundred ticks apart, on the drawing
+    // thread: true abandons the drawing.
+    std::function<bool()> cancelled;
+    // Counts the tick lines done (drawn or left out), for a progress bar on
+    // another thread.
+    std::atomic<qint64> *ticksDone = nullptr;
+    // Device pixels the caller will keep; when set, ticks that cannot reach
+    // them are skipped. The pixels inside come out exactly as without it.
+    QRect keptPixels;
+    // The primary ticks [firstPrimary, endPrimary) of each layer are drawn,
+    // each with its label and the ticks after it, and the arcs with the
+    // part that starts at 0; the others are only counted against the
+    // allowance. A layer drawn in such parts on several threads and laid
+    // together in order shows the same elements as one drawing.
+    qint64 firstPrimary = 0;
+    qint64 endPrimary = std::numeric_limits<qint64>::max();
+};
+
 // Draws every layer onto the square (0, 0)-(size, size) of the painter's
 // device: the centre dot, then per layer its arcs and, per primary tick, the
 // tick, its label and the secondary and tertiary ticks that follow it. The
 // painter must be active; its pen, brush, font, hints and transformation are
-// changed and not restored. When `stopped` is given, it is asked now and then
-// (between layers and every few thousand ticks), and painting ends as soon as
-// it answers true: the output gave up, or the picture is no longer wanted.
-void paintGaugeLayers(QPainter *painter, int size, const QList<gaugeData> &layers,
+// changed and not restored. Returns false when `control` cancelled it.
+bool paintGaugeLayers(QPainter *painter, int size, const QList<gaugeData> &layers,
                       const GaugePaintLimits &limits = GaugePaintLimits(),
-                      const std::function<bool()> &stopped = {});
+                      const GaugePaintControl &control = GaugePaintControl());
+
+// The steps of paintGaugeLayers, for drawing layers apart: the set-up (pen,
+// antialiasing, the scale to `size`), the centre dot, and one layer drawn
+// with what `budget` allows, which it then reduces by what the layer used.
+// paintGaugeLayer returns false when `control` cancelled it.
+void beginGaugePainting(QPainter *painter, int size);
+void paintGaugeHub(QPainter *painter);
+bool paintGaugeLayer(QPainter *painter, const gaugeData &layer, GaugePaintBudget &budget,
+                     const GaugePaintLimits &limits = GaugePaintLimits(),
+                     const GaugePaintControl &control = GaugePaintControl());
+
+// The number of tick lines a layer draws when nothing limits it.
+qint64 gaugeLayerTickLines(const gaugeData &layer);

@@ -2,12 +2,32 @@
 
 #include "render/drawingspace.h"
 #include "render/gaugepainter.h"
+#include "render/parallel.h"
 
 #include <QPainter>
+
+namespace {
+
+constexpr int kBusyTurnMs = 80;
+constexpr int kBusySignSize = 26;
+constexpr int kBusySignMargin = 8;
+
+} // namespace
 
 RenderArea::RenderArea(QWidget *parent) : QWidget(parent)
 {
     registerGaugeDataMetaType();
+    // Drawing on other threads must not take the cores from this one.
+    setWorkersYieldToGui(true);
+    m_preview = new PreviewRenderer(this);
+    connect(m_preview, &PreviewRenderer::pictureReady, this, &RenderArea::pictureReady);
+    m_busyDelay.setSingleShot(true);
+    connect(&m_busyDelay, &QTimer::timeout, this, &RenderArea::showBusySign);
+    m_busyTurn.setInterval(kBusyTurnMs);
+    connect(&m_busyTurn, &QTimer::timeout, this, [this] {
+        m_busyAngle = (m_busyAngle + 30) % 360;
+        update(busySignRect());
+    });
     // Transparent, so that a reference picture behind the preview shows through.
     setPalette(QPalette(Qt::transparent));
     setAttribute(Qt::WA_TranslucentBackground);
@@ -32,12 +52,72 @@ void RenderArea::paintGauge(QPainter *painter, int size)
     paintGaugeLayers(painter, size, layers);
 }
 
+bool RenderArea::isPreviewCurrent() const
+{
+    return !m_preview->isBusy() && m_preview->pictureLayers() == layers
+        && m_preview->pictureTarget() == previewTarget() && !m_preview->picture().isNull();
+}
+
+PreviewRenderer::Target RenderArea::previewTarget() const
+{
+    return {DrawingSpace::size, devicePixelRatioF(), logicalDpiX(), logicalDpiY()};
+}
+
 void RenderArea::paintEvent(QPaintEvent *)
 {
+    // The list is public and edited in place, so a change is noticed here,
+    // when the repaint that every edit asks for comes.
+    const PreviewRenderer::Target target = previewTarget();
+    if (!m_requestedOnce || target != m_requestedTarget || layers != m_requestedLayers) {
+        m_requestedOnce = true;
+        m_requestedLayers = layers;
+        m_requestedTarget = target;
+        m_preview->request(layers, target);
+        if (!m_busyDelay.isActive() && !m_busySignShown)
+            m_busyDelay.start(busySignDelay);
+    }
+
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    paintGauge(&painter, DrawingSpace::size);
+    const QImage &picture = m_preview->picture();
+    if (!picture.isNull())
+        painter.drawImage(QPointF(0, 0), picture);
+    if (m_busySignShown) {
+        // A turning arc on a dark disc in the empty top-right corner.
+        const QRectF sign = busySignRect();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0, 0, 0, 140));
+        painter.drawEllipse(sign);
+        painter.setPen(QPen(QColor(255, 255, 255, 220), 2.5, Qt::SolidLine, Qt::RoundCap));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawArc(sign.adjusted(6, 6, -6, -6), -m_busyAngle * 16, 270 * 16);
+    }
     painter.end();
+}
+
+void RenderArea::pictureReady()
+{
+    if (!m_preview->isBusy()) {
+        m_busyDelay.stop();
+        m_busyTurn.stop();
+        m_busySignShown = false;
+    }
+    update();
+}
+
+void RenderArea::showBusySign()
+{
+    if (!m_preview->isBusy())
+        return;
+    m_busySignShown = true;
+    m_busyTurn.start();
+    update(busySignRect());
+}
+
+QRect RenderArea::busySignRect() const
+{
+    return QRect(DrawingSpace::size - kBusySignMargin - kBusySignSize, kBusySignMargin,
+                 kBusySignSize, kBusySignSize);
 }
 
 void RenderArea::setAngles(double inStartAngle, double inAngleLength, double inBias,

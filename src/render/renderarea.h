@@ -1,9 +1,11 @@
 #pragma once
 
 #include "model/gaugedata.h"
+#include "render/previewrenderer.h"
 
 #include <QList>
 #include <QPalette>
+#include <QTimer>
 #include <QWidget>
 
 class QPainter;
@@ -12,6 +14,12 @@ class QPainter;
 // `layers` and the editing copy of the selected layer in `currentGauge`.
 // The setters change only the editing copy; the window copies it into the
 // list with saveLayerData after each edit, and the preview draws the list.
+//
+// The picture is drawn on a worker thread (PreviewRenderer): a repaint that
+// finds the list changed asks for a new picture and shows the last finished
+// one until it arrives. A drawing that takes longer than a moment shows a
+// small busy sign in the corner. paintGauge draws directly, for callers
+// that need the picture at once.
 class RenderArea : public QWidget
 {
     Q_OBJECT
@@ -24,6 +32,16 @@ public:
 
     // Draws every layer of `layers` on the square (0, 0)-(size, size).
     void paintGauge(QPainter *painter, int size);
+
+    // The picture on show is that of the current `layers`, at the
+    // widget's current pixel ratio. Turns true some time after a repaint
+    // that found the list changed.
+    bool isPreviewCurrent() const;
+    // The busy sign is on show.
+    bool isBusySignShown() const { return m_busySignShown; }
+    // Milliseconds a drawing runs before the busy sign shows; tests shorten
+    // it.
+    int busySignDelay = 150;
 
     // The setters of one tick level (0 to 2) or one arc (0 to 3) by index,
     // behind the numbered slots.
@@ -65,4 +83,20 @@ public slots:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    PreviewRenderer::Target previewTarget() const;
+    void pictureReady();
+    void showBusySign();
+    QRect busySignRect() const;
+
+    PreviewRenderer *m_preview = nullptr;
+    // What the newest request was for.
+    QList<gaugeData> m_requestedLayers;
+    PreviewRenderer::Target m_requestedTarget;
+    bool m_requestedOnce = false;
+    QTimer m_busyDelay;
+    QTimer m_busyTurn;
+    bool m_busySignShown = false;
+    int m_busyAngle = 0;
 };

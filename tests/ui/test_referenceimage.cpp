@@ -78,7 +78,9 @@ void TestReferenceImage::loadReplaceAndClear()
     QCOMPARE(shown(window).pixelColor(0, 0), QColor(Qt::red));
     QCOMPARE(shown(window).pixelColor(511, 511), QColor(Qt::red));
     // The preview lies over it and lets it show through wherever the gauge
-    // draws nothing; the centre dot is drawn on top.
+    // draws nothing; the centre dot is drawn on top, once the preview's
+    // worker has drawn it.
+    QTRY_VERIFY(window.renderArea->isPreviewCurrent());
     const QImage box = window.RenderBox->grab().toImage();
     auto inBox = [&window](int x, int y) {
         return window.renderArea->mapTo(window.RenderBox, QPoint(x, y));

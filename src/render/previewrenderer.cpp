@@ -1,0 +1,311 @@
+#include "render/previewrenderer.h"
+
+#include "render/gaugepainter.h"
+#include "render/parallel.h"
+#include "render/ticklayout.h"
+
+#include <QPainter>
+#include <QThreadPool>
+
+#include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <limits>
+#include <mutex>
+#include <vector>
+
+namespace {
+
+// Layer pictures are kept while they take no more than this together; a
+// gauge of more layers (from a file) is drawn in one pass every time.
+constexpr qint64 kMaxKeptBytes = 128LL * 1024 * 1024;
+// A layer of fewer ticks is drawn by one thread.
+constexpr qint64 kMinTickLinesForParts = 20'000;
+
+struct LayerPicture
+{
+    gaugeData layer;
+    PreviewRenderer::Target target;
+    GaugePaintBudget before; // the allowance it was drawn with
+    GaugePaintBudget after;  // and what was left of it
+    bool cut = false;        // something was left out for want of allowance
+    QImage image;
+};
+
+QImage blankPicture(const PreviewRenderer::Target &target)
+{
+    const int pixels = qRound(target.size * target.devicePixelRatio);
+    QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        return image;
+    image.setDevicePixelRatio(target.devicePixelRatio);
+    // Labels get the point size they would get on the screen.
+    image.setDotsPerMeterX(qRound(target.dpiX / 0.0254));
+    image.setDotsPerMeterY(qRound(target.dpiY / 0.0254));
+    image.fill(Qt::transparent);
+    return image;
+}
+
+// A kept picture shows `layer` drawn with `before` if it was drawn with the
+// same allowance, or drawn in full with no more than `before` needs. The
+// allowance left after it is then returned in `after`.
+bool reusable(const LayerPicture &picture, const gaugeData &layer,
+              const PreviewRenderer::Target &target, const GaugePaintBudget &before,
+              GaugePaintBudget *after)
+{
+    if (picture.target != target || picture.layer != layer || picture.image.isNull())
+        return false;
+    if (picture.before == before) {
+        *after = picture.after;
+        return true;
+    }
+    if (picture.cut)
+        return false;
+    const GaugePaintBudget used{picture.before.tickLines - picture.after.tickLines,
+                                picture.before.labels - picture.after.labels,
+                                picture.before.labelCharacters - picture.after.labelCharacters,
+                                picture.before.arcs - picture.after.arcs, false};
+    if (before.tickLines < used.tickLines || before.labels < used.labels
+        || before.labelCharacters < used.labelCharacters || before.arcs < used.arcs)
+        return false;
+    *after = {before.tickLines - used.tickLines, before.labels - used.labels,
+              before.labelCharacters - used.labelCharacters, before.arcs - used.arcs, false};
+    return true;
+}
+
+} // namespace
+
+struct PreviewRenderer::Shared
+{
+    std::mutex mutex;
+    std::condition_variable stopped;
+    bool running = false;
+    bool pending = false;
+    QList<gaugeData> layers;
+    Target target;
+    quint64 generation = 0;
+    // The newest request's number; a drawing for an older one stops.
+    std::atomic<quint64> newest{0};
+    // Only the running job touches these.
+    std::vector<LayerPicture> kept;
+};
+
+struct PreviewRenderer::Result
+{
+    quint64 generation = 0;
+    QImage picture;
+    QList<gaugeData> layers;
+    Target target;
+    Work work;
+};
+
+bool PreviewRenderer::Target::operator==(const Target &other) const
+{
+    return size == other.size && devicePixelRatio == other.devicePixelRatio && dpiX == other.dpiX
+        && dpiY == other.dpiY;
+}
+
+PreviewRenderer::PreviewRenderer(QObject *parent)
+    : QObject(parent), m_shared(std::make_shared<Shared>())
+{
+}
+
+PreviewRenderer::~PreviewRenderer()
+{
+    std::unique_lock<std::mutex> lock(m_shared->mutex);
+    m_shared->pending = false;
+    m_shared->newest = ~quint64(0);
+    m_shared->stopped.wait(lock, [this] { return !m_shared->running; });
+}
+
+void PreviewRenderer::request(const QList<gaugeData> &layers, const Target &target)
+{
+    ++m_requested;
+    std::lock_guard<std::mutex> lock(m_shared->mutex);
+    m_shared->layers = layers;
+    m_shared->target = target;
+    m_shared->generation = m_requested;
+    m_shared->pending = true;
+    m_shared->newest = m_requested;
+    if (!m_shared->running) {
+        m_shared->running = true;
+        QThreadPool::globalInstance()->start(
+            [shared = m_shared, owner = this] { work(shared, owner); });
+    }
+}
+
+namespace {
+
+// Draws one layer's picture from the allowance `budget`, which it reduces by
+// what the layer used. A dense layer is drawn in parts of its primary ticks,
+// one per core, laid over each other in order: much the same picture, and
+// where ticks of neighbouring parts overlap their edges round a little
+// differently. Returns false when `cancelled` stopped it.
+bool drawLayer(const gaugeData &layer, const PreviewRenderer::Target &target,
+               const std::function<bool()> &cancelled, QImage *image, GaugePaintBudget *budget)
+{
+    const GaugePaintLimits limits;
+    const qint64 primaries = TickLayout(layer).primaryCount();
+    const int parts = gaugeLayerTickLines(layer) >= kMinTickLinesForParts
+        ? int(std::clamp<qint64>(primaries, 1, parallelJobs()))
+        : 1;
+    std::vector<QImage> images(parts);
+    images[0] = *image;
+    for (int p = 1; p < parts; ++p) {
+        images[p] = blankPicture(target);
+        if (images[p].isNull())
+            return false;
+    }
+    const GaugePaintBudget start = *budget;
+    std::vector<char> finished(parts, 0);
+    runInParallel(parts, [&](int p) {
+        QPainter painter(&images[p]);
+        GaugePaintControl control;
+        control.cancelled = cancelled;
+        control.firstPrimary = parts == 1 ? 0 : primaries * p / parts;
+        control.endPrimary =
+            parts == 1 ? std::numeric_limits<qint64>::max() : primaries * (p + 1) / parts;
+        GaugePaintBudget left = start;
+        beginGaugePainting(&painter, target.size);
+        finished[p] = paintGaugeLayer(&painter, layer, left, limits, control);
+        // Every part counts the whole layer and leaves the same allowance.
+        if (p == 0)
+            *budget = left;
+    });
+    if (!std::all_of(finished.begin(), finished.end(), [](char f) { return f != 0; }))
+        return false;
+    if (parts > 1) {
+        QPainter painter(&images[0]);
+        for (int p = 1; p < parts; ++p)
+            painter.drawImage(QPointF(0, 0), images[p]);
+    }
+    *image = images[0];
+    return true;
+}
+
+// Draws `layers` for `target` from the kept layer pictures, drawing only the
+// layers that have none. Returns false when `cancelled` stopped it.
+bool drawPicture(const QList<gaugeData> &layers, const PreviewRenderer::Target &target,
+                 std::vector<LayerPicture> &kept, const std::function<bool()> &cancelled,
+                 QImage *picture, PreviewRenderer::Work *work)
+{
+    const GaugePaintLimits limits;
+    QImage base = blankPicture(target);
+    if (base.isNull()) {
+        kept.clear();
+        *picture = base;
+        return true;
+    }
+
+    if (qint64(layers.size()) * base.sizeInBytes() > kMaxKeptBytes) {
+        // Too many layers to keep: one drawing of all of them, as an export.
+        kept.clear();
+        QPainter painter(&base);
+        GaugePaintControl control;
+        control.cancelled = cancelled;
+        if (!paintGaugeLayers(&painter, target.size, layers, limits, control))
+            return false;
+        work->layersDrawn = int(layers.size());
+        *picture = base;
+        return true;
+    }
+
+    std::vector<LayerPicture> next;
+    next.reserve(layers.size());
+    std::vector<bool> taken(kept.size(), false);
+    GaugePaintBudget budget = GaugePaintBudget::from(limits);
+    for (qsizetype i = 0; i < layers.size(); ++i) {
+        if (cancelled())
+            return false;
+        const gaugeData &layer = layers.at(i);
+        // The picture kept at the same place first, then any other one (a
+        // layer added or removed shifts the rest).
+        qsizetype found = -1;
+        GaugePaintBudget after;
+        auto tryKept = [&](qsizetype j) {
+            if (found < 0 && j < qsizetype(kept.size()) && !taken[j]
+                && reusable(kept[j], layer, target, budget, &after))
+                found = j;
+        };
+        tryKept(i);
+        for (qsizetype j = 0; j < qsizetype(kept.size()); ++j)
+            tryKept(j);
+        if (found >= 0) {
+            taken[found] = true;
+            LayerPicture reused = kept[found];
+            reused.before = budget;
+            reused.after = after;
+            budget = after;
+            next.push_back(reused);
+            ++work->layersReused;
+            continue;
+        }
+        LayerPicture drawn{layer, target, budget, budget, false, blankPicture(target)};
+        if (drawn.image.isNull())
+            return false;
+        drawn.after.cut = false;
+        if (!drawLayer(layer, target, cancelled, &drawn.image, &drawn.after))
+            return false;
+        drawn.cut = drawn.after.cut;
+        budget = drawn.after;
+        next.push_back(drawn);
+        ++work->layersDrawn;
+    }
+    kept.swap(next);
+
+    QPainter painter(&base);
+    beginGaugePainting(&painter, target.size);
+    paintGaugeHub(&painter);
+    painter.resetTransform();
+    for (const LayerPicture &layer : kept)
+        painter.drawImage(QPointF(0, 0), layer.image);
+    painter.end();
+    *picture = base;
+    return true;
+}
+
+} // namespace
+
+void PreviewRenderer::work(std::shared_ptr<Shared> shared, PreviewRenderer *owner)
+{
+    workerStarted();
+    for (;;) {
+        Result result;
+        {
+            std::lock_guard<std::mutex> lock(shared->mutex);
+            if (!shared->pending) {
+                shared->running = false;
+                shared->stopped.notify_all();
+                return;
+            }
+            shared->pending = false;
+            result.generation = shared->generation;
+            result.layers = shared->layers;
+            result.target = shared->target;
+        }
+        const quint64 generation = result.generation;
+        const auto cancelled = [&shared, generation] {
+            return shared->newest.load(std::memory_order_relaxed) != generation;
+        };
+        if (!drawPicture(result.layers, result.target, shared->kept, cancelled, &result.picture,
+                         &result.work))
+            continue;
+        // The owner waits for this loop to end before it goes, so it is
+        // still there; the queued call is dropped if it goes meanwhile.
+        QMetaObject::invokeMethod(
+            owner, [owner, result] { owner->accept(result); }, Qt::QueuedConnection);
+    }
+}
+
+void PreviewRenderer::accept(const Result &result)
+{
+    // A picture for an older request than the newest is never shown.
+    if (result.generation != m_requested)
+        return;
+    m_shown = result.generation;
+    m_picture = result.picture;
+    m_pictureLayers = result.layers;
+    m_pictureTarget = result.target;
+    m_pictureWork = result.work;
+    emit pictureReady();
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "model/gaugedata.h"
+
+#include <QImage>
+#include <QList>
+#include <QObject>
+
+#include <memory>
+
+// Draws the preview's picture on a worker thread, so that the window never
+// waits for a dense gauge. The caller hands over the layers (small values)
+// and later receives a finished image; the newest request wins, and a
+// drawing that a newer request makes stale is abandoned between ticks.
+//
+// Each layer's picture is kept, and an edit redraws only the layers that
+// changed; the picture is those layers laid over each other in order. Each
+// layer is drawn with the allowance (GaugePaintLimits) that the layers
+// before it left over, so the picture shows exactly the elements of one
+// drawing of the whole gauge. A dense layer is drawn in parts on all cores,
+// laid together the same way. Where the antialiased edges of different
+// layers or parts overlap, blending them one over the other rounds a
+// little differently from one drawing; exports therefore always draw in
+// one pass.
+class PreviewRenderer : public QObject
+{
+    Q_OBJECT
+
+public:
+    // What the picture is drawn for: the edge length in the drawing's own
+    // units (the image has edge x ratio pixels) and the resolution at which
+    // label point sizes are resolved.
+    struct Target
+    {
+        int size = 512;
+        qreal devicePixelRatio = 1.0;
+        int dpiX = 96;
+        int dpiY = 96;
+
+        bool operator==(const Target &other) const;
+        bool operator!=(const Target &other) const { return !(*this == other); }
+    };
+
+    // How the newest picture was made: layers drawn anew, layers whose kept
+    // picture was reused.
+    struct Work
+    {
+        int layersDrawn = 0;
+        int layersReused = 0;
+    };
+
+    explicit PreviewRenderer(QObject *parent = nullptr);
+    // Abandons any drawing in progress and waits for it to stop.
+    ~PreviewRenderer() override;
+
+    // Asks for a picture of `layers`; returns at once.
+    void request(const QList<gaugeData> &layers, const Target &target);
+
+    // The newest finished picture (null before the first one), with the
+    // layers and target it shows.
+    const QImage &picture() const { return m_picture; }
+    const QList<gaugeData> &pictureLayers() const { return m_pictureLayers; }
+    const Target &pictureTarget() const { return m_pictureTarget; }
+    Work pictureWork() const { return m_pictureWork; }
+
+    // A request is waiting or being drawn.
+    bool isBusy() const { return m_requested != m_shown; }
+
+signals:
+    // picture() has changed.
+    void pictureReady();
+
+private:
+    struct Shared;
+    struct Result;
+
+    static void work(std::shared_ptr<Shared> shared, PreviewRenderer *owner);
+    void accept(const Result &result);
+
+    std::shared_ptr<Shared> m_shared;
+    quint64 m_requested = 0;
+    quint64 m_shown = 0;
+    QImage m_picture;
+    QList<gaugeData> m_pictureLayers;
+    Target m_pictureTarget;
+    Work m_pictureWork;
+};
