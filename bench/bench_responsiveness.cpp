@@ -333,9 +333,9 @@ double onePassPreviewMs(const QList<gaugeData> &layers, int runs)
 // function, so that the benchmark follows it when it changes.
 void exportSvg(const QList<gaugeData> &layers, int size, const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(gaugeSvg(layers, size)) < 0)
-        std::printf("SVG export failed\n");
+    QString error;
+    if (!writeGaugeSvg(layers, size, path, &error))
+        std::printf("SVG export failed: %s\n", qPrintable(error));
 }
 
 // The PNG as it was made before: one thread draws, the toolkit encodes.
