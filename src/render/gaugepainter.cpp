@@ -1,6 +1,7 @@
 #include "render/gaugepainter.h"
 
 #include "render/drawingspace.h"
+#include "render/facepainter.h"
 #include "render/ticklayout.h"
 
 #include <QPainter>
@@ -101,6 +102,7 @@ struct Budget
     qint64 labels;
     qint64 labelCharacters;
     qint64 arcs;
+    FaceBudget face;
 
     bool labelsLeft() const { return labels > 0 && labelCharacters > 0; }
 };
@@ -108,10 +110,11 @@ struct Budget
 class LayerPainter
 {
 public:
-    LayerPainter(QPainter *painter, TickLines &ticks, Budget &budget, int maxDecimals,
-                 const gaugeData &layer, const std::function<bool()> &stopped)
-        : m_painter(painter), m_ticks(ticks), m_budget(budget), m_maxDecimals(maxDecimals),
-          m_g(layer), m_stopped(stopped)
+    LayerPainter(QPainter *painter, TickLines &ticks, Budget &budget,
+                 const GaugePaintLimits &limits, const gaugeData &layer,
+                 const std::function<bool()> &stopped)
+        : m_painter(painter), m_ticks(ticks), m_budget(budget), m_limits(limits),
+          m_maxDecimals(limits.labelDecimals), m_g(layer), m_stopped(stopped)
     {
     }
 
@@ -119,6 +122,10 @@ public:
     {
         paintArcs();
         paintTicks();
+        if (m_g.pictures.isEmpty() && m_g.texts.isEmpty())
+            return;
+        m_ticks.forgetPen();
+        paintFaceElements(m_painter, m_g, m_limits, m_budget.face, m_stopped);
     }
 
 private:
@@ -207,8 +214,12 @@ private:
             const double theta = primary.screenAngle();
             if (m_budget.lines > 0)
                 tick(0, theta);
-            if (labelsLeft && !(j == 0 && m_g.tickCountSkipFirst))
-                label(theta, primary.labelText(m_maxDecimals));
+            if (labelsLeft && !(j == 0 && m_g.tickCountSkipFirst)) {
+                // An empty label text, or a tick beyond the list, has none.
+                const QString text = primary.labelText(m_maxDecimals);
+                if (!text.isEmpty() && text.size() <= m_limits.textCharacters)
+                    label(theta, text);
+            }
 
             if (!layout.subdivides(j))
                 continue;
@@ -226,6 +237,7 @@ private:
     QPainter *m_painter;
     TickLines &m_ticks;
     Budget &m_budget;
+    const GaugePaintLimits &m_limits;
     int m_maxDecimals;
     const gaugeData &m_g;
     const std::function<bool()> &m_stopped;
@@ -250,12 +262,16 @@ void paintGaugeLayers(QPainter *painter, int size, const QList<gaugeData> &layer
     painter->drawEllipse(QRectF(DrawingSpace::centre - 3.0, DrawingSpace::centre - 3.0, 6.0, 6.0));
     painter->setBrush(Qt::NoBrush);
 
-    Budget budget{limits.tickLines, limits.labels, limits.labelCharacters, limits.arcs};
+    Budget budget{limits.tickLines,
+                  limits.labels,
+                  limits.labelCharacters,
+                  limits.arcs,
+                  {limits.elements, limits.pictureBytes}};
     TickLines ticks(painter);
     for (const gaugeData &layer : layers) {
         if (stopped && stopped())
             return;
-        LayerPainter(painter, ticks, budget, limits.labelDecimals, layer, stopped).paint();
+        LayerPainter(painter, ticks, budget, limits, layer, stopped).paint();
         ticks.forgetPen();
     }
 }

@@ -20,14 +20,23 @@ struct GaugePaintLimits
     qint64 labels = 5'000;
     qint64 labelCharacters = 100'000;
     qint64 arcs = 2'000;
+    // Texts and pictures: at most `elementsPerLayer` of each layer and
+    // `elements` in all, pictures first; a text longer than `textCharacters`
+    // (label texts included) is left out, and so is every picture once
+    // `pictureBytes` of pictures have been drawn.
+    qint64 elementsPerLayer = layerElementLimit;
+    qint64 elements = 2'000;
+    qint64 textCharacters = textCharacterLimit;
+    qint64 pictureBytes = 64'000'000;
     // Digits after the point in a label. The form offers 0 to 6; a file may
     // ask for two billion, which the number formatter cannot produce.
     int labelDecimals = 100;
 };
 
 // Draws every layer onto the square (0, 0)-(size, size) of the painter's
-// device: the centre dot, then per layer its arcs and, per primary tick, the
-// tick, its label and the secondary and tertiary ticks that follow it. The
+// device: the centre dot, then per layer its arcs; per primary tick, the
+// tick, its label and the secondary and tertiary ticks that follow it; then
+// its pictures and its texts. The
 // painter must be active; its pen, brush, font, hints and transformation are
 // changed and not restored. When `stopped` is given, it is asked now and then
 // (between layers and every few thousand ticks), and painting ends as soon as
