@@ -63,6 +63,31 @@ QString totalProblem(qint64 pictureBytes)
         .arg(gaugePictureByteLimit / 1'000'000);
 }
 
+// The bytes a picture's base64 text decodes to: three for every four
+// characters, less the padding; line breaks and blanks, which the reader
+// skips, do not count.
+qint64 base64Bytes(const QString &text)
+{
+    qint64 characters = 0;
+    qint64 padding = 0;
+    for (const QChar c : text) {
+        if (c == u'=')
+            ++padding;
+        else if (!c.isSpace())
+            ++characters;
+    }
+    return (characters + padding) / 4 * 3 - qMin<qint64>(padding, 2);
+}
+
+// The bytes a picture takes in a gauge file, counted the same way whether it
+// is about to be written or has just been read.
+qint64 pictureBytes(const facePicture &picture)
+{
+    if (picture.fileObject.isEmpty())
+        return picture.data.size();
+    return base64Bytes(picture.fileObject.value(QLatin1String("data")).toString());
+}
+
 bool fail(QString *error, const QString &reason)
 {
     if (error)
@@ -221,9 +246,8 @@ bool checkFaceLimits(const QJsonObject &layerObject, qsizetype layerNumber,
     const QJsonArray pictures = layerObject.value(QLatin1String("pictures")).toArray();
     qint64 largest = 0;
     for (const QJsonValue &picture : pictures) {
-        // Three bytes for every four characters of base64.
         const qint64 bytes =
-            picture.toObject().value(QLatin1String("data")).toString().size() / 4 * 3;
+            base64Bytes(picture.toObject().value(QLatin1String("data")).toString());
         largest = qMax(largest, bytes);
         *pictureBytes += bytes;
     }
@@ -247,8 +271,8 @@ bool checkFaceLimits(const QList<gaugeData> &layers, QString *error)
         const gaugeData &layer = layers.at(i);
         qint64 largest = 0;
         for (const facePicture &picture : layer.pictures) {
-            largest = qMax(largest, qint64(picture.data.size()));
-            total += picture.data.size();
+            largest = qMax(largest, pictureBytes(picture));
+            total += pictureBytes(picture);
         }
         const QString problem = limitProblem(i + 1, layer.texts.size() + layer.pictures.size(),
                                              layer.tickCountTexts.size(), largest);
