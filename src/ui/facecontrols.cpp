@@ -417,35 +417,32 @@ void Window::showFaceSelection()
     const gaugeData &g = renderArea->currentGauge;
     const FaceElement element = selectedFaceElement();
     c.remove->setEnabled(element.isValid());
+    // Without a selection the fields show what a new element starts with.
+    const bool isText = element.isValid() && element.kind == faceElementKind::text;
+    const bool isPicture = element.isValid() && element.kind == faceElementKind::picture;
+    const faceText t = isText ? g.texts.at(element.index) : faceText();
+    const facePicture p = isPicture ? g.pictures.at(element.index) : facePicture();
+    c.fields->setCurrentIndex(isText ? textPage : isPicture ? picturePage : noElementPage);
     const auto blocked = blockFormSignals();
-    if (!element.isValid()) {
-        c.fields->setCurrentIndex(noElementPage);
-    } else if (element.kind == faceElementKind::text) {
-        const faceText &t = g.texts.at(element.index);
-        c.fields->setCurrentIndex(textPage);
-        if (c.text->toPlainText() != t.text)
-            c.text->setPlainText(t.text);
-        c.textX->setValue(shown(t.x));
-        c.textY->setValue(shown(t.y));
-        c.textSize->setValue(shown(t.size));
-        c.textRotation->setValue(shown(t.rotation));
-        // The family as the layer names it: "Sans Serif" stays "Sans Serif"
-        // rather than the font the system puts in its place.
-        c.textFamily->setCurrentFont(QFont(t.family));
-        c.textFamily->setEditText(t.family);
-        c.textBold->setChecked(t.bold);
-        c.textItalic->setChecked(t.italic);
-        c.textAlign->setCurrentIndex(c.textAlign->findData(int(t.align)));
-        setWidgetColor(c.textColor, t.color);
-    } else {
-        const facePicture &p = g.pictures.at(element.index);
-        c.fields->setCurrentIndex(picturePage);
-        c.pictureX->setValue(shown(p.x));
-        c.pictureY->setValue(shown(p.y));
-        c.pictureWidth->setValue(shown(p.width));
-        c.pictureRotation->setValue(shown(p.rotation));
-        c.pictureOpacity->setValue(shown(p.opacity));
-    }
+    if (c.text->toPlainText() != t.text)
+        c.text->setPlainText(t.text);
+    c.textX->setValue(shown(t.x));
+    c.textY->setValue(shown(t.y));
+    c.textSize->setValue(shown(t.size));
+    c.textRotation->setValue(shown(t.rotation));
+    // The family as the layer names it: "Sans Serif" stays "Sans Serif"
+    // rather than the font the system puts in its place.
+    c.textFamily->setCurrentFont(QFont(t.family));
+    c.textFamily->setEditText(t.family);
+    c.textBold->setChecked(t.bold);
+    c.textItalic->setChecked(t.italic);
+    c.textAlign->setCurrentIndex(c.textAlign->findData(int(t.align)));
+    setWidgetColor(c.textColor, t.color);
+    c.pictureX->setValue(shown(p.x));
+    c.pictureY->setValue(shown(p.y));
+    c.pictureWidth->setValue(shown(p.width));
+    c.pictureRotation->setValue(shown(p.rotation));
+    c.pictureOpacity->setValue(shown(p.opacity));
     const QString problem = faceElementProblem(g, element);
     c.problem->setText(problem.isEmpty() ? QString() : tr("Not drawn: %1").arg(problem));
     c.problem->setVisible(!problem.isEmpty());
