@@ -68,6 +68,8 @@ QString pictureProblem(const facePicture &p)
         return tr("It lies more than %1 radii from the centre.").arg(faceElementReach);
     if (!(p.width > 0.0) || p.width > faceElementReach)
         return tr("Its width must be above 0 and at most %1.").arg(faceElementReach);
+    if (p.data.isEmpty() && !p.fileObject.value(QLatin1String("data")).toString().isEmpty())
+        return tr("Its data in the gauge file is damaged: it is not base64.");
     return decodedPicture(p.data, p.format)->problem;
 }
 

@@ -100,7 +100,7 @@ void TestFaceJson::damagedElementsSaveAsLoaded_data()
         << QByteArray(R"("texts": [{"text": "A", "color": "teal-ish"}])") << QString();
     QTest::newRow("picture not base64")
         << QByteArray(R"("pictures": [{"data": "%%%", "format": "png"}])")
-        << "The picture has no data.";
+        << "Its data in the gauge file is damaged: it is not base64.";
     QTest::newRow("picture of another format")
         << QByteArray(R"("pictures": [{"data": "R0lGODlh", "format": "gif"}])")
         << "The picture is not PNG, JPEG or SVG.";
