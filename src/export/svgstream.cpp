@@ -144,6 +144,7 @@ public:
         m_failed = false;
         m_afterFirstState = false;
         m_gradients = 0;
+        m_definedGradients.clear();
         m_pen = QPen();
         put("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n<svg");
         const SvgStream::Settings &s = m_settings;
@@ -377,6 +378,11 @@ private:
             || (gradient->type() != QGradient::LinearGradient
                 && gradient->type() != QGradient::RadialGradient))
             return QByteArray();
+        // A picture keeps its gradient over many changes of state; it is
+        // defined once for them.
+        for (const auto &[defined, reference] : std::as_const(m_definedGradients))
+            if (defined == brush)
+                return reference;
         const QByteArray id = "gradient" + QByteArray::number(++m_gradients);
         const bool linear = gradient->type() == QGradient::LinearGradient;
         QByteArray element = "<defs>\n<";
@@ -417,7 +423,11 @@ private:
         element += linear ? "</linearGradient>\n" : "</radialGradient>\n";
         element += "</defs>\n";
         put(element);
-        return "url(#" + id + ')';
+        const QByteArray reference = "url(#" + id + ')';
+        m_definedGradients.prepend({brush, reference});
+        if (m_definedGradients.size() > 8)
+            m_definedGradients.removeLast();
+        return reference;
     }
     bool stopped() const { return m_failed || m_output->stopped(); }
 
@@ -567,6 +577,7 @@ private:
     bool m_afterFirstState = false;
     QPen m_pen;
     int m_gradients = 0;
+    QList<std::pair<QBrush, QByteArray>> m_definedGradients;
     QString m_family;
     QByteArray m_escapedFamily;
 };
