@@ -396,8 +396,8 @@ private:
         if (linear) {
             const auto *g = static_cast<const QLinearGradient *>(gradient);
             element += "x1=\"" + number(g->start().x()) + "\" y1=\"" + number(g->start().y())
-                + "\" x2=\"" + number(g->finalStop().x()) + "\" y2=\""
-                + number(g->finalStop().y()) + "\" ";
+                + "\" x2=\"" + number(g->finalStop().x()) + "\" y2=\"" + number(g->finalStop().y())
+                + "\" ";
         } else {
             const auto *g = static_cast<const QRadialGradient *>(gradient);
             element += "cx=\"" + number(g->center().x()) + "\" cy=\"" + number(g->center().y())
@@ -405,13 +405,12 @@ private:
                 + "\" fy=\"" + number(g->focalPoint().y()) + "\" ";
         }
         if (gradient->spread() != QGradient::PadSpread)
-            element += gradient->spread() == QGradient::ReflectSpread
-                ? "spreadMethod=\"reflect\" "
-                : "spreadMethod=\"repeat\" ";
+            element += gradient->spread() == QGradient::ReflectSpread ? "spreadMethod=\"reflect\" "
+                                                                      : "spreadMethod=\"repeat\" ";
         const QTransform t = brush.transform();
         if (!t.isIdentity()) {
-            element += "gradientTransform=\"matrix(" + number(t.m11()) + ',' + number(t.m12())
-                + ',' + number(t.m21()) + ',' + number(t.m22()) + ',' + number(t.dx()) + ','
+            element += "gradientTransform=\"matrix(" + number(t.m11()) + ',' + number(t.m12()) + ','
+                + number(t.m21()) + ',' + number(t.m22()) + ',' + number(t.dx()) + ','
                 + number(t.dy()) + ")\" ";
         }
         element += "id=\"" + id + "\">\n";

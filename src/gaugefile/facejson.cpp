@@ -240,8 +240,8 @@ void faceFromJson(gaugeData &layer, const QJsonObject &layerObject)
     }
 }
 
-bool checkFaceLimits(const QJsonObject &layerObject, qsizetype layerNumber,
-                     qint64 *pictureBytes, QString *error)
+bool checkFaceLimits(const QJsonObject &layerObject, qsizetype layerNumber, qint64 *pictureBytes,
+                     QString *error)
 {
     const QJsonArray pictures = layerObject.value(QLatin1String("pictures")).toArray();
     qint64 largest = 0;

@@ -28,8 +28,8 @@ bool finite(std::initializer_list<double> values)
 int alignmentFlags(textAlign align)
 {
     const int horizontal = align == textAlign::left ? Qt::AlignLeft
-        : align == textAlign::right                  ? Qt::AlignRight
-                                                     : Qt::AlignHCenter;
+        : align == textAlign::right                 ? Qt::AlignRight
+                                                    : Qt::AlignHCenter;
     // A rectangle of no size at the anchor: the text is laid out around it
     // and never clipped to it.
     return horizontal | Qt::AlignVCenter | Qt::TextDontClip;
@@ -116,7 +116,7 @@ void drawPicture(QPainter *painter, const facePicture &p, const DecodedPicture &
 qsizetype drawingOrder(const gaugeData &layer, const FaceElement &element)
 {
     return element.kind == faceElementKind::picture ? element.index
-                                                     : layer.pictures.size() + element.index;
+                                                    : layer.pictures.size() + element.index;
 }
 
 bool elementExists(const gaugeData &layer, const FaceElement &element)

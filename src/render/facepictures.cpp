@@ -44,8 +44,9 @@ void decodeRaster(DecodedPicture *picture)
     }
     QImage image;
     if (!reader.read(&image)) {
-        picture->problem = DecodedPicture::tr("The picture cannot be read as %1: %2")
-                               .arg(QString::fromLatin1(formatName.toUpper()), reader.errorString());
+        picture->problem =
+            DecodedPicture::tr("The picture cannot be read as %1: %2")
+                .arg(QString::fromLatin1(formatName.toUpper()), reader.errorString());
         return;
     }
     picture->image = image;

@@ -259,10 +259,10 @@ QList<QObject *> Window::layerEditingControls() const
     // Then the face section's, the preview's overlay (which drags elements)
     // last.
     const FaceControls &f = faceControls;
-    controls += {f.labelTexts,   f.text,          f.textX,       f.textY,           f.textSize,
-                 f.textRotation, f.textFamily,    f.textBold,    f.textItalic,      f.textAlign,
-                 f.textColor,    f.pictureX,      f.pictureY,    f.pictureWidth,
-                 f.pictureRotation, f.pictureOpacity, f.pictureReplace, f.overlay};
+    controls += {f.labelTexts,     f.text,           f.textX,    f.textY,        f.textSize,
+                 f.textRotation,   f.textFamily,     f.textBold, f.textItalic,   f.textAlign,
+                 f.textColor,      f.pictureX,       f.pictureY, f.pictureWidth, f.pictureRotation,
+                 f.pictureOpacity, f.pictureReplace, f.overlay};
     return controls;
 }
 

@@ -2,18 +2,18 @@
 
 #include "model/gaugeeditcommand.h"
 #include "render/renderarea.h"
+#include "ui/faceoverlay.h"
 #include "ui/labeltextedit.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QFontComboBox>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QToolButton>
-#include "ui/faceoverlay.h"
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSignalBlocker>
+#include <QToolButton>
 #include <QUndoStack>
 
 // The undo history keeps whole snapshots of the gauge. `recordedGauge` is

@@ -170,12 +170,13 @@ void Window::setUpFaceControls()
 
     // After the layer buttons in the tab order, as they stand on the screen.
     QWidget *previous = SaveLayerButton;
-    for (QWidget *w : QList<QWidget *>{c.labelTexts, c.elements, c.addText, c.addPicture,
-                                       c.remove, c.text, c.textX, c.textY, c.textSize,
-                                       c.textRotation, c.textFamily, c.textBold, c.textItalic,
-                                       c.textAlign, c.textColor, c.pictureX, c.pictureY,
-                                       c.pictureWidth, c.pictureRotation, c.pictureOpacity,
-                                       c.pictureReplace, presetComboBox}) {
+    for (QWidget *w :
+         QList<QWidget *>{c.labelTexts,     c.elements,     c.addText,         c.addPicture,
+                          c.remove,         c.text,         c.textX,           c.textY,
+                          c.textSize,       c.textRotation, c.textFamily,      c.textBold,
+                          c.textItalic,     c.textAlign,    c.textColor,       c.pictureX,
+                          c.pictureY,       c.pictureWidth, c.pictureRotation, c.pictureOpacity,
+                          c.pictureReplace, presetComboBox}) {
         QWidget::setTabOrder(previous, w);
         previous = w;
     }
@@ -246,9 +247,9 @@ QWidget *Window::makeTextFields()
     c.textAlign->setObjectName(QStringLiteral("faceTextAlignComboBox"));
     c.textAlign->setToolTip(tr("Which part of the text stands at its position: its left edge, "
                                "its middle or its right edge"));
-    const std::pair<textAlign, QString> aligns[] = {
-        {textAlign::left, tr("Left")}, {textAlign::center, tr("Center")},
-        {textAlign::right, tr("Right")}};
+    const std::pair<textAlign, QString> aligns[] = {{textAlign::left, tr("Left")},
+                                                    {textAlign::center, tr("Center")},
+                                                    {textAlign::right, tr("Right")}};
     for (const auto &[align, text] : aligns)
         c.textAlign->addItem(text, int(align));
     c.textColor = new QToolButton(page);
@@ -396,7 +397,8 @@ void Window::showFace()
                 const QString format = pictureFormatName(p.format).toUpper();
                 text = tr("Picture: %1").arg(format.isEmpty() ? tr("unknown") : format);
             } else {
-                const QString first = g.texts.at(element.index).text.section(QLatin1Char('\n'), 0, 0);
+                const QString first =
+                    g.texts.at(element.index).text.section(QLatin1Char('\n'), 0, 0);
                 text = tr("Text: %1").arg(first.left(40));
             }
             QListWidgetItem *item = c.elements->item(i);
@@ -541,8 +543,9 @@ void Window::removeFaceElement()
     gaugeData &g = renderArea->currentGauge;
     const int row = faceControls.elements->currentRow();
     {
-        const EditStep step(this, element.kind == faceElementKind::text ? tr("Remove Text")
-                                                                         : tr("Remove Picture"));
+        const EditStep step(this,
+                            element.kind == faceElementKind::text ? tr("Remove Text")
+                                                                  : tr("Remove Picture"));
         if (element.kind == faceElementKind::text)
             g.texts.removeAt(element.index);
         else

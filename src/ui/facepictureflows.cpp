@@ -28,8 +28,8 @@ qint64 otherPictureBytes(const Window *w, const FaceElement &except)
 {
     qint64 bytes = 0;
     for (int i = 0; i < w->renderArea->layers.size(); ++i) {
-        const gaugeData &layer =
-            i == w->layerList->currentRow() ? w->renderArea->currentGauge : w->renderArea->layers.at(i);
+        const gaugeData &layer = i == w->layerList->currentRow() ? w->renderArea->currentGauge
+                                                                 : w->renderArea->layers.at(i);
         for (qsizetype j = 0; j < layer.pictures.size(); ++j) {
             if (i != w->layerList->currentRow() || except.kind != faceElementKind::picture
                 || except.index != j)
@@ -70,7 +70,8 @@ bool readPicture(Window *w, const QString &path, const FaceElement &replaced, fa
     }
     const QString problem = decodedPicture(data, format)->problem;
     if (!problem.isEmpty()) {
-        QMessageBox::warning(w, caption, Window::tr("%1 cannot be drawn.\n\n%2").arg(name, problem));
+        QMessageBox::warning(w, caption,
+                             Window::tr("%1 cannot be drawn.\n\n%2").arg(name, problem));
         return false;
     }
     const qint64 total = otherPictureBytes(w, replaced) + data.size();
@@ -92,8 +93,7 @@ bool readPicture(Window *w, const QString &path, const FaceElement &replaced, fa
 
 void Window::addFacePicture()
 {
-    const QString path =
-        askOpenPath(this, tr("Add Picture"), pictureFilter(), fileDialogFolder());
+    const QString path = askOpenPath(this, tr("Add Picture"), pictureFilter(), fileDialogFolder());
     if (!path.isEmpty())
         (void)addFacePictureFile(path);
 }
