@@ -62,7 +62,12 @@ bool readPicture(Window *w, const QString &path, const FaceElement &replaced, fa
         return false;
     }
 
-    const pictureFormat format = sniffPictureFormat(data);
+    // Known by its first bytes; an SVG document may begin with a long
+    // comment, so its name counts as well.
+    pictureFormat format = sniffPictureFormat(data);
+    if (format == pictureFormat::unknown
+        && path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive))
+        format = pictureFormat::svg;
     if (format == pictureFormat::unknown) {
         QMessageBox::warning(w, caption,
                              Window::tr("%1 is not a PNG, JPEG or SVG picture.").arg(name));
