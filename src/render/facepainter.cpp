@@ -204,8 +204,14 @@ bool paintFaceElements(QPainter *painter, const gaugeData &layer, const GaugePai
             return false;
         --budget.elements;
         const faceText &t = layer.texts.at(i);
-        if (textProblem(t, limits).isEmpty())
-            drawText(painter, t);
+        if (!textProblem(t, limits).isEmpty() || budget.characters <= 0)
+            continue;
+        if (t.text.size() > budget.characters) {
+            budget.characters = 0;
+            continue;
+        }
+        budget.characters -= t.text.size();
+        drawText(painter, t);
     }
     return true;
 }

@@ -67,6 +67,7 @@ FaceElement faceElementAt(const gaugeData &layer, const QPointF &point);
 struct FaceBudget
 {
     qint64 elements;
+    qint64 characters;
     qint64 pictureBytes;
 };
 

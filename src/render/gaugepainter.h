@@ -22,11 +22,13 @@ struct GaugePaintLimits
     qint64 arcs = 2'000;
     // Texts and pictures: at most `elementsPerLayer` of each layer and
     // `elements` in all, pictures first; a text longer than `textCharacters`
-    // (label texts included) is left out, and so is every picture once
-    // `pictureBytes` of pictures have been drawn.
+    // (label texts included) is left out, texts end once `textCharactersInAll`
+    // characters are spent, and pictures once `pictureBytes` of pictures
+    // have been drawn.
     qint64 elementsPerLayer = layerElementLimit;
     qint64 elements = 2'000;
     qint64 textCharacters = textCharacterLimit;
+    qint64 textCharactersInAll = 200'000;
     qint64 pictureBytes = 64'000'000;
     // Digits after the point in a label. The form offers 0 to 6; a file may
     // ask for two billion, which the number formatter cannot produce.

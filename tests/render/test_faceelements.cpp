@@ -437,6 +437,10 @@ void TestFaceElements::allowances()
     limits = GaugePaintLimits();
     limits.elements = 9;
     QCOMPARE(textsDrawn({g, g}, limits), QStringLiteral("0,1,2,0,1"));
+    // Texts end where their characters are spent.
+    limits = GaugePaintLimits();
+    limits.textCharactersInAll = 2;
+    QCOMPARE(textsDrawn({g}, limits), QStringLiteral("0,1"));
     // Once the pictures' bytes are spent, no picture more is drawn.
     limits = GaugePaintLimits();
     limits.pictureBytes = png.size();
