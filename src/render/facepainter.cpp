@@ -194,10 +194,13 @@ bool paintFaceElements(QPainter *painter, const gaugeData &layer, const GaugePai
             return false;
         --budget.elements;
         const facePicture &p = layer.pictures.at(i);
-        if (!pictureProblem(p).isEmpty() || p.data.size() > budget.pictureBytes)
+        const auto decoded = decodedPicture(p.data, p.format);
+        if (!pictureProblem(p).isEmpty() || p.data.size() > budget.pictureBytes
+            || decoded->elements > budget.pictureElements)
             continue;
         budget.pictureBytes -= p.data.size();
-        drawPicture(painter, p, *decodedPicture(p.data, p.format));
+        budget.pictureElements -= decoded->elements;
+        drawPicture(painter, p, *decoded);
     }
     for (qsizetype i = 0; i < layer.texts.size() && left > 0; ++i, --left) {
         if (stopped && stopped())

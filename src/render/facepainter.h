@@ -69,6 +69,7 @@ struct FaceBudget
     qint64 elements;
     qint64 characters;
     qint64 pictureBytes;
+    qint64 pictureElements;
 };
 
 // Draws the layer's pictures, then its texts, within the per-layer and

@@ -55,7 +55,7 @@ void decodeRaster(DecodedPicture *picture)
 
 void decodeSvg(DecodedPicture *picture)
 {
-    picture->problem = svgPictureProblem(picture->data, pictureMaxPixels);
+    picture->problem = svgPictureProblem(picture->data, pictureMaxPixels, &picture->elements);
     if (!picture->problem.isEmpty())
         return;
     const StillSvgRenderer renderer(picture->data);

@@ -37,6 +37,9 @@ public:
     QSizeF size;
     // Why the picture cannot be drawn, in one line; empty when it can.
     QString problem;
+    // The work of drawing it: the elements an SVG picture draws, 1 for a
+    // PNG or JPEG picture.
+    qint64 elements = 1;
 
     bool usable() const { return problem.isEmpty(); }
     // Draws the picture stretched over `target`.

@@ -266,7 +266,8 @@ void paintGaugeLayers(QPainter *painter, int size, const QList<gaugeData> &layer
                   limits.labels,
                   limits.labelCharacters,
                   limits.arcs,
-                  {limits.elements, limits.textCharactersInAll, limits.pictureBytes}};
+                  {limits.elements, limits.textCharactersInAll, limits.pictureBytes,
+                   limits.pictureElements}};
     TickLines ticks(painter);
     for (const gaugeData &layer : layers) {
         if (stopped && stopped())

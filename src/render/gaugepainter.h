@@ -23,13 +23,15 @@ struct GaugePaintLimits
     // Texts and pictures: at most `elementsPerLayer` of each layer and
     // `elements` in all, pictures first; a text longer than `textCharacters`
     // (label texts included) is left out, texts end once `textCharactersInAll`
-    // characters are spent, and pictures once `pictureBytes` of pictures
-    // have been drawn.
+    // characters are spent, and a picture is left out once it would take
+    // the pictures drawn past `pictureBytes` or their elements (those of SVG
+    // pictures; a PNG or JPEG picture is one) past `pictureElements`.
     qint64 elementsPerLayer = layerElementLimit;
     qint64 elements = 2'000;
     qint64 textCharacters = textCharacterLimit;
     qint64 textCharactersInAll = 200'000;
     qint64 pictureBytes = 64'000'000;
+    qint64 pictureElements = 50'000;
     // Digits after the point in a label. The form offers 0 to 6; a file may
     // ask for two billion, which the number formatter cannot produce.
     int labelDecimals = 100;

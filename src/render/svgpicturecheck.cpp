@@ -48,7 +48,8 @@ QString embeddedImageProblem(const QString &href, qint64 maxPixels)
 // The number of elements the document draws, every <use> counted as what it
 // refers to, and the deepest chain of nesting and references; walked without
 // recursion, since a hostile chain would be deeper than any stack.
-QString drawingProblem(const std::vector<Node> &nodes, const QHash<QString, int> &ids)
+QString drawingProblem(const std::vector<Node> &nodes, const QHash<QString, int> &ids,
+                       qint64 *elements)
 {
     enum State : char { unvisited, visiting, done };
     std::vector<State> state(nodes.size(), unvisited);
@@ -99,12 +100,14 @@ QString drawingProblem(const std::vector<Node> &nodes, const QHash<QString, int>
             stack.pop_back();
         }
     }
+    // Every element lies inside the root, the first one.
+    *elements = drawn.front();
     return QString();
 }
 
 } // namespace
 
-QString svgPictureProblem(const QByteArray &svg, qint64 maxPixels)
+QString svgPictureProblem(const QByteArray &svg, qint64 maxPixels, qint64 *drawn)
 {
     std::vector<Node> nodes;
     QHash<QString, int> ids;
@@ -160,5 +163,9 @@ QString svgPictureProblem(const QByteArray &svg, qint64 maxPixels)
             .arg(reader.lineNumber());
     if (nodes.empty())
         return tr("The SVG picture is empty.");
-    return drawingProblem(nodes, ids);
+    qint64 elements = 0;
+    const QString problem = drawingProblem(nodes, ids, &elements);
+    if (drawn && problem.isEmpty())
+        *drawn = elements;
+    return problem;
 }

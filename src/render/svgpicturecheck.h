@@ -10,13 +10,14 @@
 // must keep to these bounds.
 
 // Most elements an SVG picture may hold, and most it may draw once every
-// <use> is counted as what it draws.
-constexpr int svgPictureElementLimit = 100'000;
+// <use> is counted as what it draws: a detailed emblem has a few thousand.
+constexpr int svgPictureElementLimit = 20'000;
 // Deepest nesting of elements and <use> references.
 constexpr int svgPictureDepthLimit = 200;
 
 // Why an SVG picture may not be drawn, in one line; empty when it may: it is
 // not well-formed XML, nests or draws beyond the bounds above, has a <use>
 // cycle, or has an <image> that is not carried inside it as PNG, JPEG or
-// another raster picture of at most `maxPixels` pixels.
-QString svgPictureProblem(const QByteArray &svg, qint64 maxPixels);
+// another raster picture of at most `maxPixels` pixels. When it may be
+// drawn, `drawn` (when given) receives the number of elements it draws.
+QString svgPictureProblem(const QByteArray &svg, qint64 maxPixels, qint64 *drawn = nullptr);
