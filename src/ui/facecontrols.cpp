@@ -452,9 +452,9 @@ void Window::showFaceSelection()
     c.overlay->setOutline(faceElementOutline(g, element));
 }
 
-// Stores the editing copy into the current layer and shows it.
 namespace {
 
+// Stores the editing copy into the current layer and shows it.
 void storeFace(Window *w)
 {
     w->renderArea->saveLayerData(w->layerList->currentRow());
