@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QNetworkAccessManager>
+#include <QPlainTextEdit>
 #include <QUndoStack>
 
 Window::Window(QWidget *parent) : QWidget(parent)
@@ -25,6 +26,7 @@ Window::Window(QWidget *parent) : QWidget(parent)
     biasTypeComboBox->addItem(tr("Exponential"));
     biasTypeComboBox->addItem(tr("Midpoint"));
     setUpScaleControls();
+    setUpFaceControls();
     connectForm();
     setUpLayerList();
     placePreview();
@@ -89,6 +91,8 @@ void connectEdit(QObject *sender, Window *window, Receiver receiver)
         QObject::connect(comboBox, &QComboBox::activated, window, receiver);
     else if (auto *button = qobject_cast<QAbstractButton *>(sender))
         QObject::connect(button, &QAbstractButton::clicked, window, receiver);
+    else if (auto *text = qobject_cast<QPlainTextEdit *>(sender))
+        QObject::connect(text, &QPlainTextEdit::textChanged, window, receiver);
     else
         Q_UNREACHABLE();
 }
@@ -105,9 +109,11 @@ void Window::connectForm()
             continue;
         }
         // The slot's work, and whatever it sets off, is one undo step.
-        // Steps of one spin box merge while the user keeps at it; a colour,
-        // a font, a choice or a check is a step of its own.
-        const int mergeKey = qobject_cast<QAbstractSpinBox *>(row.sender) ? index : -1;
+        // Steps of one spin box or text merge while the user keeps at it; a
+        // colour, a font, a choice or a check is a step of its own.
+        const bool typed = qobject_cast<QAbstractSpinBox *>(row.sender)
+            || qobject_cast<QPlainTextEdit *>(row.sender);
+        const int mergeKey = typed ? index : -1;
         const QString text = tr("Change %1").arg(controlStepName(row.sender));
         connectEdit(row.sender, this, [this, text, mergeKey] { beginEditStep(text, mergeKey); });
         connectEdit(row.sender, this, row.slot);

@@ -3,6 +3,7 @@
 #include "export/physicalpage.h"
 #include "model/gaugesnapshot.h"
 #include "model/namedlayer.h"
+#include "render/facepainter.h"
 #include "ui/controlgroups.h"
 #include "ui_window.h"
 
@@ -50,6 +51,20 @@ public:
     // type, its fields (hiding those it does not use) and why it cannot be
     // drawn, if it cannot (ui/scalecontrols.cpp).
     void showScale(const valueScale &scale);
+    FaceControls faceControls{};
+    // Shows the current layer's face in the face controls and the overlay,
+    // with their signals blocked: the label texts and the hints beside them,
+    // the list of elements, the selected element's fields and why it is not
+    // drawn, if it is not (ui/facecontrols.cpp).
+    void showFace();
+    // The selected element of the current layer: its kind and its index in
+    // the layer's list of that kind; invalid for none.
+    FaceElement selectedFaceElement() const;
+    void selectFaceElement(const FaceElement &element);
+    // Adds a picture file to the current layer as one undo step, after
+    // checking it can be drawn and fits the gauge file's limits; false,
+    // after telling the user why, when it cannot.
+    bool addFacePictureFile(const QString &path);
     // The connections of the form's controls to their slots, in the order
     // they are made.
     QList<FormConnection> formConnections() const;
@@ -201,6 +216,14 @@ public slots:
     void arc4ColorChanged();
     void tickSettingsChanged();
     void tickDecimalsChanged();
+    void labelTextsChanged();
+    void faceTextChanged();
+    void faceTextColorChanged();
+    void facePictureChanged();
+    void replaceFacePicture();
+    void addFaceText();
+    void addFacePicture();
+    void removeFaceElement();
     void saveSVG();
     void savePNG();
     void saveGauge();
@@ -234,6 +257,17 @@ private:
     // Construction, in order (app/window.cpp)
     void describeControlGroups();
     void setUpScaleControls();
+    void setUpFaceControls();
+    // The face section's groups of fields and their connections.
+    QWidget *makeTextFields();
+    QWidget *makePictureFields();
+    void connectFaceControls();
+    // Answers the overlay: picking, dragging and nudging the selection.
+    void facePressed(const QPointF &point);
+    void faceDragged(const QPointF &point);
+    void moveFaceElement(const QPointF &offset, bool fromDragStart);
+    void showFaceSelection();
+    QStringList labelHints() const;
     void connectForm();
     void setUpLayerList();
     void placePreview();
@@ -253,6 +287,12 @@ private:
     // The undo history's view of the gauge: what the last step left, and
     // the step being recorded.
     GaugeSnapshot recordedGauge;
+    // Where the dragged element stood when the button went down, and where.
+    QPointF faceDragOrigin;
+    QPointF faceDragStart;
+    bool faceDragging = false;
+    // The layer whose elements the face controls show.
+    int faceLayerRow = -1;
     QString stepText;
     int stepMergeKey = -1;
     int stepDepth = 0;

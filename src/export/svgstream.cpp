@@ -1,7 +1,10 @@
 #include "export/svgstream.h"
 
 #include "fileio/boundedoutput.h"
+#include "render/facepictures.h"
 
+#include <QBuffer>
+#include <QImageWriter>
 #include <QPaintEngine>
 #include <QPainterPath>
 #include <QTextItem>
@@ -140,6 +143,8 @@ public:
     {
         m_failed = false;
         m_afterFirstState = false;
+        m_gradients = 0;
+        m_definedGradients.clear();
         m_pen = QPen();
         put("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n<svg");
         const SvgStream::Settings &s = m_settings;
@@ -160,7 +165,7 @@ public:
             put("<title>" + xmlText(s.title) + "</title>\n");
         if (!s.description.isEmpty())
             put("<desc>" + xmlText(s.description) + "</desc>\n");
-        // Nothing the painter draws needs definitions.
+        // Gradients of SVG pictures are defined where they are used.
         put("<defs>\n</defs>\n");
         put("<g fill=\"none\" stroke=\"black\" stroke-width=\"1\" fill-rule=\"evenodd\" "
             "stroke-linecap=\"square\" stroke-linejoin=\"bevel\" >\n\n");
@@ -186,9 +191,13 @@ public:
             return;
         if (m_afterFirstState)
             put("</g>\n\n");
+        // Gradients are defined where they are first used, as the document
+        // is written in one pass.
+        const QByteArray fill = paintServer(newState.brush());
+        const QByteArray stroke = paintServer(newState.pen().brush());
         put("<g ");
-        brushAttributes(newState.brush());
-        penAttributes(newState.pen());
+        brushAttributes(newState.brush(), fill);
+        penAttributes(newState.pen(), stroke);
         const QTransform t = newState.transform();
         put("transform=\"matrix(" + number(t.m11()) + ',' + number(t.m12()) + ','
             + number(t.m21()) + ',' + number(t.m22()) + ',' + number(t.dx()) + ','
@@ -312,8 +321,45 @@ public:
         flushWhenFull();
     }
 
-    // The painter never draws pictures; a picture would be left out.
-    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+    void drawPixmap(const QRectF &r, const QPixmap &pixmap, const QRectF &sr) override
+    {
+        drawImage(r, pixmap.toImage(), sr, Qt::AutoColor);
+    }
+
+    // A picture of the gauge goes in as the file it came from; any other
+    // image (a part of one, one inside an SVG picture, a shape the painter
+    // rasterised) as PNG.
+    void drawImage(const QRectF &r, const QImage &image, const QRectF &sr,
+                   Qt::ImageConversionFlags) override
+    {
+        if (stopped() || image.isNull())
+            return;
+        QByteArray bytes;
+        QByteArray mimeType;
+        const bool whole = sr.toAlignedRect() == image.rect();
+        if (!whole || !pictureFileOf(image, &bytes, &mimeType)) {
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            QImageWriter(&buffer, "png").write(whole ? image : image.copy(sr.toAlignedRect()));
+            mimeType = "image/png";
+        }
+        const bool smooth = state && state->renderHints().testFlag(QPainter::SmoothPixmapTransform);
+        const QByteArray head = "<image x=\"" + number(r.x()) + "\" y=\"" + number(r.y())
+            + "\" width=\"" + number(r.width()) + "\" height=\"" + number(r.height())
+            + "\" preserveAspectRatio=\"none\" image-rendering=\""
+            + (smooth ? "optimizeQuality" : "optimizeSpeed") + "\" xlink:href=\"data:" + mimeType
+            + ";base64,";
+        const QByteArray tail("\" />\n");
+        const qint64 encoded = (bytes.size() + 2) / 3 * 4;
+        if (!m_output->reserve(m_pending.size() + head.size() + encoded + tail.size())) {
+            m_failed = true;
+            return;
+        }
+        put(head);
+        put(bytes.toBase64());
+        put(tail);
+        flushWhenFull();
+    }
 
 private:
     static PaintEngineFeatures features()
@@ -325,10 +371,74 @@ private:
     }
 
     bool cosmeticPen() const { return state && state->pen().isCosmetic(); }
+
+    // For a linear or radial gradient, writes its definition and returns
+    // the reference to it; empty for anything else.
+    QByteArray paintServer(const QBrush &brush)
+    {
+        const QGradient *gradient = brush.gradient();
+        if (!gradient
+            || (gradient->type() != QGradient::LinearGradient
+                && gradient->type() != QGradient::RadialGradient))
+            return QByteArray();
+        // A picture keeps its gradient over many changes of state; it is
+        // defined once for them.
+        for (const auto &[defined, reference] : std::as_const(m_definedGradients))
+            if (defined == brush)
+                return reference;
+        const QByteArray id = "gradient" + QByteArray::number(++m_gradients);
+        const bool linear = gradient->type() == QGradient::LinearGradient;
+        QByteArray element = "<defs>\n<";
+        element += linear ? "linearGradient" : "radialGradient";
+        element += " gradientUnits=\"";
+        element += gradient->coordinateMode() == QGradient::ObjectBoundingMode
+                || gradient->coordinateMode() == QGradient::ObjectMode
+            ? "objectBoundingBox"
+            : "userSpaceOnUse";
+        element += "\" ";
+        if (linear) {
+            const auto *g = static_cast<const QLinearGradient *>(gradient);
+            element += "x1=\"" + number(g->start().x()) + "\" y1=\"" + number(g->start().y())
+                + "\" x2=\"" + number(g->finalStop().x()) + "\" y2=\"" + number(g->finalStop().y())
+                + "\" ";
+        } else {
+            const auto *g = static_cast<const QRadialGradient *>(gradient);
+            element += "cx=\"" + number(g->center().x()) + "\" cy=\"" + number(g->center().y())
+                + "\" r=\"" + number(g->radius()) + "\" fx=\"" + number(g->focalPoint().x())
+                + "\" fy=\"" + number(g->focalPoint().y()) + "\" ";
+        }
+        if (gradient->spread() != QGradient::PadSpread)
+            element += gradient->spread() == QGradient::ReflectSpread ? "spreadMethod=\"reflect\" "
+                                                                      : "spreadMethod=\"repeat\" ";
+        const QTransform t = brush.transform();
+        if (!t.isIdentity()) {
+            element += "gradientTransform=\"matrix(" + number(t.m11()) + ',' + number(t.m12()) + ','
+                + number(t.m21()) + ',' + number(t.m22()) + ',' + number(t.dx()) + ','
+                + number(t.dy()) + ")\" ";
+        }
+        element += "id=\"" + id + "\">\n";
+        for (const QGradientStop &stop : gradient->stops()) {
+            element += "    <stop offset=\"" + number(stop.first) + "\" stop-color=\""
+                + colorName(stop.second) + "\" stop-opacity=\"" + colorOpacity(stop.second)
+                + "\" />\n";
+        }
+        element += linear ? "</linearGradient>\n" : "</radialGradient>\n";
+        element += "</defs>\n";
+        put(element);
+        const QByteArray reference = "url(#" + id + ')';
+        m_definedGradients.prepend({brush, reference});
+        if (m_definedGradients.size() > 8)
+            m_definedGradients.removeLast();
+        return reference;
+    }
     bool stopped() const { return m_failed || m_output->stopped(); }
 
-    void brushAttributes(const QBrush &brush)
+    void brushAttributes(const QBrush &brush, const QByteArray &server)
     {
+        if (!server.isEmpty()) {
+            put("fill=\"" + server + "\" ");
+            return;
+        }
         switch (brush.style()) {
         case Qt::SolidPattern:
             put("fill=\"" + colorName(brush.color()) + "\" fill-opacity=\""
@@ -338,21 +448,34 @@ private:
             put("fill=\"none\" ");
             break;
         default:
-            // Patterns and gradients are never used by the painter.
+            // Patterns and conical gradients the painter draws as images.
             break;
         }
     }
 
-    void penAttributes(const QPen &pen)
+    void penAttributes(const QPen &pen, const QByteArray &server)
     {
         m_pen = pen;
         if (pen.style() == Qt::NoPen) {
             put("stroke=\"none\" ");
             return;
         }
-        // Every pen of the painter is solid; dashes are not written.
-        put("stroke=\"" + colorName(pen.color()) + "\" stroke-opacity=\""
-            + colorOpacity(pen.color()) + "\" ");
+        if (server.isEmpty()) {
+            put("stroke=\"" + colorName(pen.color()) + "\" stroke-opacity=\""
+                + colorOpacity(pen.color()) + "\" ");
+        } else {
+            put("stroke=\"" + server + "\" ");
+        }
+        if (pen.style() != Qt::SolidLine) {
+            // SVG measures dashes in lengths, the toolkit in pen widths.
+            const double width = pen.widthF() == 0 ? 1.0 : pen.widthF();
+            QByteArray dashes;
+            for (const double dash : pen.dashPattern())
+                dashes += number(dash * width) + ',';
+            dashes.chop(1);
+            put("stroke-dasharray=\"" + dashes + "\" stroke-dashoffset=\""
+                + number(pen.dashOffset() * width) + "\" ");
+        }
         put(pen.widthF() == 0 ? QByteArray("stroke-width=\"1\" ")
                               : "stroke-width=\"" + number(pen.widthF()) + "\" ");
         switch (pen.capStyle()) {
@@ -455,6 +578,8 @@ private:
     bool m_failed = false;
     bool m_afterFirstState = false;
     QPen m_pen;
+    int m_gradients = 0;
+    QList<std::pair<QBrush, QByteArray>> m_definedGradients;
     QString m_family;
     QByteArray m_escapedFamily;
 };

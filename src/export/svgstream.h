@@ -14,12 +14,14 @@ class SvgStreamEngine;
 
 // A paint device that writes an SVG document while it is painted on, in the
 // layout of the toolkit's SVG generator (the same elements, attributes and
-// numbers, byte for byte, for everything the gauge painter draws), with two
-// differences: every text is written as escaped XML, so whatever a font
-// family, a label or the title holds the document stays well-formed and
-// carries no attribute of its own; and the document goes out to `output` in
-// pieces as it is drawn instead of being gathered in memory, so its size is
-// bounded by `output` while it is written.
+// numbers, byte for byte, for the ticks, arcs, labels and texts the gauge
+// painter draws and the shapes of SVG pictures), with these differences:
+// every text is written as escaped XML, so whatever a font family, a label
+// or the title holds the document stays well-formed and carries no attribute
+// of its own; the document goes out to `output` in pieces as it is drawn
+// instead of being gathered in memory, so its size is bounded by `output`
+// while it is written; gradients are defined where they are first used; and
+// a PNG or JPEG picture of the gauge is embedded as its own file's bytes.
 class SvgStream : public QPaintDevice
 {
 public:

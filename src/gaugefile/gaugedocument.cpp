@@ -1,6 +1,7 @@
 #include "gaugefile/gaugedocument.h"
 
 #include "fileio/boundedoutput.h"
+#include "gaugefile/facejson.h"
 #include "gaugefile/legacyreader.h"
 #include "gaugefile/scalejson.h"
 
@@ -180,6 +181,7 @@ QJsonObject layerToJson(const gaugeData &layer)
     ticks.insert(QLatin1String("color"), colorText(layer.tickCountColor));
 
     QJsonObject object;
+    faceToJson(layer, &object, &ticks);
     object.insert(QLatin1String("gauge"), gauge);
     object.insert(QLatin1String("divisions"), divisions);
     object.insert(QLatin1String("arcs"), arcs);
@@ -252,6 +254,7 @@ void layerFromJson(gaugeData &layer, const QJsonObject &object)
     layer.tickCountFont = rebuilt;
 
     scaleFromJson(layer.scale, object);
+    faceFromJson(layer, object);
 }
 
 bool isDefaultLayer(const gaugeData &layer)
@@ -338,6 +341,12 @@ bool writeGaugeDocument(const QList<namedLayer> &layers, QIODevice *device, QStr
         }
         return false;
     }
+    QList<gaugeData> data;
+    data.reserve(layers.size());
+    for (const namedLayer &layer : layers)
+        data.append(layer.data);
+    if (!checkFaceLimits(data, error))
+        return false;
     BoundedOutput output(device, gaugeDocumentByteLimit,
                          QCoreApplication::translate("GaugeDocument",
                                                      "The gauge file would be larger than %1 MB.")
@@ -402,6 +411,13 @@ bool readGaugeDocument(const QByteArray &bytes, QList<namedLayer> &layers, QStri
                             "The file has %1 layers; a gauge file may hold at most %2.")
                             .arg(array.size())
                             .arg(gaugeLayerLimit));
+
+        // Every layer's texts and pictures are counted before any is read.
+        qint64 pictureBytes = 0;
+        for (qsizetype i = 0; i < array.size(); ++i) {
+            if (!checkFaceLimits(array.at(i).toObject(), i + 1, &pictureBytes, error))
+                return false;
+        }
 
         QList<namedLayer> read;
         for (const QJsonValue &element : array) {

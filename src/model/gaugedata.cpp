@@ -19,7 +19,8 @@ bool gaugeData::operator==(const gaugeData &o) const
         && tickCountDecimalPlaces == o.tickCountDecimalPlaces
         && tickCountRadius == o.tickCountRadius && tickCountRotate == o.tickCountRotate
         && tickCountSkipFirst == o.tickCountSkipFirst && tickCountFont == o.tickCountFont
-        && tickCountColor == o.tickCountColor && scale == o.scale;
+        && tickCountColor == o.tickCountColor && scale == o.scale
+        && tickCountTexts == o.tickCountTexts && pictures == o.pictures && texts == o.texts;
 }
 
 void registerGaugeDataMetaType()

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "model/faceelements.h"
 #include "model/valuescale.h"
 
 #include <QColor>
 #include <QFont>
+#include <QList>
 #include <QMetaType>
+#include <QStringList>
 
 #include <array>
 
@@ -44,6 +47,14 @@ struct gaugeData
     // The values along the span; an even scale (the default) leaves the
     // ticks to the bias curve and the labels to start and increment.
     valueScale scale;
+    // The label texts: primary tick i shows entry i, and an empty entry or a
+    // tick beyond the list shows none. Empty (the default): the labels are
+    // numbers.
+    QStringList tickCountTexts;
+    // Drawn over the ticks and labels of the layer: the pictures, then the
+    // texts, each in list order.
+    QList<facePicture> pictures;
+    QList<faceText> texts;
 
     // "Sans Serif", 10 points, default weight, not italic.
     static QFont defaultTickCountFont();

@@ -2,6 +2,7 @@
 
 #include "render/capsulefill.h"
 #include "render/drawingspace.h"
+#include "render/facepainter.h"
 #include "render/ticklayout.h"
 
 #include <QPaintEngine>
@@ -157,7 +158,7 @@ public:
     LayerPainter(QPainter *painter, GaugePaintBudget &budget, const GaugePaintLimits &limits,
                  const GaugePaintControl &control, const gaugeData &layer)
         : m_painter(painter), m_ticks(painter, control.keptPixels), m_budget(budget),
-          m_maxDecimals(limits.labelDecimals), m_control(control), m_g(layer)
+          m_limits(limits), m_maxDecimals(limits.labelDecimals), m_control(control), m_g(layer)
     {
     }
 
@@ -169,7 +170,15 @@ public:
         m_ticks.forgetPen();
         if (m_control.ticksDone && m_unreported > 0)
             m_control.ticksDone->fetch_add(m_unreported, std::memory_order_relaxed);
-        return !m_cancelled;
+        if (m_cancelled)
+            return false;
+        // Texts and pictures lie over the ticks, so a layer drawn in parts
+        // gets them from the part that ends it; such layers are drawn whole
+        // by the preview, so every part still counts the same allowance.
+        if ((m_g.pictures.isEmpty() && m_g.texts.isEmpty())
+            || m_control.endPrimary < TickLayout(m_g).primaryCount())
+            return true;
+        return paintFaceElements(m_painter, m_g, m_limits, m_budget.face, m_control.cancelled);
     }
 
 private:
@@ -298,12 +307,15 @@ private:
                 m_budget.cut = true;
             }
             if (wantsLabel) {
+                // An empty label text, or a tick beyond the list, has none.
+                const QString text = labelAllowed ? primary.labelText(m_maxDecimals) : QString();
+                const bool shown = !text.isEmpty() && text.size() <= m_limits.textCharacters;
                 if (!labelAllowed)
                     m_budget.cut = true;
-                else if (drawn)
-                    label(theta, direction, primary.labelText(m_maxDecimals));
-                else
-                    countLabel(primary.labelText(m_maxDecimals));
+                else if (shown && drawn)
+                    label(theta, direction, text);
+                else if (shown)
+                    countLabel(text);
             }
 
             if (!layout.subdivides(j))
@@ -339,6 +351,7 @@ private:
     QPainter *m_painter;
     TickLines m_ticks;
     GaugePaintBudget &m_budget;
+    const GaugePaintLimits &m_limits;
     int m_maxDecimals;
     const GaugePaintControl &m_control;
     const gaugeData &m_g;
@@ -351,13 +364,20 @@ private:
 
 GaugePaintBudget GaugePaintBudget::from(const GaugePaintLimits &limits)
 {
-    return {limits.tickLines, limits.labels, limits.labelCharacters, limits.arcs, false};
+    return {limits.tickLines,
+            limits.labels,
+            limits.labelCharacters,
+            limits.arcs,
+            false,
+            {limits.elements, limits.textCharactersInAll, limits.pictureBytes,
+             limits.pictureElements}};
 }
 
 bool GaugePaintBudget::operator==(const GaugePaintBudget &other) const
 {
     return tickLines == other.tickLines && labels == other.labels
-        && labelCharacters == other.labelCharacters && arcs == other.arcs;
+        && labelCharacters == other.labelCharacters && arcs == other.arcs
+        && face == other.face;
 }
 
 void beginGaugePainting(QPainter *painter, int size)

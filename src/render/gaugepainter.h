@@ -23,6 +23,18 @@ struct GaugePaintLimits
     qint64 labels = 5'000;
     qint64 labelCharacters = 100'000;
     qint64 arcs = 2'000;
+    // Texts and pictures: at most `elementsPerLayer` of each layer and
+    // `elements` in all, pictures first; a text longer than `textCharacters`
+    // (label texts included) is left out, texts end once `textCharactersInAll`
+    // characters are spent, and a picture is left out once it would take
+    // the pictures drawn past `pictureBytes` or their elements (those of SVG
+    // pictures; a PNG or JPEG picture is one) past `pictureElements`.
+    qint64 elementsPerLayer = layerElementLimit;
+    qint64 elements = 2'000;
+    qint64 textCharacters = textCharacterLimit;
+    qint64 textCharactersInAll = 200'000;
+    qint64 pictureBytes = 64'000'000;
+    qint64 pictureElements = 50'000;
     // Digits after the point in a label. The form offers 0 to 6; a file may
     // ask for two billion, which the number formatter cannot produce.
     int labelDecimals = 100;
@@ -32,6 +44,21 @@ struct GaugePaintLimits
 // far have used. Layers drawn one at a time (the preview keeps each layer's
 // picture) pass it from one layer to the next, so they show exactly what one
 // drawing of the whole gauge shows.
+// The allowance for the texts and pictures of the layers of one drawing.
+struct FaceBudget
+{
+    qint64 elements = 0;
+    qint64 characters = 0;
+    qint64 pictureBytes = 0;
+    qint64 pictureElements = 0;
+
+    bool operator==(const FaceBudget &o) const
+    {
+        return elements == o.elements && characters == o.characters
+            && pictureBytes == o.pictureBytes && pictureElements == o.pictureElements;
+    }
+};
+
 struct GaugePaintBudget
 {
     qint64 tickLines = 0;
@@ -41,6 +68,7 @@ struct GaugePaintBudget
     // Set when something was left out for want of allowance; not reset by
     // the painter, and not compared.
     bool cut = false;
+    FaceBudget face;
 
     static GaugePaintBudget from(const GaugePaintLimits &limits);
     bool operator==(const GaugePaintBudget &other) const;
@@ -70,8 +98,9 @@ struct GaugePaintControl
 };
 
 // Draws every layer onto the square (0, 0)-(size, size) of the painter's
-// device: the centre dot, then per layer its arcs and, per primary tick, the
-// tick, its label and the secondary and tertiary ticks that follow it. The
+// device: the centre dot, then per layer its arcs; per primary tick, the
+// tick, its label and the secondary and tertiary ticks that follow it; then
+// its pictures and its texts. The
 // painter must be active; its pen, brush, font, hints and transformation are
 // changed and not restored. Returns false when `control` cancelled it.
 bool paintGaugeLayers(QPainter *painter, int size, const QList<gaugeData> &layers,

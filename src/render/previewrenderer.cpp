@@ -61,15 +61,33 @@ bool reusable(const LayerPicture &picture, const gaugeData &layer,
     }
     if (picture.cut)
         return false;
+    const FaceBudget &faceBefore = picture.before.face;
+    const FaceBudget &faceAfter = picture.after.face;
     const GaugePaintBudget used{picture.before.tickLines - picture.after.tickLines,
                                 picture.before.labels - picture.after.labels,
                                 picture.before.labelCharacters - picture.after.labelCharacters,
-                                picture.before.arcs - picture.after.arcs, false};
+                                picture.before.arcs - picture.after.arcs,
+                                false,
+                                {faceBefore.elements - faceAfter.elements,
+                                 faceBefore.characters - faceAfter.characters,
+                                 faceBefore.pictureBytes - faceAfter.pictureBytes,
+                                 faceBefore.pictureElements - faceAfter.pictureElements}};
     if (before.tickLines < used.tickLines || before.labels < used.labels
-        || before.labelCharacters < used.labelCharacters || before.arcs < used.arcs)
+        || before.labelCharacters < used.labelCharacters || before.arcs < used.arcs
+        || before.face.elements < used.face.elements
+        || before.face.characters < used.face.characters
+        || before.face.pictureBytes < used.face.pictureBytes
+        || before.face.pictureElements < used.face.pictureElements)
         return false;
-    *after = {before.tickLines - used.tickLines, before.labels - used.labels,
-              before.labelCharacters - used.labelCharacters, before.arcs - used.arcs, false};
+    *after = {before.tickLines - used.tickLines,
+              before.labels - used.labels,
+              before.labelCharacters - used.labelCharacters,
+              before.arcs - used.arcs,
+              false,
+              {before.face.elements - used.face.elements,
+               before.face.characters - used.face.characters,
+               before.face.pictureBytes - used.face.pictureBytes,
+               before.face.pictureElements - used.face.pictureElements}};
     return true;
 }
 
@@ -146,7 +164,10 @@ bool drawLayer(const gaugeData &layer, const PreviewRenderer::Target &target,
 {
     const GaugePaintLimits limits;
     const qint64 primaries = TickLayout(layer).primaryCount();
-    const int parts = gaugeLayerTickLines(layer) >= kMinTickLinesForParts
+    // A layer with texts or pictures is drawn whole: they lie over all its
+    // ticks.
+    const bool hasFace = !layer.texts.isEmpty() || !layer.pictures.isEmpty();
+    const int parts = gaugeLayerTickLines(layer) >= kMinTickLinesForParts && !hasFace
         ? int(std::clamp<qint64>(primaries, 1, parallelJobs()))
         : 1;
     std::vector<QImage> images(parts);

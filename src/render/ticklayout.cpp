@@ -61,6 +61,7 @@ double TickLayout::gaugeAngle(double screenAngle)
 
 PrimaryTicks::PrimaryTicks(const gaugeData &layer)
     : m_layout(layer),
+      m_texts(layer.tickCountTexts),
       m_increment(layer.tickCountIncrement),
       m_value(layer.tickCountStart),
       m_decimals(layer.tickCountDecimalPlaces)
@@ -80,5 +81,7 @@ double PrimaryTicks::value() const
 
 QString PrimaryTicks::labelText(int maxDecimals) const
 {
+    if (!m_texts.isEmpty())
+        return m_index < m_texts.size() ? m_texts.at(m_index) : QString();
     return QString::number(value(), 'f', std::min(m_decimals, maxDecimals));
 }

@@ -4,6 +4,7 @@
 #include "render/scalemap.h"
 
 #include <QString>
+#include <QStringList>
 
 // Where the ticks of one layer stand, the single rule shared by the painter
 // and the keyframe CSV so that a needle keyed from the CSV meets the drawn
@@ -81,12 +82,15 @@ public:
     double value() const;
     double screenAngle() const { return m_layout.screenAngle(m_index); }
 
-    // The label of this tick: its value in fixed-point notation with the
-    // layer's decimal places, at most `maxDecimals`.
+    // The label of this tick. With label texts, entry i of the list for
+    // primary tick i, empty (no label) beyond the list; otherwise its value
+    // in fixed-point notation with the layer's decimal places, at most
+    // `maxDecimals`.
     QString labelText(int maxDecimals) const;
 
 private:
     TickLayout m_layout;
+    QStringList m_texts;
     double m_increment;
     double m_value;
     int m_decimals;

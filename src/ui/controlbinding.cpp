@@ -2,8 +2,11 @@
 
 #include "render/renderarea.h"
 #include "ui/colorbutton.h"
+#include "ui/faceoverlay.h"
+#include "ui/labeltextedit.h"
 
 #include <QColorDialog>
+#include <QFontComboBox>
 #include <QFontDialog>
 #include <QSignalBlocker>
 
@@ -225,6 +228,17 @@ QList<FormConnection> Window::formConnections() const
         {SaveLayerButton, &Window::saveLayer},
         {loadButton, &Window::loadGauge},
     };
+    // The face section, field by field.
+    const FaceControls &f = faceControls;
+    rows.append({f.labelTexts, &Window::labelTextsChanged});
+    for (QObject *field : QList<QObject *>{f.text, f.textX, f.textY, f.textSize, f.textRotation,
+                                           f.textFamily, f.textBold, f.textItalic, f.textAlign})
+        rows.append({field, &Window::faceTextChanged});
+    rows.append({f.textColor, &Window::faceTextColorChanged});
+    for (QObject *field : QList<QObject *>{f.pictureX, f.pictureY, f.pictureWidth,
+                                           f.pictureRotation, f.pictureOpacity})
+        rows.append({field, &Window::facePictureChanged});
+    rows.append({f.pictureReplace, &Window::replaceFacePicture});
     return rows;
 }
 
@@ -242,6 +256,13 @@ QList<QObject *> Window::layerEditingControls() const
     // Added last, so the controls above keep their places (and merge keys).
     controls += {scaleControls.type, scaleControls.from, scaleControls.to, scaleControls.exponent,
                  scaleControls.points};
+    // Then the face section's, the preview's overlay (which drags elements)
+    // last.
+    const FaceControls &f = faceControls;
+    controls += {f.labelTexts,     f.text,           f.textX,    f.textY,        f.textSize,
+                 f.textRotation,   f.textFamily,     f.textBold, f.textItalic,   f.textAlign,
+                 f.textColor,      f.pictureX,       f.pictureY, f.pictureWidth, f.pictureRotation,
+                 f.pictureOpacity, f.pictureReplace, f.overlay};
     return controls;
 }
 
@@ -306,4 +327,5 @@ void Window::setActiveGauge()
     tickCountCheckBox->setChecked(gauge.tickCountEnabled);
     skipFirstTickCheckBox->setChecked(gauge.tickCountSkipFirst);
     showScale(gauge.scale);
+    showFace();
 }

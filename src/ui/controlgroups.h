@@ -1,11 +1,18 @@
 #pragma once
 
+class FaceOverlay;
+class LabelTextEdit;
 class QComboBox;
 class QDoubleSpinBox;
+class QFontComboBox;
+class QGroupBox;
 class QLabel;
+class QListWidget;
 class QObject;
+class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
+class QStackedWidget;
 class QToolButton;
 class Window;
 
@@ -53,6 +60,41 @@ struct ScaleControls
     QLabel *exponentLabel;
     QLabel *problemIcon;
     QLabel *problem;
+};
+
+// The face of the layer, in a group of its own under the layer list (built
+// by ui/facecontrols.cpp): the label texts, and the layer's texts and
+// pictures in drawing order (pictures first) with the fields of the one
+// selected. The current row of `elements` is the only record of which
+// element is selected. `overlay` outlines it over the preview.
+struct FaceControls
+{
+    QGroupBox *box;
+    LabelTextEdit *labelTexts;
+    QListWidget *elements;
+    QPushButton *addText;
+    QPushButton *addPicture;
+    QPushButton *remove;
+    QStackedWidget *fields; // pages: nothing selected, a text, a picture
+    QPlainTextEdit *text;
+    QDoubleSpinBox *textX;
+    QDoubleSpinBox *textY;
+    QDoubleSpinBox *textSize;
+    QDoubleSpinBox *textRotation;
+    QFontComboBox *textFamily;
+    QToolButton *textBold;
+    QToolButton *textItalic;
+    QComboBox *textAlign;
+    QToolButton *textColor;
+    QDoubleSpinBox *pictureX;
+    QDoubleSpinBox *pictureY;
+    QDoubleSpinBox *pictureWidth;
+    QDoubleSpinBox *pictureRotation;
+    QDoubleSpinBox *pictureOpacity;
+    QPushButton *pictureReplace;
+    QLabel *problemIcon;
+    QLabel *problem;
+    FaceOverlay *overlay;
 };
 
 // One connection of a form control to a slot of the window. The control's

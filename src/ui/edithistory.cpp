@@ -2,12 +2,18 @@
 
 #include "model/gaugeeditcommand.h"
 #include "render/renderarea.h"
+#include "ui/faceoverlay.h"
+#include "ui/labeltextedit.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>
+#include <QFontComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSignalBlocker>
+#include <QToolButton>
 #include <QUndoStack>
 
 // The undo history keeps whole snapshots of the gauge. `recordedGauge` is
@@ -109,6 +115,8 @@ void Window::endEditStep()
     if (stepDepth <= 0 || --stepDepth > 0 || !undoStack)
         return;
     updateLayerActions();
+    // Which tick each label text labels may have changed.
+    faceControls.labelTexts->setHints(labelHints());
     const GaugeSnapshot after = snapshot();
     if (after.sameLayers(recordedGauge)) {
         recordedGauge.currentRow = after.currentRow;
@@ -185,6 +193,23 @@ QString Window::controlStepName(const QObject *control) const
         {scaleControls.to, tr("Scale To")},
         {scaleControls.exponent, tr("Scale Exponent")},
         {scaleControls.points, tr("Scale Points")},
+        {faceControls.labelTexts, tr("Label Texts")},
+        {faceControls.text, tr("Text")},
+        {faceControls.textX, tr("Text X")},
+        {faceControls.textY, tr("Text Y")},
+        {faceControls.textSize, tr("Text Size")},
+        {faceControls.textRotation, tr("Text Rotation")},
+        {faceControls.textFamily, tr("Text Font")},
+        {faceControls.textBold, tr("Text Bold")},
+        {faceControls.textItalic, tr("Text Italic")},
+        {faceControls.textAlign, tr("Text Alignment")},
+        {faceControls.textColor, tr("Text Color")},
+        {faceControls.pictureX, tr("Picture X")},
+        {faceControls.pictureY, tr("Picture Y")},
+        {faceControls.pictureWidth, tr("Picture Width")},
+        {faceControls.pictureRotation, tr("Picture Rotation")},
+        {faceControls.pictureOpacity, tr("Picture Opacity")},
+        {faceControls.pictureReplace, tr("Picture")},
     };
     for (const auto &[widget, name] : others)
         if (control == widget)
@@ -194,6 +219,11 @@ QString Window::controlStepName(const QObject *control) const
 
 bool Window::eventFilter(QObject *watched, QEvent *event)
 {
+    // Typing in a text of the face ends its run of edits when the text is
+    // left, as leaving a spin box does.
+    if (event->type() == QEvent::FocusOut
+        && (watched == faceControls.labelTexts || watched == faceControls.text))
+        endEditRun();
     // A spin box's line edit claims Ctrl+Z and friends for its own text
     // undo, which would undo keystrokes the gauge has already taken. Left
     // unclaimed, the keys reach the window's Undo and Redo.

@@ -30,6 +30,7 @@ void TestGuiParity::sameOutputs_data()
     QTest::newRow("three layers, two unnamed") << "Speedometer.gauge" << 512;
     QTest::newRow("earlier version's file") << "old.tacho.gauge" << 768;
     QTest::newRow("one unnamed layer at 64") << "single.unnamed.gauge" << 64;
+    QTest::newRow("label texts, texts and pictures") << "face.gauge" << 1024;
 }
 
 void TestGuiParity::sameOutputs()

@@ -1,8 +1,9 @@
 #pragma once
 
 // Checks an SVG of the gauge painter the way a careful reader would: it must
-// be well-formed XML, and every element and attribute in it must be one the
-// program means to write. Used by the tests and the fuzzer.
+// be well-formed XML, every element and attribute in it must be one the
+// program means to write, and every picture must be carried inside it. Used
+// by the tests and the fuzzer.
 
 #include <QByteArray>
 #include <QHash>
@@ -17,7 +18,9 @@ inline QString svgProblem(const QByteArray &svg, QStringList *families = nullptr
     static const QStringList style{"fill", "fill-opacity", "stroke", "stroke-opacity",
                                    "stroke-width", "stroke-linecap", "stroke-linejoin",
                                    "stroke-miterlimit", "fill-rule", "transform", "font-family",
-                                   "font-size", "font-weight", "font-style", "opacity"};
+                                   "font-size", "font-weight", "font-style", "opacity",
+                                   "stroke-dasharray", "stroke-dashoffset"};
+    static const QStringList gradient{"gradientUnits", "spreadMethod", "gradientTransform", "id"};
     static const QHash<QString, QStringList> allowed{
         {"svg", {"width", "height", "viewBox", "version", "baseProfile"}},
         {"title", {}},
@@ -31,6 +34,11 @@ inline QString svgProblem(const QByteArray &svg, QStringList *families = nullptr
         {"circle", {"vector-effect", "cx", "cy", "r"}},
         {"ellipse", {"vector-effect", "cx", "cy", "rx", "ry"}},
         {"rect", {"vector-effect", "x", "y", "width", "height"}},
+        {"image", {"x", "y", "width", "height", "preserveAspectRatio", "image-rendering",
+                   "xlink:href"}},
+        {"linearGradient", gradient + QStringList{"x1", "y1", "x2", "y2"}},
+        {"radialGradient", gradient + QStringList{"cx", "cy", "r", "fx", "fy"}},
+        {"stop", {"offset", "stop-color", "stop-opacity"}},
     };
     QXmlStreamReader reader(svg);
     while (!reader.atEnd()) {
@@ -44,6 +52,11 @@ inline QString svgProblem(const QByteArray &svg, QStringList *families = nullptr
             if (!allowed.value(element).contains(name))
                 return QStringLiteral("unexpected attribute %1 of %2").arg(name, element);
         }
+        // Pictures are carried inside the document, never taken from elsewhere.
+        if (element == QLatin1String("image")
+            && !reader.attributes().value(QLatin1String("xlink:href")).startsWith(
+                QLatin1String("data:image/")))
+            return QStringLiteral("an image refers outside the document");
         if (families && element == QLatin1String("text"))
             families->append(reader.attributes().value(QLatin1String("font-family")).toString());
     }

@@ -255,6 +255,11 @@ void TestWindowForm::connectionsInFormOrder()
         {"tickFontButton", &Window::tickFontButton},
         {"tickColorChanged", &Window::tickColorChanged},
         {"presetChanged", &Window::presetChanged},
+        {"labelTextsChanged", &Window::labelTextsChanged},
+        {"faceTextChanged", &Window::faceTextChanged},
+        {"faceTextColorChanged", &Window::faceTextColorChanged},
+        {"facePictureChanged", &Window::facePictureChanged},
+        {"replaceFacePicture", &Window::replaceFacePicture},
     };
     QStringList made;
     Window window;
@@ -291,14 +296,24 @@ void TestWindowForm::connectionsInFormOrder()
              << "roundedTickCapsCheckBox capsChanged" << "roundedArcCapsCheckBox capsChanged"
              << "saveSVGButton saveSVG" << "savePNGButton savePNG"
              << "saveKeyFrameButton saveKeyframes" << "presetComboBox presetChanged"
-             << "saveButton saveGauge" << "SaveLayerButton saveLayer" << "loadButton loadGauge";
+             << "saveButton saveGauge" << "SaveLayerButton saveLayer" << "loadButton loadGauge"
+             << "labelTextsEdit labelTextsChanged";
+    for (const char *field : {"TextEdit", "TextXSpinBox", "TextYSpinBox", "TextSizeSpinBox",
+                              "TextRotationSpinBox", "TextFamilyComboBox", "TextBoldButton",
+                              "TextItalicButton", "TextAlignComboBox"})
+        expected << QStringLiteral("face%1 faceTextChanged").arg(field);
+    expected << "faceTextColorButton faceTextColorChanged";
+    for (const char *field : {"X", "Y", "Width", "Rotation", "Opacity"})
+        expected << QStringLiteral("facePicture%1SpinBox facePictureChanged").arg(field);
+    expected << "facePictureReplaceButton replaceFacePicture";
     QCOMPARE(made, expected);
 
     // Blocking covers each layer-editing control exactly once: every form
     // connection that edits the layer, and nothing else.
     const QList<QObject *> controls = window.layerEditingControls();
     QCOMPARE(QSet<QObject *>(controls.begin(), controls.end()).size(), controls.size());
-    QCOMPARE(controls.size(), 55);
+    // The form's 50, the scale's 5, the face's 17 and the preview's overlay.
+    QCOMPARE(controls.size(), 73);
     for (const FormConnection &row : window.formConnections())
         QCOMPARE(controls.contains(row.sender), !row.sender->objectName().startsWith(QLatin1String("save"))
                                                     && !row.sender->objectName().contains(QLatin1String("Save"))
