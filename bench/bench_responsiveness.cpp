@@ -161,14 +161,6 @@ QList<namedLayer> named(const QList<gaugeData> &layers)
     return out;
 }
 
-QList<gaugeData> drawingOf(const QList<namedLayer> &layers)
-{
-    QList<gaugeData> out;
-    for (const namedLayer &layer : layers)
-        out.append(layer.data);
-    return out;
-}
-
 gaugeData worstLayer(double width, bool round)
 {
     gaugeData g;
@@ -402,7 +394,7 @@ int main(int argc, char *argv[])
     std::printf("%-28s %5s %24s %24s %24s\n", "gauge", "size", "PNG", "PNG one-pass",
                 "SVG (one pass)");
     for (const Case &c : all) {
-        const QList<gaugeData> layers = drawingOf(c.layers);
+        const QList<gaugeData> layers = layerData(c.layers);
         for (int size : {512, 4096}) {
             if (quick && size == 4096 && c.heavy)
                 continue;

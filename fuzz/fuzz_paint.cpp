@@ -50,9 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QList<namedLayer> named;
     if (!readGaugeDocument(bytes, named))
         return 0;
-    QList<gaugeData> layers;
-    for (const namedLayer &layer : named)
-        layers.append(layer.data);
+    const QList<gaugeData> layers = layerData(named);
 
     QImage image(64, 64, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);

@@ -109,9 +109,9 @@ public:
     // Both return whether the gauge changed.
     bool loadGaugeFile(const QString &path);
     bool mergeLoadedLayers(const QList<namedLayer> &loaded, const QString &fallbackName);
-    // Shows why a gauge file could not be used; the gauge stays as it is.
-    void reportUnusableGaugeFile(gaugeFileStatus status, const QString &path,
-                                 const QString &error);
+    // Reads the gauge file at `path` into `layers`; when it cannot be used,
+    // says why and returns false, and the gauge stays as it is.
+    [[nodiscard]] bool readUsableGaugeFile(const QString &path, QList<namedLayer> &layers);
     // The shipped presets, beside the program, and the user's own.
     QString presetsFolder() const;
     QString userPresetsFolder() const;

@@ -336,9 +336,7 @@ std::optional<int> RenderTool::read(const QString &input, QList<namedLayer> *lay
 std::vector<Output> RenderTool::outputsFor(const Request &request,
                                           const QList<namedLayer> &layers) const
 {
-    QList<gaugeData> drawing;
-    for (const namedLayer &layer : layers)
-        drawing.append(layer.data);
+    const QList<gaugeData> drawing = layerData(layers);
     const int size = request.size;
     SvgExportOptions svgOptions;
     svgOptions.diameterMm = request.physical.diameterMm;

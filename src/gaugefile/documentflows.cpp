@@ -119,12 +119,8 @@ bool Window::openDocumentFile(const QString &path, const QString &question)
     // Read first: a file that cannot be used is reported before anything
     // is asked, and leaves the gauge as it is.
     QList<namedLayer> loaded;
-    QString error;
-    const gaugeFileStatus status = readGaugeFile(path, loaded, &error);
-    if (status != gaugeFileStatus::Loaded) {
-        reportUnusableGaugeFile(status, path, error);
+    if (!readUsableGaugeFile(path, loaded))
         return false;
-    }
     if (!question.isEmpty() && !maybeSave(question))
         return false;
 

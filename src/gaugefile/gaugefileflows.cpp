@@ -71,26 +71,26 @@ void Window::loadGauge()
 bool Window::loadGaugeFile(const QString &path)
 {
     QList<namedLayer> loaded;
-    QString error;
-    const gaugeFileStatus status = readGaugeFile(path, loaded, &error);
-    if (status != gaugeFileStatus::Loaded) {
-        reportUnusableGaugeFile(status, path, error);
+    if (!readUsableGaugeFile(path, loaded))
         return false;
-    }
     // The merge, with the user's answer to its question, is one step.
     const EditStep step(this, tr("Load Gauge"));
     return mergeLoadedLayers(loaded, QFileInfo(path).completeBaseName());
 }
 
-void Window::reportUnusableGaugeFile(gaugeFileStatus status, const QString &path,
-                                     const QString &error)
+bool Window::readUsableGaugeFile(const QString &path, QList<namedLayer> &layers)
 {
+    QString error;
+    const gaugeFileStatus status = readGaugeFile(path, layers, &error);
+    if (status == gaugeFileStatus::Loaded)
+        return true;
     if (status == gaugeFileStatus::CannotOpen) {
         QMessageBox::information(this, tr("Unable to open file"), error);
     } else {
         QMessageBox::warning(this, tr("Unable to load gauge"),
                              tr("%1 could not be read.\n\n%2").arg(QFileInfo(path).fileName(), error));
     }
+    return false;
 }
 
 bool Window::mergeLoadedLayers(const QList<namedLayer> &loaded, const QString &fallbackName)

@@ -2,6 +2,7 @@
 
 #include "model/gaugedata.h"
 
+#include <QList>
 #include <QString>
 
 // A layer on its way to or from a file, the keyframe CSV or a merge: its name
@@ -11,3 +12,14 @@ struct namedLayer
     QString name;
     gaugeData data;
 };
+
+// The settings of each layer, in layer order: what a drawing of the gauge
+// needs.
+inline QList<gaugeData> layerData(const QList<namedLayer> &layers)
+{
+    QList<gaugeData> data;
+    data.reserve(layers.size());
+    for (const namedLayer &layer : layers)
+        data.append(layer.data);
+    return data;
+}

@@ -1,10 +1,31 @@
 #pragma once
 
-// Runs the real dialwright-render as a separate process, the way a build
-// system would: no display, no platform chosen by the caller and no screen
-// settings.
+// Runs dialwright-render: in this process through its streams, or as a
+// separate process the way a build system would.
+
+#include "cli/rendertool.h"
 
 #include "toolrun.h"
+
+#include <QBuffer>
+
+// The tool in this process, its standard streams in memory.
+inline ToolRun render(const QStringList &arguments)
+{
+    QBuffer out;
+    QBuffer err;
+    out.open(QIODevice::WriteOnly);
+    err.open(QIODevice::WriteOnly);
+    ToolRun run;
+    run.exitCode =
+        runRenderTool(QStringList{QStringLiteral("dialwright-render")} + arguments, out, err);
+    run.out = out.data();
+    run.err = err.data();
+    return run;
+}
+
+// The real tool as a separate process: no display, no platform chosen by
+// the caller and no screen settings.
 
 // That environment; `settings` are extra variables, NAME=value.
 inline QProcessEnvironment renderEnvironment(const QStringList &settings = {})

@@ -23,20 +23,6 @@ QString data(const QString &name)
     return QStringLiteral(DIALWRIGHT_TEST_DATA "/") + name;
 }
 
-// Runs the tool in this process, its standard streams in memory.
-ToolRun render(const QStringList &arguments)
-{
-    QBuffer out;
-    QBuffer err;
-    out.open(QIODevice::WriteOnly);
-    err.open(QIODevice::WriteOnly);
-    ToolRun run;
-    run.exitCode = runRenderTool(QStringList{QStringLiteral("dialwright-render")} + arguments, out, err);
-    run.out = out.data();
-    run.err = err.data();
-    return run;
-}
-
 QList<namedLayer> loadAs(const QString &path, const QStringList &names)
 {
     QList<namedLayer> layers;
@@ -45,14 +31,6 @@ QList<namedLayer> loadAs(const QString &path, const QStringList &names)
     for (int i = 0; i < names.size(); ++i)
         layers[i].name = names[i];
     return layers;
-}
-
-QList<gaugeData> dataOf(const QList<namedLayer> &layers)
-{
-    QList<gaugeData> result;
-    for (const namedLayer &layer : layers)
-        result.append(layer.data);
-    return result;
 }
 
 } // namespace
@@ -119,6 +97,33 @@ void TestRenderTool::usageErrors_data()
                                      << "Only one gauge file";
     QTest::newRow("two outputs on stdout") << QStringList{"--png", "-", "--svg", "-", gauge}
                                            << "standard output";
+    // A true size: PDFs, and SVGs in millimetres.
+    const QStringList pdf{"--pdf", "out.pdf", gauge};
+    QTest::newRow("PDF without diameter") << pdf << "--pdf needs --diameter";
+    QTest::newRow("diameter without value") << pdf + QStringList{"--diameter"} << "Missing value";
+    QTest::newRow("diameter without unit")
+        << pdf + QStringList{"--diameter", "62"}
+        << "--diameter: \"62\" is not a length: give a number and a unit, mm, cm or in";
+    QTest::newRow("diameter too small")
+        << pdf + QStringList{"--diameter", "4.9mm"}
+        << "--diameter: The diameter must be from 5 mm to 1000 mm, not 4.9 mm.";
+    QTest::newRow("diameter too large in inches")
+        << pdf + QStringList{"--diameter", "40in"} << "not 1016 mm";
+    QTest::newRow("negative diameter") << pdf + QStringList{"--diameter", "-6.2cm"} << "not -62 mm";
+    QTest::newRow("hairline too wide")
+        << pdf + QStringList{"--diameter", "62mm", "--hairline", "2mm"}
+        << "--hairline: The hairline width must be from 0.02 mm to 1 mm";
+    QTest::newRow("hairline without diameter")
+        << QStringList{"--svg", "out.svg", "--hairline", "0.1mm", gauge}
+        << "--hairline applies to a true size only";
+    QTest::newRow("unknown page") << pdf + QStringList{"--diameter", "62mm", "--page", "a5"}
+                                  << "The page must be a4, letter or fit, not \"a5\"";
+    QTest::newRow("page without PDF")
+        << QStringList{"--svg", "out.svg", "--diameter", "62mm", "--page", "fit", gauge}
+        << "--page applies to the PDF only";
+    QTest::newRow("unknown colour")
+        << pdf + QStringList{"--diameter", "62mm", "--background", "darkish"}
+        << "The background must be a colour name or #rrggbb, not \"darkish\"";
 }
 
 void TestRenderTool::usageErrors()
@@ -234,7 +239,7 @@ void TestRenderTool::images()
     QVERIFY(run.out.isEmpty());
 
     const QList<gaugeData> layers =
-        dataOf(loadAs(gauge, {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
+        layerData(loadAs(gauge, {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
     QByteArray expectedPng;
     QVERIFY(gaugePng(layers, 320, &expectedPng));
     QCOMPARE(readBytes(png), expectedPng);
@@ -325,7 +330,7 @@ void TestRenderTool::processStandardOutputIndependentOfScreen()
     // 96 dpi and drawn unhinted.
     const QString gauge = data(QStringLiteral("Speedometer.gauge"));
     QByteArray expected;
-    QVERIFY(gaugePng(dataOf(loadAs(gauge, {QString(), QString(), QString()})), 512, &expected));
+    QVERIFY(gaugePng(layerData(loadAs(gauge, {QString(), QString(), QString()})), 512, &expected));
     for (const QString &setting :
          {QString(), QStringLiteral("QT_SCALE_FACTOR=2"), QStringLiteral("QT_FONT_DPI=144")}) {
         const ToolRun run = runRender({QStringLiteral("--png=-"), gauge},

@@ -21,28 +21,12 @@ QString gaugeFile()
     return QStringLiteral(DIALWRIGHT_TEST_DATA "/Speedometer.gauge");
 }
 
-ToolRun render(const QStringList &arguments)
-{
-    QBuffer out;
-    QBuffer err;
-    out.open(QIODevice::WriteOnly);
-    err.open(QIODevice::WriteOnly);
-    ToolRun run;
-    run.exitCode =
-        runRenderTool(QStringList{QStringLiteral("dialwright-render")} + arguments, out, err);
-    run.out = out.data();
-    run.err = err.data();
-    return run;
-}
-
 QList<gaugeData> drawingOf(const QString &path)
 {
     QList<namedLayer> layers;
-    QList<gaugeData> drawing;
-    if (readGaugeFile(path, layers) == gaugeFileStatus::Loaded)
-        for (const namedLayer &layer : layers)
-            drawing.append(layer.data);
-    return drawing;
+    if (readGaugeFile(path, layers) != gaugeFileStatus::Loaded)
+        return {};
+    return layerData(layers);
 }
 
 } // namespace
@@ -55,8 +39,6 @@ class TestRenderTrueSize : public QObject
 
 private slots:
     void initTestCase();
-    void usageErrors_data();
-    void usageErrors();
     void pdfPages_data();
     void pdfPages();
     void trueSizeSvg_data();
@@ -72,55 +54,6 @@ void TestRenderTrueSize::initTestCase()
 {
     QCoreApplication::setApplicationName(QStringLiteral("dialwright-render"));
     QCoreApplication::setApplicationVersion(QStringLiteral(DIALWRIGHT_VERSION_TEXT));
-}
-
-void TestRenderTrueSize::usageErrors_data()
-{
-    const QString gauge = gaugeFile();
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("reason");
-    const QStringList pdf{"--pdf", "out.pdf", gauge};
-    QTest::newRow("PDF without diameter") << pdf << "--pdf needs --diameter";
-    QTest::newRow("diameter without value") << pdf + QStringList{"--diameter"} << "Missing value";
-    QTest::newRow("diameter without unit")
-        << pdf + QStringList{"--diameter", "62"}
-        << "--diameter: \"62\" is not a length: give a number and a unit, mm, cm or in";
-    QTest::newRow("diameter too small")
-        << pdf + QStringList{"--diameter", "4.9mm"}
-        << "--diameter: The diameter must be from 5 mm to 1000 mm, not 4.9 mm.";
-    QTest::newRow("diameter too large in inches")
-        << pdf + QStringList{"--diameter", "40in"} << "not 1016 mm";
-    QTest::newRow("negative diameter") << pdf + QStringList{"--diameter", "-6.2cm"} << "not -62 mm";
-    QTest::newRow("hairline too wide")
-        << pdf + QStringList{"--diameter", "62mm", "--hairline", "2mm"}
-        << "--hairline: The hairline width must be from 0.02 mm to 1 mm";
-    QTest::newRow("hairline without diameter")
-        << QStringList{"--svg", "out.svg", "--hairline", "0.1mm", gauge}
-        << "--hairline applies to a true size only";
-    QTest::newRow("unknown page") << pdf + QStringList{"--diameter", "62mm", "--page", "a5"}
-                                  << "The page must be a4, letter or fit, not \"a5\"";
-    QTest::newRow("page without PDF")
-        << QStringList{"--svg", "out.svg", "--diameter", "62mm", "--page", "fit", gauge}
-        << "--page applies to the PDF only";
-    QTest::newRow("unknown colour")
-        << pdf + QStringList{"--diameter", "62mm", "--background", "darkish"}
-        << "The background must be a colour name or #rrggbb, not \"darkish\"";
-}
-
-void TestRenderTrueSize::usageErrors()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, reason);
-    QTemporaryDir empty;
-    QVERIFY(QDir::setCurrent(empty.path()));
-    const ToolRun run = render(arguments);
-    QCOMPARE(run.exitCode, 2);
-    QVERIFY(run.out.isEmpty());
-    const QString err = QString::fromLocal8Bit(run.err);
-    QVERIFY2(err.startsWith(QLatin1String("dialwright-render: ")), qPrintable(err));
-    QVERIFY2(err.contains(reason), qPrintable(err));
-    QVERIFY2(err.contains(QLatin1String("Usage: ")), qPrintable(err));
-    QVERIFY(QDir(empty.path()).isEmpty());
 }
 
 void TestRenderTrueSize::pdfPages_data()

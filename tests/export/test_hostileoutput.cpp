@@ -138,10 +138,7 @@ void TestHostileOutput::svgMatchesToolkitGenerator_data()
         QList<namedLayer> read;
         QVERIFY(readGaugeFile(QStringLiteral(DIALWRIGHT_PRESETS "/") + preset, read)
                 == gaugeFileStatus::Loaded);
-        QList<gaugeData> layers;
-        for (const namedLayer &layer : read)
-            layers.append(layer.data);
-        QTest::newRow(qPrintable(preset)) << layers << size;
+        QTest::newRow(qPrintable(preset)) << layerData(read) << size;
         size = size == 64 ? 1000 : 64;
     }
 

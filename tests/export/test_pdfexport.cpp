@@ -217,9 +217,7 @@ void TestPdfExport::agreesWithImage()
     QList<namedLayer> named;
     QCOMPARE(readGaugeFile(QStringLiteral(DIALWRIGHT_PRESETS "/Speedometer.gauge"), named),
              gaugeFileStatus::Loaded);
-    QList<gaugeData> layers;
-    for (const namedLayer &layer : named)
-        layers.append(layer.data);
+    const QList<gaugeData> layers = layerData(named);
 
     // At this resolution the drawing is 512 pixels wide, and a hairline is
     // one pixel wide, as in the image.

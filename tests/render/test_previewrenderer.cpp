@@ -53,10 +53,7 @@ QList<gaugeData> preset(const QString &name)
     if (readGaugeFile(QStringLiteral(DIALWRIGHT_PRESETS_DIR "/") + name, named)
         != gaugeFileStatus::Loaded)
         return {};
-    QList<gaugeData> layers;
-    for (const namedLayer &layer : named)
-        layers.append(layer.data);
-    return layers;
+    return layerData(named);
 }
 
 } // namespace
