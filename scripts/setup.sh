@@ -10,6 +10,8 @@ packages=(
     qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
     # the PNG export deflates with zlib itself
     zlib1g-dev
+    # lupdate and lrelease for the translations; Qt's own translations
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     fonts-dejavu-core
     xvfb xauth
     # pdftoppm and pdftotext, with which the tests read PDFs back

@@ -1,5 +1,6 @@
 #include "app/startup.h"
 #include "app/window.h"
+#include "i18n/translations.h"
 #include "version.h"
 
 #include <QApplication>
@@ -19,12 +20,16 @@ int main(int argc, char *argv[])
     // Lets Wayland desktops match the running window to the installed menu
     // entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.dialwright.Dialwright"));
+    // Before anything shows a text: the help, the window and its dialogs.
+    installTranslations(QLocale(), &app);
 
     QCommandLineParser parser;
     describeCommandLine(parser);
     parser.process(app);
     if (parser.positionalArguments().size() > 1)
-        std::fputs("dialwright: only the first file is opened\n", stderr);
+        std::fputs(qPrintable(QCoreApplication::translate("Startup", "dialwright: only the first "
+                                                                     "file is opened\n")),
+                   stderr);
 
     Window window;
     window.show();

@@ -9,14 +9,19 @@
 #include <QGridLayout>
 #include <QNetworkAccessManager>
 #include <QPlainTextEdit>
+#include <QScrollArea>
 #include <QUndoStack>
 
 Window::Window(QWidget *parent) : QWidget(parent)
 {
     setupUi(this);
+    placeFormInScrollArea();
     // The product page is a deployment setting shared with the update check.
     aboutLabel->setText(aboutLabel->text().arg(
         QStringLiteral(DIALWRIGHT_PRODUCT_URL).toHtmlEscaped()));
+    // The link opens through the safe opening of web addresses, never by
+    // the label itself (which would open any address it holds).
+    connect(aboutLabel, &QLabel::linkActivated, this, &Window::openWebAddress);
 
     renderArea = new RenderArea;
     addLayerItem(tr("Layer 1"));
@@ -37,6 +42,9 @@ Window::Window(QWidget *parent) : QWidget(parent)
     getPresetsFromFolder();
     setUpHistory();
     setUpMenuBar();
+    // Last, so that it names and watches every control built above.
+    setUpAccessibility();
+    growToFitForm();
     setAcceptDrops(true);
     networkManager = new QNetworkAccessManager(this);
     checkForUpdates();
@@ -77,6 +85,17 @@ void Window::describeControlGroups()
 }
 
 namespace {
+
+// The layout of the scrolled page. The about text wraps its lines, which
+// would make the scroll area give the page the height the form would like
+// rather than the room there is; the page takes the room there is, down to
+// the form's minimum, as the window did.
+class FormPageLayout : public QVBoxLayout
+{
+public:
+    using QVBoxLayout::QVBoxLayout;
+    bool hasHeightForWidth() const override { return false; }
+};
 
 // Connects the signal a form control reports its edits with (see
 // FormConnection) to a slot or function object of the window.
@@ -141,6 +160,52 @@ void Window::setUpLayerList()
     connect(clearReferenceButton, &QAbstractButton::clicked, this, &Window::clearReference);
     connect(checkUpdatesButton, &QAbstractButton::clicked, this,
             &Window::startManualUpdateCheck);
+}
+
+void Window::growToFitForm()
+{
+    // The usual size fits the form in English; a language with longer words
+    // makes the window start larger, rather than scroll from the start.
+    layout()->activate();
+    // The area has no frame, and its viewport takes its whole size once shown.
+    const QSize shortfall =
+        formScrollArea->widget()->minimumSizeHint() - formScrollArea->size();
+    resize(size() + shortfall.expandedTo(QSize(0, 0)));
+}
+
+void Window::placeFormInScrollArea()
+{
+    // The form needs a certain room; in a smaller window it scrolls rather
+    // than laying its groups over each other. It takes exactly the place it
+    // had, so at its usual size nothing moves.
+    // Moving the widgets to another parent reorders the focus chain by the
+    // order of the layout; the form's tab order is put back afterwards.
+    QList<QWidget *> tabOrder;
+    for (QWidget *w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+        const bool proxy = w->parentWidget() && w->parentWidget()->focusProxy() == w;
+        if (w->focusPolicy() != Qt::NoFocus && !proxy)
+            tabOrder.append(w);
+    }
+
+    auto *page = new QWidget;
+    page->setObjectName(QStringLiteral("formPage"));
+    verticalLayout->removeItem(MainForm);
+    MainForm->setParent(nullptr);
+    auto *pageLayout = new FormPageLayout(page);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+    pageLayout->addLayout(MainForm);
+
+    formScrollArea = new QScrollArea(this);
+    formScrollArea->setObjectName(QStringLiteral("formScrollArea"));
+    formScrollArea->setFrameShape(QFrame::NoFrame);
+    formScrollArea->setWidgetResizable(true);
+    // Not a stop of its own in the tab order; it still scrolls to the
+    // control that Tab moves to.
+    formScrollArea->setFocusPolicy(Qt::NoFocus);
+    formScrollArea->setWidget(page);
+    verticalLayout->addWidget(formScrollArea);
+    for (int i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
 }
 
 void Window::placePreview()

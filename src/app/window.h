@@ -18,6 +18,8 @@
 #include <functional>
 #include <vector>
 
+class FocusRing;
+class InspectionView;
 class QAction;
 class QListWidgetItem;
 class QMenu;
@@ -26,6 +28,7 @@ class QMimeData;
 class QNetworkAccessManager;
 class QNetworkReply;
 class QPrinter;
+class QScrollArea;
 class QSignalBlocker;
 class QUndoStack;
 class RenderArea;
@@ -151,6 +154,11 @@ public:
     void refreshRecentMenu();
     void showAbout();
 
+    // The gauge enlarged in a window of its own (ui/inspectionview.cpp),
+    // made when first asked for.
+    InspectionView *inspectionView = nullptr;
+    void inspectGauge();
+
     // Update check (update/updatecheck.cpp)
     void checkForUpdates();
     static QUrl defaultVersionUrl();
@@ -166,6 +174,11 @@ public:
     // Opens an address in the user's browser; unset means the desktop's own
     // handler. Tests put a recorder here.
     std::function<bool(const QUrl &)> openExternalUrl;
+    // Opens a web address in the browser if it is an https address with a
+    // host; false when it is not, or the browser could not be started. The
+    // update check's links and the product links in the about texts all go
+    // through here.
+    bool openWebAddress(const QString &address);
 
     void startManualUpdateCheck();
 
@@ -188,6 +201,14 @@ public:
     int exportProgressDelay = 500;
     // An export is running; the export entries do nothing meanwhile.
     bool exportRunning = false;
+
+    // Holds the form below the menu bar, and scrolls it in a window smaller
+    // than the form needs.
+    QScrollArea *formScrollArea = nullptr;
+
+    // Accessibility (ui/accessibility.cpp): the ring that marks the button
+    // with the keyboard focus.
+    FocusRing *focusRing = nullptr;
 
     RenderArea *renderArea = nullptr;
     QNetworkAccessManager *networkManager = nullptr;
@@ -234,7 +255,8 @@ public slots:
     void tickColorChanged();
     void presetChanged();
     void setActiveGauge();
-    QColor getColor();
+    // Opens the colour dialog on `initial`; an invalid colour when cancelled.
+    QColor getColor(const QColor &initial = Qt::black);
     QFont getFont();
     void blockWidgetSignals(bool inEnable);
     void layerChanged(QListWidgetItem *current, QListWidgetItem *previous);
@@ -255,6 +277,8 @@ protected:
 
 private:
     // Construction, in order (app/window.cpp)
+    void placeFormInScrollArea();
+    void growToFitForm();
     void describeControlGroups();
     void setUpScaleControls();
     void setUpFaceControls();
@@ -274,6 +298,7 @@ private:
     void storeInitialLayer();
     void setUpMenuBar();
     void setUpHistory();
+    void setUpAccessibility();
 
     // The file a drag would hand over, when the window takes it.
     QString droppedGaugeFile(const QMimeData *mime) const;

@@ -1,4 +1,5 @@
 #include "cli/rendertool.h"
+#include "i18n/translations.h"
 #include "version.h"
 
 #include <QFile>
@@ -15,6 +16,8 @@ int main(int argc, char *argv[])
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("dialwright-render"));
     QCoreApplication::setApplicationVersion(dialwrightVersion());
+    // The help and every message in the user's language, where it is shipped.
+    installTranslations(QLocale(), &app);
 
     // On the descriptors themselves, so that a failing write (a full disk
     // behind a redirection) is seen here and not lost in a stdio buffer.

@@ -30,6 +30,8 @@ QString sizeOutOfRange()
 // 96 dots per inch, the resolution of the SVG, in the unit of QImage.
 constexpr int dotsPerMeterAt96Dpi = 3780;
 
+} // namespace
+
 // The labels' glyphs would otherwise follow the desktop's font settings
 // (hinting from the X resources, none at all on a scaled screen), and the
 // same gauge must give the same picture from the window and from the
@@ -40,8 +42,6 @@ QList<gaugeData> withUnhintedLabels(QList<gaugeData> layers)
         layer.tickCountFont.setHintingPreference(QFont::PreferNoHinting);
     return layers;
 }
-
-} // namespace
 
 bool writeGaugeSvg(const QList<gaugeData> &layers, int size, QIODevice *device, QString *error,
                    const SvgExportOptions &options)

@@ -62,6 +62,11 @@ struct SvgExportOptions
 // The SVG as bytes; empty when writeGaugeSvg fails.
 QByteArray gaugeSvg(const QList<gaugeData> &layers, int size);
 
+// The layers as the image exports draw them: their labels unhinted, so that
+// the same gauge gives the same pixels on any machine. A view that shows
+// the pixels of an export draws these.
+QList<gaugeData> withUnhintedLabels(QList<gaugeData> layers);
+
 // The gauge on a size x size ARGB32 (straight alpha) image that starts fully
 // transparent. Returns a null image for a size outside the export range.
 QImage gaugeImage(const QList<gaugeData> &layers, int size);

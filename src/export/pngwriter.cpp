@@ -198,11 +198,6 @@ void appendChunk(QByteArray *png, const char *type, const uchar *data, qsizetype
     png->append(reinterpret_cast<const char *>(crcBytes), 4);
 }
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Export", text);
-}
-
 } // namespace
 
 bool encodePng(const QImage &image, QByteArray *png, QString *error,
@@ -214,7 +209,9 @@ bool encodePng(const QImage &image, QByteArray *png, QString *error,
         return false;
     };
     if (image.format() != QImage::Format_ARGB32_Premultiplied || image.isNull())
-        return fail(tr("Only premultiplied ARGB32 images can be encoded."));
+        return fail(
+            QCoreApplication::translate("Export",
+                                        "Only premultiplied ARGB32 images can be encoded."));
 
     const int width = image.width();
     const int height = image.height();
@@ -257,7 +254,9 @@ bool encodePng(const QImage &image, QByteArray *png, QString *error,
         encoders[b] = std::move(encoder);
     });
     if (stopped)
-        return fail(cancelled && cancelled() ? tr("Cancelled.") : tr("Out of memory."));
+        return fail(cancelled && cancelled()
+                        ? QCoreApplication::translate("Export", "Cancelled.")
+                        : QCoreApplication::translate("Export", "Out of memory."));
 
     // One zlib stream: header, the bands' deflate data in order, and the
     // checksum of all rows, combined from the bands' own.
@@ -265,7 +264,8 @@ bool encodePng(const QImage &image, QByteArray *png, QString *error,
     uLong adler = adler32(0, nullptr, 0);
     for (const auto &encoder : encoders) {
         if (!encoder->ok())
-            return fail(tr("The image could not be compressed."));
+            return fail(
+                QCoreApplication::translate("Export", "The image could not be compressed."));
         stream.insert(stream.end(), encoder->deflated().begin(), encoder->deflated().end());
         adler = adler32_combine(adler, encoder->adler(), z_off_t(encoder->inputBytes()));
     }

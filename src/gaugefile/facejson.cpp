@@ -11,10 +11,11 @@ namespace {
 
 constexpr double nan = std::numeric_limits<double>::quiet_NaN();
 
-QString tr(const char *text)
+// The context of this file's texts in the translations.
+struct GaugeDocument
 {
-    return QCoreApplication::translate("GaugeDocument", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(GaugeDocument)
+};
 
 // A number key of an element: absent keeps `fallback`, a value that is not a
 // number reads as NaN, so that it is not drawn rather than drawn somewhere
@@ -37,17 +38,17 @@ QString limitProblem(qsizetype layerNumber, qsizetype elements, qsizetype labelT
                      qint64 largestPicture)
 {
     if (elements > layerElementLimit)
-        return tr("Layer %1 has %2 texts and pictures; a layer may hold at most %3.")
+        return GaugeDocument::tr("Layer %1 has %2 texts and pictures; a layer may hold at most %3.")
             .arg(layerNumber)
             .arg(elements)
             .arg(layerElementLimit);
     if (labelTexts > labelTextLimit)
-        return tr("Layer %1 has %2 label texts; a layer may hold at most %3.")
+        return GaugeDocument::tr("Layer %1 has %2 label texts; a layer may hold at most %3.")
             .arg(layerNumber)
             .arg(labelTexts)
             .arg(labelTextLimit);
     if (largestPicture > pictureByteLimit)
-        return tr("Layer %1 has a picture of %2 MB; a picture may be at most %3 MB.")
+        return GaugeDocument::tr("Layer %1 has a picture of %2 MB; a picture may be at most %3 MB.")
             .arg(layerNumber)
             .arg(megabytesOf(largestPicture))
             .arg(pictureByteLimit / 1'000'000);
@@ -58,7 +59,8 @@ QString totalProblem(qint64 pictureBytes)
 {
     if (pictureBytes <= gaugePictureByteLimit)
         return QString();
-    return tr("The gauge holds %1 MB of pictures; a gauge file may hold at most %2 MB.")
+    return GaugeDocument::tr(
+               "The gauge holds %1 MB of pictures; a gauge file may hold at most %2 MB.")
         .arg(megabytesOf(pictureBytes))
         .arg(gaugePictureByteLimit / 1'000'000);
 }

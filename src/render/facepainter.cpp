@@ -3,6 +3,7 @@
 #include "render/drawingspace.h"
 #include "render/facepictures.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
@@ -12,10 +13,11 @@
 
 namespace {
 
-QString tr(const char *text)
+// The context of this file's texts in the translations.
+struct FacePainter
 {
-    return QCoreApplication::translate("FacePainter", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(FacePainter)
+};
 
 bool finite(std::initializer_list<double> values)
 {
@@ -48,28 +50,28 @@ QTransform placement(double x, double y, double rotation)
 QString textProblem(const faceText &t, const GaugePaintLimits &limits)
 {
     if (t.text.isEmpty())
-        return tr("The text is empty.");
+        return FacePainter::tr("The text is empty.");
     if (t.text.size() > limits.textCharacters)
-        return tr("The text is longer than %1 characters.").arg(limits.textCharacters);
+        return FacePainter::tr("The text is longer than %1 characters.").arg(limits.textCharacters);
     if (!finite({t.x, t.y, t.rotation, t.size}))
-        return tr("Its position, size or rotation is not a number.");
+        return FacePainter::tr("Its position, size or rotation is not a number.");
     if (std::fabs(t.x) > faceElementReach || std::fabs(t.y) > faceElementReach)
-        return tr("It lies more than %1 radii from the centre.").arg(faceElementReach);
+        return FacePainter::tr("It lies more than %1 radii from the centre.").arg(faceElementReach);
     if (!(t.size > 0.0) || t.size > faceTextMaxSize)
-        return tr("Its size must be above 0 and at most %1.").arg(faceTextMaxSize);
+        return FacePainter::tr("Its size must be above 0 and at most %1.").arg(faceTextMaxSize);
     return QString();
 }
 
 QString pictureProblem(const facePicture &p)
 {
     if (!finite({p.x, p.y, p.width, p.rotation, p.opacity}))
-        return tr("Its position, width, rotation or opacity is not a number.");
+        return FacePainter::tr("Its position, width, rotation or opacity is not a number.");
     if (std::fabs(p.x) > faceElementReach || std::fabs(p.y) > faceElementReach)
-        return tr("It lies more than %1 radii from the centre.").arg(faceElementReach);
+        return FacePainter::tr("It lies more than %1 radii from the centre.").arg(faceElementReach);
     if (!(p.width > 0.0) || p.width > faceElementReach)
-        return tr("Its width must be above 0 and at most %1.").arg(faceElementReach);
+        return FacePainter::tr("Its width must be above 0 and at most %1.").arg(faceElementReach);
     if (p.data.isEmpty() && !p.fileObject.value(QLatin1String("data")).toString().isEmpty())
-        return tr("Its data in the gauge file is damaged: it is not base64.");
+        return FacePainter::tr("Its data in the gauge file is damaged: it is not base64.");
     return decodedPicture(p.data, p.format)->problem;
 }
 
@@ -150,7 +152,8 @@ QString faceElementProblem(const gaugeData &layer, const FaceElement &element,
     if (!elementExists(layer, element))
         return QString();
     if (drawingOrder(layer, element) >= limits.elementsPerLayer)
-        return tr("A layer draws at most %1 texts and pictures.").arg(limits.elementsPerLayer);
+        return FacePainter::tr("A layer draws at most %1 texts and pictures.")
+            .arg(limits.elementsPerLayer);
     return element.kind == faceElementKind::picture
         ? pictureProblem(layer.pictures.at(element.index))
         : textProblem(layer.texts.at(element.index), limits);

@@ -10,11 +10,6 @@ namespace PhysicalSize {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("PhysicalSize", text);
-}
-
 QString formatNumber(double value)
 {
     QString text = QString::number(value, 'f', 3);
@@ -89,8 +84,10 @@ bool parseLength(const QString &text, double *millimetres, QString *error)
     const double value = ok ? match.captured(1).toDouble(&ok) : 0.0;
     if (!ok) {
         if (error)
-            *error = tr("\"%1\" is not a length: give a number and a unit, mm, cm or in "
-                        "(for example 62mm).")
+            *error = QCoreApplication::translate(
+                         "PhysicalSize",
+                         "\"%1\" is not a length: give a number and a unit, mm, cm or in "
+                         "(for example 62mm).")
                          .arg(text);
         return false;
     }
@@ -105,18 +102,22 @@ bool parseLength(const QString &text, double *millimetres, QString *error)
 bool checkDiameter(double millimetres, QString *error)
 {
     return checkRange(millimetres, diameterMinMm, diameterMaxMm,
-                      tr("The diameter must be from %1 to %2, not %3."), error);
+                      QCoreApplication::translate("PhysicalSize",
+                                                  "The diameter must be from %1 to %2, not %3."),
+                      error);
 }
 
 bool checkHairline(double millimetres, QString *error)
 {
     return checkRange(millimetres, hairlineMinMm, hairlineMaxMm,
-                      tr("The hairline width must be from %1 to %2, not %3."), error);
+                      QCoreApplication::translate(
+                          "PhysicalSize", "The hairline width must be from %1 to %2, not %3."),
+                      error);
 }
 
 QString formatMillimetres(double millimetres)
 {
-    return tr("%1 mm").arg(formatNumber(millimetres));
+    return QCoreApplication::translate("PhysicalSize", "%1 mm").arg(formatNumber(millimetres));
 }
 
 QList<gaugeData> physicalLayers(const QList<gaugeData> &layers, double diameterMm,

@@ -35,7 +35,8 @@ struct LayerPicture
 QImage blankPicture(const PreviewRenderer::Target &target)
 {
     const int pixels = qRound(target.size * target.devicePixelRatio);
-    QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+    const QSize size = target.visible.isNull() ? QSize(pixels, pixels) : target.visible.size();
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
     if (image.isNull())
         return image;
     image.setDevicePixelRatio(target.devicePixelRatio);
@@ -91,6 +92,22 @@ bool reusable(const LayerPicture &picture, const gaugeData &layer,
     return true;
 }
 
+// Starts a drawing of the target's picture on `painter`, on an image made
+// by blankPicture: the part the target shows lies on the image.
+void beginPicture(QPainter *painter, const PreviewRenderer::Target &target)
+{
+    if (!target.visible.isNull())
+        painter->translate(-QPointF(target.visible.topLeft()) / target.devicePixelRatio);
+    beginGaugePainting(painter, target.size);
+}
+
+// Lets the painter skip what cannot reach a part of the picture.
+void keepVisible(GaugePaintControl *control, const PreviewRenderer::Target &target)
+{
+    if (!target.visible.isNull())
+        control->keptPixels = QRect(QPoint(0, 0), target.visible.size());
+}
+
 } // namespace
 
 struct PreviewRenderer::Shared
@@ -120,7 +137,7 @@ struct PreviewRenderer::Result
 bool PreviewRenderer::Target::operator==(const Target &other) const
 {
     return size == other.size && devicePixelRatio == other.devicePixelRatio && dpiX == other.dpiX
-        && dpiY == other.dpiY;
+        && dpiY == other.dpiY && visible == other.visible;
 }
 
 PreviewRenderer::PreviewRenderer(QObject *parent)
@@ -186,8 +203,9 @@ bool drawLayer(const gaugeData &layer, const PreviewRenderer::Target &target,
         control.firstPrimary = parts == 1 ? 0 : primaries * p / parts;
         control.endPrimary =
             parts == 1 ? std::numeric_limits<qint64>::max() : primaries * (p + 1) / parts;
+        keepVisible(&control, target);
         GaugePaintBudget left = start;
-        beginGaugePainting(&painter, target.size);
+        beginPicture(&painter, target);
         finished[p] = paintGaugeLayer(&painter, layer, left, limits, control);
         // Every part counts the whole layer and leaves the same allowance.
         if (p == 0)
@@ -224,6 +242,9 @@ bool drawPicture(const QList<gaugeData> &layers, const PreviewRenderer::Target &
         QPainter painter(&base);
         GaugePaintControl control;
         control.cancelled = cancelled;
+        keepVisible(&control, target);
+        if (!target.visible.isNull())
+            painter.translate(-QPointF(target.visible.topLeft()) / target.devicePixelRatio);
         if (!paintGaugeLayers(&painter, target.size, layers, limits, control))
             return false;
         work->layersDrawn = int(layers.size());
@@ -275,7 +296,7 @@ bool drawPicture(const QList<gaugeData> &layers, const PreviewRenderer::Target &
     kept.swap(next);
 
     QPainter painter(&base);
-    beginGaugePainting(&painter, target.size);
+    beginPicture(&painter, target);
     paintGaugeHub(&painter);
     painter.resetTransform();
     for (const LayerPicture &layer : kept)

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QList>
 #include <QObject>
+#include <QRect>
 
 #include <memory>
 
@@ -32,10 +33,22 @@ public:
     // label point sizes are resolved.
     struct Target
     {
-        int size = 512;
-        qreal devicePixelRatio = 1.0;
-        int dpiX = 96;
-        int dpiY = 96;
+        Target(int inSize = 512, qreal inDevicePixelRatio = 1.0, int inDpiX = 96, int inDpiY = 96,
+               const QRect &inVisible = QRect())
+            : size(inSize), devicePixelRatio(inDevicePixelRatio), dpiX(inDpiX), dpiY(inDpiY),
+              visible(inVisible)
+        {
+        }
+
+        int size;
+        qreal devicePixelRatio;
+        int dpiX;
+        int dpiY;
+        // The part of the picture to draw, in its pixels (edge size x
+        // ratio); the image is then of this size and shows the pixels the
+        // whole picture has there. Null for the whole picture. An enlarged
+        // view draws only what it shows.
+        QRect visible;
 
         bool operator==(const Target &other) const;
         bool operator!=(const Target &other) const { return !(*this == other); }

@@ -48,20 +48,20 @@ QString ScaleMap::findProblem(const valueScale &scale)
             .arg(scale.fileObject.value(QLatin1String("type")).toString().left(40));
     }
     if (!std::isfinite(m_from) || !std::isfinite(m_to))
-        return tr("\u201cFrom\u201d and \u201cTo\u201d must be numbers.");
+        return tr("“From” and “To” must be numbers.");
     if (m_from == m_to)
-        return tr("\u201cFrom\u201d and \u201cTo\u201d must differ.");
+        return tr("“From” and “To” must differ.");
     if (!std::isfinite(m_to - m_from))
-        return tr("\u201cFrom\u201d and \u201cTo\u201d are too far apart.");
+        return tr("“From” and “To” are too far apart.");
 
     switch (m_type) {
     case scaleType::log:
         if (!(m_from > 0.0) || !(m_to > 0.0))
-            return tr("A logarithmic scale needs \u201cFrom\u201d and \u201cTo\u201d above 0.");
+            return tr("A logarithmic scale needs “From” and “To” above 0.");
         m_lnRatio = std::log(m_to / m_from);
         m_log10Ratio = std::log10(m_to / m_from);
         if (!std::isfinite(m_lnRatio) || m_lnRatio == 0.0 || !std::isfinite(m_log10Ratio))
-            return tr("\u201cFrom\u201d and \u201cTo\u201d are too far apart.");
+            return tr("“From” and “To” are too far apart.");
         return QString();
     case scaleType::decibel: {
         const double fromLevel = decibelLevel(m_from);
@@ -71,7 +71,7 @@ QString ScaleMap::findProblem(const valueScale &scale)
         m_fromLevel = fromLevel;
         m_levelSpan = toLevel - fromLevel;
         if (m_levelSpan == 0.0)
-            return tr("\u201cFrom\u201d and \u201cTo\u201d are too far below 0 dB to tell apart.");
+            return tr("“From” and “To” are too far below 0 dB to tell apart.");
         return QString();
     }
     case scaleType::power:

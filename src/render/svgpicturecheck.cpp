@@ -11,10 +11,11 @@
 
 namespace {
 
-QString tr(const char *text)
+// The context of this file's texts in the translations.
+struct SvgPicture
 {
-    return QCoreApplication::translate("SvgPicture", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(SvgPicture)
+};
 
 struct Node
 {
@@ -33,13 +34,14 @@ QString embeddedImageProblem(const QString &href, qint64 maxPixels)
     const QByteArray bytes = QByteArray::fromBase64(href.mid(start + 7).toLatin1());
     const QByteArray head = bytes.left(512).trimmed();
     if (head.startsWith('<') || head.startsWith("\x1f\x8b"))
-        return tr("The SVG picture holds a vector picture of its own, which is not drawn.");
+        return SvgPicture::tr(
+            "The SVG picture holds a vector picture of its own, which is not drawn.");
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     const QSize size = QImageReader(&buffer).size();
     if (size.isValid() && qint64(size.width()) * size.height() > maxPixels)
-        return tr("The SVG picture holds an image of %1 x %2 pixels, too many to draw.")
+        return SvgPicture::tr("The SVG picture holds an image of %1 x %2 pixels, too many to draw.")
             .arg(size.width())
             .arg(size.height());
     return QString();
@@ -75,7 +77,7 @@ QString drawingProblem(const std::vector<Node> &nodes, const QHash<QString, int>
                 const int next = pending.back();
                 pending.pop_back();
                 if (state[size_t(next)] == visiting)
-                    return tr("The SVG picture refers to itself without end.");
+                    return SvgPicture::tr("The SVG picture refers to itself without end.");
                 if (state[size_t(next)] == unvisited) {
                     state[size_t(next)] = visiting;
                     stack.emplace_back(next, dependencies(next));
@@ -93,10 +95,11 @@ QString drawingProblem(const std::vector<Node> &nodes, const QHash<QString, int>
             depth[size_t(node)] = deepest + 1;
             state[size_t(node)] = done;
             if (count > svgPictureElementLimit)
-                return tr("The SVG picture draws more than %1 elements.")
+                return SvgPicture::tr("The SVG picture draws more than %1 elements.")
                     .arg(svgPictureElementLimit);
             if (deepest + 1 > svgPictureDepthLimit)
-                return tr("The SVG picture nests deeper than %1 levels.").arg(svgPictureDepthLimit);
+                return SvgPicture::tr("The SVG picture nests deeper than %1 levels.")
+                    .arg(svgPictureDepthLimit);
             stack.pop_back();
         }
     }
@@ -122,9 +125,11 @@ QString svgPictureProblem(const QByteArray &svg, qint64 maxPixels, qint64 *drawn
         if (token != QXmlStreamReader::StartElement)
             continue;
         if (nodes.size() >= size_t(svgPictureElementLimit))
-            return tr("The SVG picture has more than %1 elements.").arg(svgPictureElementLimit);
+            return SvgPicture::tr("The SVG picture has more than %1 elements.")
+                .arg(svgPictureElementLimit);
         if (open.size() >= size_t(svgPictureDepthLimit))
-            return tr("The SVG picture nests deeper than %1 levels.").arg(svgPictureDepthLimit);
+            return SvgPicture::tr("The SVG picture nests deeper than %1 levels.")
+                .arg(svgPictureDepthLimit);
 
         const int index = int(nodes.size());
         nodes.emplace_back();
@@ -149,8 +154,9 @@ QString svgPictureProblem(const QByteArray &svg, qint64 maxPixels, qint64 *drawn
             // Only pictures carried inside the document: anything else would
             // be read from this computer's disk.
             if (!href.startsWith(QLatin1String("data:"), Qt::CaseInsensitive))
-                return tr("The SVG picture shows the file \u201c%1\u201d, which the gauge does "
-                          "not carry.")
+                return SvgPicture::tr(
+                           "The SVG picture shows the file \u201c%1\u201d, which the gauge does "
+                           "not carry.")
                     .arg(href.left(60));
             const QString problem = embeddedImageProblem(href, maxPixels);
             if (!problem.isEmpty())
@@ -158,11 +164,11 @@ QString svgPictureProblem(const QByteArray &svg, qint64 maxPixels, qint64 *drawn
         }
     }
     if (reader.hasError())
-        return tr("The SVG picture cannot be read: %1 at line %2.")
+        return SvgPicture::tr("The SVG picture cannot be read: %1 at line %2.")
             .arg(reader.errorString())
             .arg(reader.lineNumber());
     if (nodes.empty())
-        return tr("The SVG picture is empty.");
+        return SvgPicture::tr("The SVG picture is empty.");
     qint64 elements = 0;
     const QString problem = drawingProblem(nodes, ids, &elements);
     if (drawn && problem.isEmpty())

@@ -100,12 +100,13 @@ void Window::tickDecimalsChanged()
 
 namespace {
 
-// The colour dialog answers an invalid colour when it is cancelled; the
-// element then keeps the colour it had rather than turning black. The colour
-// reaches the layer only through the button: the binding slot reads it back.
+// The colour dialog opens on the element's colour, and answers an invalid
+// colour when it is cancelled; the element then keeps the colour it had
+// rather than turning black. The colour reaches the layer only through the
+// button: the binding slot reads it back.
 void pickColor(Window *window, QWidget *button, WindowSlot binding)
 {
-    const QColor color = window->getColor();
+    const QColor color = window->getColor(widgetColor(button));
     if (!color.isValid())
         return;
     setWidgetColor(button, color);
@@ -160,10 +161,9 @@ void Window::tickFontButton()
     tickSettingsChanged();
 }
 
-QColor Window::getColor()
+QColor Window::getColor(const QColor &initial)
 {
-    // Always opens on black, whatever the button shows.
-    return QColorDialog::getColor(Qt::black, this, tr("Choose a Color"));
+    return QColorDialog::getColor(initial, this, tr("Choose a Color"));
 }
 
 QFont Window::getFont()

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QKeySequence>
+#include <QLabel>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -66,6 +67,17 @@ void Window::setUpMenuBar()
     undoAction = undoStack->createUndoAction(this, tr("Undo"));
     undoAction->setShortcuts(QKeySequence::Undo);
     redoAction = undoStack->createRedoAction(this, tr("Redo"));
+    // "Undo Change Bias": the word order is the language's, so the step is
+    // put into a whole text rather than after a prefix.
+    auto nameStep = [](QAction *action, const QString &plain, const QString &withStep) {
+        return [action, plain, withStep](const QString &step) {
+            action->setText(step.isEmpty() ? plain : withStep.arg(step));
+        };
+    };
+    connect(undoStack, &QUndoStack::undoTextChanged, undoAction,
+            nameStep(undoAction, tr("Undo"), tr("Undo %1", "%1 is the step, such as Add Layer")));
+    connect(undoStack, &QUndoStack::redoTextChanged, redoAction,
+            nameStep(redoAction, tr("Redo"), tr("Redo %1", "%1 is the step, such as Add Layer")));
     // Ctrl+Y as well as the platform's own Redo keys.
     QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
     if (!redoKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)))
@@ -88,6 +100,10 @@ void Window::setUpMenuBar()
     moveDownAction = addItem(this, layer, tr("Move Do&wn"), [this] { moveLayer(1); },
                              {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down)});
     updateLayerActions();
+
+    QMenu *view = menuBar->addMenu(tr("&View"));
+    addItem(this, view, tr("&Inspect..."), &Window::inspectGauge,
+            {QKeySequence(Qt::CTRL | Qt::Key_I)});
 
     QMenu *help = menuBar->addMenu(tr("&Help"));
     addItem(this, help, tr("&Check For Updates"), &Window::startManualUpdateCheck);
@@ -139,5 +155,14 @@ void Window::showAbout()
     const QString address = QStringLiteral(DIALWRIGHT_PRODUCT_URL).toHtmlEscaped();
     if (!address.isEmpty())
         text += QStringLiteral("<p><a href=\"%1\">%1</a></p>").arg(address);
-    QMessageBox::about(this, tr("About Dialwright"), text);
+    QMessageBox box(QMessageBox::NoIcon, tr("About Dialwright"), text, QMessageBox::Ok, this);
+    box.setTextFormat(Qt::RichText);
+    box.setIconPixmap(windowIcon().pixmap(64, 64));
+    // The link opens through the safe opening of web addresses, like every
+    // other link of the window, rather than by the box's own label.
+    for (QLabel *shown : box.findChildren<QLabel *>()) {
+        shown->setOpenExternalLinks(false);
+        connect(shown, &QLabel::linkActivated, this, &Window::openWebAddress);
+    }
+    box.exec();
 }

@@ -1,6 +1,7 @@
 #include "ui/physicaloutputdialog.h"
 
 #include "ui/colorbutton.h"
+#include "ui/focusring.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -45,6 +46,9 @@ PhysicalOutputDialog::PhysicalOutputDialog(QWidget *parent) : QDialog(parent)
     m_unit->setObjectName(QStringLiteral("diameterUnitComboBox"));
     for (LengthUnit unit : units)
         m_unit->addItem(PhysicalSize::unitSymbol(unit), int(unit));
+    // Named for assistive technology: the unit has no label of its own.
+    m_diameter->setAccessibleName(tr("Diameter"));
+    m_unit->setAccessibleName(tr("Unit of the diameter"));
     auto *diameterRow = new QHBoxLayout;
     diameterRow->addWidget(m_diameter, 1);
     diameterRow->addWidget(m_unit);
@@ -76,6 +80,7 @@ PhysicalOutputDialog::PhysicalOutputDialog(QWidget *parent) : QDialog(parent)
     m_backgroundButton = new QPushButton;
     m_backgroundButton->setObjectName(QStringLiteral("backgroundColorButton"));
     m_backgroundButton->setToolTip(tr("Choose the dial's colour"));
+    m_backgroundButton->setAccessibleName(tr("Dial colour"));
     auto *backgroundRow = new QHBoxLayout;
     backgroundRow->addWidget(m_fillBackground);
     backgroundRow->addWidget(m_backgroundButton);
@@ -130,6 +135,12 @@ PhysicalOutputDialog::PhysicalOutputDialog(QWidget *parent) : QDialog(parent)
     connect(m_fillBackground, &QCheckBox::toggled, m_backgroundButton, &QWidget::setEnabled);
     connect(m_backgroundButton, &QPushButton::clicked, this,
             &PhysicalOutputDialog::chooseBackground);
+
+    // The colour button's face is its colour: the keyboard focus is marked
+    // by a ring that shows on any colour, as in the main window.
+    auto *ring = new FocusRing(this);
+    for (QAbstractButton *button : findChildren<QAbstractButton *>())
+        ring->watch(button);
 
     setOptions(PhysicalOutputOptions());
 }

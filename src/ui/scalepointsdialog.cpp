@@ -47,6 +47,7 @@ ScalePointsDialog::ScalePointsDialog(const valueScale &scale, QWidget *parent)
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setToolTip(tr("Calibration points: a value and the fraction of the span where it "
                          "stands"));
+    table->setAccessibleName(tr("Calibration points"));
 
     addButton = new QPushButton(tr("Add"), this);
     addButton->setToolTip(tr("Add a point after the selected one"));

@@ -157,15 +157,19 @@ void Window::onUpdateCheckFinished(QNetworkReply *reply)
     box.addButton(QMessageBox::Close);
     box.exec();
 
-    QUrl target;
     if (box.clickedButton() == downloadButton)
-        target = safeDownloadUrl(document.downloadAddress());
+        openWebAddress(document.downloadAddress());
     else if (box.clickedButton() == visitButton)
-        target = QUrl(QStringLiteral(DIALWRIGHT_PRODUCT_URL), QUrl::TolerantMode);
+        openWebAddress(QStringLiteral(DIALWRIGHT_PRODUCT_URL));
+}
+
+bool Window::openWebAddress(const QString &address)
+{
+    // Addresses come from the network and from links in texts; only a web
+    // page on a named host is handed to the browser, never a local file,
+    // a program's own scheme or a plain http address.
+    const QUrl target = safeDownloadUrl(address);
     if (target.isEmpty())
-        return;
-    if (openExternalUrl)
-        openExternalUrl(target);
-    else
-        QDesktopServices::openUrl(target);
+        return false;
+    return openExternalUrl ? openExternalUrl(target) : QDesktopServices::openUrl(target);
 }

@@ -372,7 +372,7 @@ void TestDocument::menuBarAboveForm()
     QStringList menus;
     for (QAction *menu : w.menuBar->actions())
         menus << menu->text().remove(QLatin1Char('&'));
-    QCOMPARE(menus, (QStringList{"File", "Edit", "Layer", "Help"}));
+    QCOMPARE(menus, (QStringList{"File", "Edit", "Layer", "View", "Help"}));
 
     // At the initial size the form keeps its room below the menu bar.
     QCOMPARE(w.size(), QSize(1280, 760));

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "model/gaugedata.h"
+#include "render/previewrenderer.h"
+
+#include <QList>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class InspectionCanvas;
+
+// A window of its own that shows the gauge enlarged, up to the largest
+// export size, so that fine ticks and small labels can be checked before
+// an export. At a zoom of N pixels it shows the pixels a PNG export of
+// N x N pixels has: the same painter, the same resolution for labels.
+// Only the part on show is drawn, on a worker thread, at the zoomed
+// resolution; the wheel and the keys zoom, dragging pans.
+class InspectionView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit InspectionView(QWidget *parent = nullptr);
+
+    // The gauge to show. The view redraws when it differs from the one on
+    // show.
+    void setLayers(const QList<gaugeData> &layers);
+    // Follows the layers of `preview`: whenever the preview repaints, the
+    // view takes its layers (only while the view is on show).
+    void follow(const QList<gaugeData> *layers, QWidget *preview);
+    // Takes the followed layers now (only while the view is on show): for
+    // edits the preview may not repaint for, such as while it is hidden.
+    void refresh();
+
+    // The edge, in pixels, of the picture the view shows: the size of the
+    // PNG export whose pixels it shows.
+    int pictureSize() const;
+    // The picture pixel at the top left of the canvas (negative while the
+    // picture is smaller than the canvas and centred in it).
+    QPointF pictureOrigin() const;
+    // Zooms to `size` pixels (kept from 64 to 4096), keeping the picture's
+    // point under `anchor` (canvas coordinates; the canvas centre when
+    // null) where it is.
+    void zoomTo(int size, QPointF anchor = QPointF(-1, -1));
+    // The whole picture in the canvas; it keeps fitting as the window is
+    // resized, until the user zooms.
+    void fit();
+    // One pixel of the largest export on each pixel of the screen.
+    void showActualSize();
+    // Moves the picture by `pixels` of the canvas.
+    void pan(QPointF pixels);
+
+    QWidget *canvas() const;
+    // The picture on show is that of the current layers and view.
+    bool isPictureCurrent() const;
+    // The picture on show, with the target it was drawn for.
+    const QImage &picture() const;
+    PreviewRenderer::Target pictureTarget() const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    friend class InspectionCanvas;
+
+    void changed();
+    void updateStatus();
+    PreviewRenderer::Target wantedTarget() const;
+    void paintCanvas(QPainter *painter);
+    void clampOrigin();
+    QSizeF canvasPixels() const;
+
+    InspectionCanvas *m_canvas = nullptr;
+    QLabel *m_status = nullptr;
+    QPushButton *m_fitButton = nullptr;
+    QPushButton *m_actualSizeButton = nullptr;
+    PreviewRenderer *m_renderer = nullptr;
+    QTimer m_busyDelay;
+
+    const QList<gaugeData> *m_followed = nullptr;
+    QPointer<QWidget> m_preview;
+    QList<gaugeData> m_layers;
+    int m_size = 512;
+    QPointF m_origin;
+    bool m_fitting = true;
+
+    // What the newest request was for.
+    QList<gaugeData> m_requestedLayers;
+    PreviewRenderer::Target m_requestedTarget;
+    bool m_requestedOnce = false;
+};

@@ -1,0 +1,2296 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>BoundedOutput</name>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Annulé.</translation>
+    </message>
+</context>
+<context>
+    <name>ColorButton</name>
+    <message>
+        <source>Current colour: %1</source>
+        <translation>Couleur actuelle&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1. Current colour: %2</source>
+        <translation>%1. Couleur actuelle&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DecodedPicture</name>
+    <message>
+        <source>The picture has %1 x %2 pixels; a picture may have at most %3 million.</source>
+        <translation>L’image a %1 x %2 pixels&#xa0;; une image peut en avoir au plus %3 millions.</translation>
+    </message>
+    <message>
+        <source>The picture cannot be read as %1: %2</source>
+        <translation>L’image ne peut pas être lue comme %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The picture cannot be read as SVG.</source>
+        <translation>L’image ne peut pas être lue comme SVG.</translation>
+    </message>
+    <message>
+        <source>The SVG picture has no size: it needs a view box or a width and a height.</source>
+        <translation>L’image SVG n’a pas de taille&#xa0;: il lui faut une viewBox ou une largeur et une hauteur.</translation>
+    </message>
+    <message>
+        <source>The picture has no data.</source>
+        <translation>L’image ne contient aucune donnée.</translation>
+    </message>
+    <message>
+        <source>The picture is not PNG, JPEG or SVG.</source>
+        <translation>L’image n’est ni PNG, ni JPEG, ni SVG.</translation>
+    </message>
+</context>
+<context>
+    <name>Export</name>
+    <message>
+        <source>The size must be from %1 to %2 pixels.</source>
+        <translation>La taille doit être comprise entre %1 et %2 pixels.</translation>
+    </message>
+    <message>
+        <source>The SVG would be larger than %1 MB.</source>
+        <translation>Le fichier SVG dépasserait %1 Mo.</translation>
+    </message>
+    <message>
+        <source>Dialwright 2 Gauge</source>
+        <translation>Cadran Dialwright 2</translation>
+    </message>
+    <message>
+        <source>A gauge generated in Dialwright 2Saved to SVG.</source>
+        <translation>Un cadran créé avec Dialwright 2, enregistré en SVG.</translation>
+    </message>
+    <message>
+        <source>The SVG could not be started.</source>
+        <translation>Impossible de commencer le fichier SVG.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Annulé.</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Mémoire insuffisante.</translation>
+    </message>
+    <message>
+        <source>The PDF would be larger than %1 MB.</source>
+        <translation>Le fichier PDF dépasserait %1 Mo.</translation>
+    </message>
+    <message>
+        <source>The PDF could not be started.</source>
+        <translation>Impossible de commencer le fichier PDF.</translation>
+    </message>
+    <message>
+        <source>The PDF could not be written.</source>
+        <translation>Impossible d’écrire le fichier PDF.</translation>
+    </message>
+    <message>
+        <source>Only premultiplied ARGB32 images can be encoded.</source>
+        <translation>Seules les images ARGB32 prémultipliées peuvent être encodées.</translation>
+    </message>
+    <message>
+        <source>The image could not be compressed.</source>
+        <translation>Impossible de compresser l’image.</translation>
+    </message>
+</context>
+<context>
+    <name>FacePainter</name>
+    <message>
+        <source>The text is empty.</source>
+        <translation>Le texte est vide.</translation>
+    </message>
+    <message>
+        <source>The text is longer than %1 characters.</source>
+        <translation>Le texte dépasse %1 caractères.</translation>
+    </message>
+    <message>
+        <source>Its position, size or rotation is not a number.</source>
+        <translation>Sa position, sa taille ou sa rotation n’est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>It lies more than %1 radii from the centre.</source>
+        <translation>Il se trouve à plus de %1 rayons du centre.</translation>
+    </message>
+    <message>
+        <source>Its size must be above 0 and at most %1.</source>
+        <translation>Sa taille doit être supérieure à 0 et au plus %1.</translation>
+    </message>
+    <message>
+        <source>Its position, width, rotation or opacity is not a number.</source>
+        <translation>Sa position, sa largeur, sa rotation ou son opacité n’est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>Its width must be above 0 and at most %1.</source>
+        <translation>Sa largeur doit être supérieure à 0 et au plus %1.</translation>
+    </message>
+    <message>
+        <source>Its data in the gauge file is damaged: it is not base64.</source>
+        <translation>Ses données dans le fichier de cadran sont endommagées&#xa0;: ce n’est pas du base64.</translation>
+    </message>
+    <message>
+        <source>A layer draws at most %1 texts and pictures.</source>
+        <translation>Un calque dessine au plus %1 textes et images.</translation>
+    </message>
+</context>
+<context>
+    <name>GaugeDocument</name>
+    <message>
+        <source>%1 at line %2, column %3</source>
+        <translation>%1 à la ligne %2, colonne %3</translation>
+    </message>
+    <message>
+        <source>The gauge has more than %1 layers, more than a gauge file may hold.</source>
+        <translation>Le cadran a plus de %1 calques, plus qu’un fichier de cadran ne peut en contenir.</translation>
+    </message>
+    <message>
+        <source>The gauge file would be larger than %1 MB.</source>
+        <translation>Le fichier de cadran dépasserait %1 Mo.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Le fichier est vide.</translation>
+    </message>
+    <message>
+        <source>The file contains no layers.</source>
+        <translation>Le fichier ne contient aucun calque.</translation>
+    </message>
+    <message>
+        <source>The file has %1 layers; a gauge file may hold at most %2.</source>
+        <translation>Le fichier a %1 calques&#xa0;; un fichier de cadran peut en contenir au plus %2.</translation>
+    </message>
+    <message>
+        <source>It is not valid JSON, and does not look like a gauge file from an earlier version either.</source>
+        <translation>Ce n’est pas du JSON valide, et cela ne ressemble pas non plus à un fichier de cadran d’une version antérieure.</translation>
+    </message>
+    <message>
+        <source>Layer %1 has %2 texts and pictures; a layer may hold at most %3.</source>
+        <translation>Le calque %1 a %2 textes et images&#xa0;; un calque peut en contenir au plus %3.</translation>
+    </message>
+    <message>
+        <source>Layer %1 has %2 label texts; a layer may hold at most %3.</source>
+        <translation>Le calque %1 a %2 textes de graduation&#xa0;; un calque peut en contenir au plus %3.</translation>
+    </message>
+    <message>
+        <source>Layer %1 has a picture of %2 MB; a picture may be at most %3 MB.</source>
+        <translation>Le calque %1 contient une image de %2 Mo&#xa0;; une image peut faire au plus %3 Mo.</translation>
+    </message>
+    <message>
+        <source>The gauge holds %1 MB of pictures; a gauge file may hold at most %2 MB.</source>
+        <translation>Le cadran contient %1 Mo d’images&#xa0;; un fichier de cadran peut en contenir au plus %2 Mo.</translation>
+    </message>
+</context>
+<context>
+    <name>GaugeFile</name>
+    <message>
+        <source>The file is larger than %1 MiB, far too large for a gauge file.</source>
+        <translation>Le fichier dépasse %1 Mio, bien trop pour un fichier de cadran.</translation>
+    </message>
+    <message>
+        <source>Layer %1</source>
+        <translation>Calque %1</translation>
+    </message>
+</context>
+<context>
+    <name>InputFile</name>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation>C’est un dossier, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>It is a pipe, not a file.</source>
+        <translation>C’est un tube, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>It is a device, not a file.</source>
+        <translation>C’est un périphérique, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Ce n’est pas un fichier ordinaire.</translation>
+    </message>
+</context>
+<context>
+    <name>InspectionView</name>
+    <message>
+        <source>Inspect Gauge</source>
+        <translation>Examiner le cadran</translation>
+    </message>
+    <message>
+        <source>Enlarged gauge</source>
+        <translation>Cadran agrandi</translation>
+    </message>
+    <message>
+        <source>The gauge as a PNG export of the size shown draws it. The mouse wheel, Plus and Minus zoom, dragging and the arrow keys move it, 0 fits it into the window and 1 shows it at 4096 pixels.</source>
+        <translation>Le cadran tel qu’un export PNG de la taille affichée le dessine. La molette, Plus et Moins zooment, le glisser et les flèches le déplacent, 0 l’ajuste à la fenêtre et 1 l’affiche à 4096 pixels.</translation>
+    </message>
+    <message>
+        <source>Wheel to zoom, drag to move</source>
+        <translation>Molette pour zoomer, glisser pour déplacer</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Half the size (Minus)</source>
+        <translation>Moitié de la taille (Moins)</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Twice the size (Plus)</source>
+        <translation>Double de la taille (Plus)</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajuster</translation>
+    </message>
+    <message>
+        <source>The whole gauge in the window (0)</source>
+        <translation>Le cadran entier dans la fenêtre (0)</translation>
+    </message>
+    <message>
+        <source>1:1 at %1</source>
+        <translation>1:1 à %1</translation>
+    </message>
+    <message>
+        <source>One pixel of the largest export, %1 × %1, on each pixel of the screen (1)</source>
+        <translation>Un pixel du plus grand export, %1 × %1, sur chaque pixel de l’écran (1)</translation>
+    </message>
+    <message>
+        <source>%1 × %1 pixels, %2% of %3 × %3</source>
+        <translation>%1 × %1 pixels, %2 % de %3 × %3</translation>
+    </message>
+    <message>
+        <source>%1 (drawing…)</source>
+        <translation>%1 (dessin en cours…)</translation>
+    </message>
+</context>
+<context>
+    <name>Keyframes</name>
+    <message>
+        <source>The gauge has more than %1 primary ticks, too many for a keyframe file.</source>
+        <translation>Le cadran a plus de %1 graduations principales, trop pour un fichier d’images clés.</translation>
+    </message>
+    <message>
+        <source>The keyframe file would be larger than %1 MB.</source>
+        <translation>Le fichier d’images clés dépasserait %1 Mo.</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFile</name>
+    <message>
+        <source>Descriptor %1 is not open.</source>
+        <translation>Le descripteur %1 n’est pas ouvert.</translation>
+    </message>
+    <message>
+        <source>Descriptor %1 is open for reading only.</source>
+        <translation>Le descripteur %1 est ouvert en lecture seule.</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation>C’est un dossier, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>It is a block device; only files, pipes and character devices are written.</source>
+        <translation>C’est un périphérique bloc&#xa0;; seuls les fichiers, les tubes et les périphériques caractère sont écrits.</translation>
+    </message>
+    <message>
+        <source>It is not a file; only files, pipes and character devices are written.</source>
+        <translation>Ce n’est pas un fichier&#xa0;; seuls les fichiers, les tubes et les périphériques caractère sont écrits.</translation>
+    </message>
+    <message>
+        <source>No program is reading from the pipe.</source>
+        <translation>Aucun programme ne lit le tube.</translation>
+    </message>
+    <message>
+        <source>Only files can be written.</source>
+        <translation>Seuls des fichiers peuvent être écrits.</translation>
+    </message>
+    <message>
+        <source>The file is not open.</source>
+        <translation>Le fichier n’est pas ouvert.</translation>
+    </message>
+</context>
+<context>
+    <name>PhysicalOutputDialog</name>
+    <message>
+        <source>Export PDF / Print</source>
+        <translation>Exporter en PDF / Imprimer</translation>
+    </message>
+    <message>
+        <source>The gauge is drawn at its true size: the dial&apos;s edge (radius 1.0) measures the diameter on paper, and every line and label scales with it.</source>
+        <translation>Le cadran est dessiné à sa taille réelle&#xa0;: son bord (rayon 1,0) mesure le diamètre sur le papier, et chaque trait et chaque chiffre suit cette échelle.</translation>
+    </message>
+    <message>
+        <source>Fit: a square page around the drawing, with a margin.</source>
+        <translation>Ajuster&#xa0;: une page carrée autour du dessin, avec une marge.</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Lines of width 0 have no width of their own; on paper they are drawn this wide.</source>
+        <translation>Les traits d’épaisseur 0 n’ont pas d’épaisseur propre&#xa0;; sur le papier, ils sont dessinés avec cette épaisseur.</translation>
+    </message>
+    <message>
+        <source>Centre &amp;cross</source>
+        <translation>&amp;Croix au centre</translation>
+    </message>
+    <message>
+        <source>50 mm &amp;scale bar below the dial</source>
+        <translation>Barre d’é&amp;chelle de 50 mm sous le cadran</translation>
+    </message>
+    <message>
+        <source>Measure it on the print to check that the printer did not scale the page.</source>
+        <translation>Mesurez-la sur l’impression pour vérifier que l’imprimante n’a pas mis la page à l’échelle.</translation>
+    </message>
+    <message>
+        <source>&amp;Fill the dial with</source>
+        <translation>&amp;Remplir le cadran de</translation>
+    </message>
+    <message>
+        <source>White marks do not show on white paper.</source>
+        <translation>Les traits blancs ne se voient pas sur du papier blanc.</translation>
+    </message>
+    <message>
+        <source>Choose the dial&apos;s colour</source>
+        <translation>Choisir la couleur du cadran</translation>
+    </message>
+    <message>
+        <source>&amp;Diameter:</source>
+        <translation>&amp;Diamètre&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Page:</source>
+        <translation>&amp;Page&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Hairline width:</source>
+        <translation>Épaisseur des &amp;filets&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF...</source>
+        <translation>&amp;Exporter en PDF...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>&amp;Aperçu avant impression...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>Dial Colour</source>
+        <translation>Couleur du cadran</translation>
+    </message>
+    <message>
+        <source>The gauge does not fit on the %1 page at this diameter. It will not be shrunk: what lies beyond the page is cut off. Choose Fit or a smaller diameter.</source>
+        <translation>Le cadran ne tient pas sur la page %1 à ce diamètre. Il ne sera pas réduit&#xa0;: ce qui dépasse de la page est coupé. Choisissez «&#xa0;Ajuster&#xa0;» ou un diamètre plus petit.</translation>
+    </message>
+    <message>
+        <source>Diameter</source>
+        <translation>Diamètre</translation>
+    </message>
+    <message>
+        <source>Unit of the diameter</source>
+        <translation>Unité du diamètre</translation>
+    </message>
+    <message>
+        <source>Dial colour</source>
+        <translation>Couleur du cadran</translation>
+    </message>
+</context>
+<context>
+    <name>PhysicalPage</name>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Letter</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajuster</translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>Gauge</source>
+        <translation>Cadran</translation>
+    </message>
+</context>
+<context>
+    <name>PhysicalSize</name>
+    <message>
+        <source>&quot;%1&quot; is not a length: give a number and a unit, mm, cm or in (for example 62mm).</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une longueur&#xa0;: donnez un nombre et une unité, mm, cm ou in (par exemple 62mm).</translation>
+    </message>
+    <message>
+        <source>The diameter must be from %1 to %2, not %3.</source>
+        <translation>Le diamètre doit être compris entre %1 et %2, et non %3.</translation>
+    </message>
+    <message>
+        <source>The hairline width must be from %1 to %2, not %3.</source>
+        <translation>L’épaisseur des filets doit être comprise entre %1 et %2, et non %3.</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Affiche l’aide sur les options de la ligne de commande.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Affiche l’aide, y compris les options propres à Qt.</translation>
+    </message>
+</context>
+<context>
+    <name>QProgressDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>RenderTool</name>
+    <message>
+        <source>standard output</source>
+        <translation>sortie standard</translation>
+    </message>
+    <message>
+        <source>Write the gauge as a vector PDF at its true size; needs --diameter.</source>
+        <translation>Écrire le cadran en PDF vectoriel à sa taille réelle&#xa0;; nécessite --diameter.</translation>
+    </message>
+    <message>
+        <source>Diameter of the dial (the circle at radius 1.0) on paper, %1 to %2, with its unit: 62mm, 6.2cm or 2.44in. Needed by --pdf; with --svg, the SVG&apos;s width and height are given in millimetres.</source>
+        <translation>Diamètre du cadran (le cercle de rayon 1.0) sur le papier, de %1 à %2, avec son unité&#xa0;: 62mm, 6.2cm ou 2.44in. Nécessaire pour --pdf&#xa0;; avec --svg, la largeur et la hauteur du SVG sont données en millimètres.</translation>
+    </message>
+    <message>
+        <source>Width that lines of width 0 get at a true size, %1 to %2 (default %3).</source>
+        <translation>Épaisseur que prennent les traits d’épaisseur 0 à taille réelle, de %1 à %2 (par défaut %3).</translation>
+    </message>
+    <message>
+        <source>Page of the PDF: a4 (default), letter, or fit (a square page around the drawing).</source>
+        <translation>Page du PDF&#xa0;: a4 (par défaut), letter ou fit (une page carrée autour du dessin).</translation>
+    </message>
+    <message>
+        <source>Put a 50 mm scale bar with millimetre ticks below the dial in the PDF.</source>
+        <translation>Placer dans le PDF une barre d’échelle de 50 mm graduée en millimètres sous le cadran.</translation>
+    </message>
+    <message>
+        <source>Put a thin cross over the dial&apos;s centre in the PDF.</source>
+        <translation>Placer dans le PDF une croix fine sur le centre du cadran.</translation>
+    </message>
+    <message>
+        <source>Fill the dial with COLOR (a name or #rrggbb) under the gauge in the PDF, so that white marks show on paper.</source>
+        <translation>Remplir le cadran de COLOR (un nom ou #rrggbb) sous les graduations dans le PDF, pour que les traits blancs se voient sur le papier.</translation>
+    </message>
+    <message>
+        <source>Turns a gauge file into the images, keyframes and gauge document that Dialwright exports.</source>
+        <translation>Transforme un fichier de cadran en images, images clés et document de cadran tels que Dialwright les exporte.</translation>
+    </message>
+    <message>
+        <source>Edge length of the PNG and SVG in pixels, %1 to %2 (default %3).</source>
+        <translation>Longueur du côté du PNG et du SVG en pixels, de %1 à %2 (par défaut %3).</translation>
+    </message>
+    <message>
+        <source>Write the gauge as a PNG with a transparent background.</source>
+        <translation>Écrire le cadran en PNG sur fond transparent.</translation>
+    </message>
+    <message>
+        <source>Write the gauge as an SVG.</source>
+        <translation>Écrire le cadran en SVG.</translation>
+    </message>
+    <message>
+        <source>Write the keyframe CSV: the angle of every primary tick.</source>
+        <translation>Écrire le CSV d’images clés&#xa0;: l’angle de chaque graduation principale.</translation>
+    </message>
+    <message>
+        <source>Write the gauge document (converts files of earlier versions).</source>
+        <translation>Écrire le document de cadran (convertit les fichiers des versions antérieures).</translation>
+    </message>
+    <message>
+        <source>The gauge file to read (JSON or an earlier version&apos;s).</source>
+        <translation>Le fichier de cadran à lire (JSON ou d’une version antérieure).</translation>
+    </message>
+    <message>
+        <source>The size must be a whole number from %1 to %2, not &quot;%3&quot;.</source>
+        <translation>La taille doit être un nombre entier de %1 à %2, et non «&#xa0;%3&#xa0;».</translation>
+    </message>
+    <message>
+        <source>No gauge file given.</source>
+        <translation>Aucun fichier de cadran indiqué.</translation>
+    </message>
+    <message>
+        <source>Only one gauge file can be read at a time.</source>
+        <translation>On ne peut lire qu’un fichier de cadran à la fois.</translation>
+    </message>
+    <message>
+        <source>Nothing to write: give --png, --svg, --pdf, --keyframes or --gauge.</source>
+        <translation>Rien à écrire&#xa0;: indiquez --png, --svg, --pdf, --keyframes ou --gauge.</translation>
+    </message>
+    <message>
+        <source>Only a single output can go to standard output.</source>
+        <translation>Une seule sortie peut aller vers la sortie standard.</translation>
+    </message>
+    <message>
+        <source>An output file name is empty.</source>
+        <translation>Un nom de fichier de sortie est vide.</translation>
+    </message>
+    <message>
+        <source>Two outputs name the same file: %1</source>
+        <translation>Deux sorties désignent le même fichier&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>An output names the gauge file being read: %1</source>
+        <translation>Une sortie désigne le fichier de cadran lu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The page must be a4, letter or fit, not &quot;%1&quot;.</source>
+        <translation>La page doit être a4, letter ou fit, et non «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The background must be a colour name or #rrggbb, not &quot;%1&quot;.</source>
+        <translation>Le fond doit être un nom de couleur ou #rrggbb, et non «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>--pdf needs --diameter, the size of the dial on paper (for example --diameter 62mm).</source>
+        <translation>--pdf nécessite --diameter, la taille du cadran sur le papier (par exemple --diameter 62mm).</translation>
+    </message>
+    <message>
+        <source>--hairline applies to a true size only: give --diameter too.</source>
+        <translation>--hairline ne s’applique qu’à une taille réelle&#xa0;: indiquez aussi --diameter.</translation>
+    </message>
+    <message>
+        <source>--%1 applies to the PDF only: give --pdf too.</source>
+        <translation>--%1 ne s’applique qu’au PDF&#xa0;: indiquez aussi --pdf.</translation>
+    </message>
+    <message>
+        <source>warning: the gauge at %1 does not fit on the %2 page and is cut off at its edges; --page fit makes a page that holds it.</source>
+        <translation>avertissement&#xa0;: à %1, le cadran ne tient pas sur la page %2 et est coupé sur ses bords&#xa0;; --page fit crée une page qui le contient.</translation>
+    </message>
+    <message>
+        <source>no output was written.</source>
+        <translation>aucune sortie n’a été écrite.</translation>
+    </message>
+    <message>
+        <source>written: %1; not written: %2.</source>
+        <translation>écrit&#xa0;: %1&#xa0;; non écrit&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFile</name>
+    <message>
+        <source>Unable to save file</source>
+        <translation>Impossible d’enregistrer le fichier</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved.
+
+%2</source>
+        <translation>%1 n’a pas pu être enregistré.
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleMap</name>
+    <message>
+        <source>This version does not know the scale type “%1”.</source>
+        <translation>Cette version ne connaît pas le type d’échelle «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>A decibel scale cannot reach %1 dB.</source>
+        <translation>Une échelle en décibels ne peut pas atteindre %1 dB.</translation>
+    </message>
+    <message>
+        <source>The exponent must be above 0.</source>
+        <translation>L’exposant doit être supérieur à 0.</translation>
+    </message>
+    <message>
+        <source>A calibration table needs at least two points.</source>
+        <translation>Une table d’étalonnage nécessite au moins deux points.</translation>
+    </message>
+    <message>
+        <source>Point %1 is not a value and a fraction.</source>
+        <translation>Le point %1 n’est pas une valeur et une fraction.</translation>
+    </message>
+    <message>
+        <source>The fraction of point %1 must lie between 0 and 1.</source>
+        <translation>La fraction du point %1 doit être comprise entre 0 et 1.</translation>
+    </message>
+    <message>
+        <source>The values must increase from point to point (point %1).</source>
+        <translation>Les valeurs doivent croître d’un point à l’autre (point %1).</translation>
+    </message>
+    <message>
+        <source>Points %1 and %2 are too far apart.</source>
+        <translation>Les points %1 et %2 sont trop éloignés.</translation>
+    </message>
+    <message>
+        <source>“From” and “To” must be numbers.</source>
+        <translation>«&#xa0;De&#xa0;» et «&#xa0;À&#xa0;» doivent être des nombres.</translation>
+    </message>
+    <message>
+        <source>“From” and “To” must differ.</source>
+        <translation>«&#xa0;De&#xa0;» et «&#xa0;À&#xa0;» doivent être différents.</translation>
+    </message>
+    <message>
+        <source>“From” and “To” are too far apart.</source>
+        <translation>«&#xa0;De&#xa0;» et «&#xa0;À&#xa0;» sont trop éloignés.</translation>
+    </message>
+    <message>
+        <source>A logarithmic scale needs “From” and “To” above 0.</source>
+        <translation>Une échelle logarithmique nécessite «&#xa0;De&#xa0;» et «&#xa0;À&#xa0;» supérieurs à 0.</translation>
+    </message>
+    <message>
+        <source>“From” and “To” are too far below 0 dB to tell apart.</source>
+        <translation>«&#xa0;De&#xa0;» et «&#xa0;À&#xa0;» sont trop en dessous de 0 dB pour être distingués.</translation>
+    </message>
+</context>
+<context>
+    <name>ScalePointsDialog</name>
+    <message>
+        <source>Calibration Points</source>
+        <translation>Points d’étalonnage</translation>
+    </message>
+    <message>
+        <source>Where each value stands, as a fraction of the span: 0 at its start, 1 at its end. Values increase from row to row; between the points the scale follows a smooth curve that never turns back.</source>
+        <translation>La position de chaque valeur, en fraction de l’étendue&#xa0;: 0 à son début, 1 à sa fin. Les valeurs croissent d’une ligne à l’autre&#xa0;; entre les points, l’échelle suit une courbe lisse qui ne revient jamais en arrière.</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>Fraction</source>
+        <translation>Fraction</translation>
+    </message>
+    <message>
+        <source>Calibration points: a value and the fraction of the span where it stands</source>
+        <translation>Points d’étalonnage&#xa0;: une valeur et la fraction de l’étendue où elle se trouve</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Add a point after the selected one</source>
+        <translation>Ajouter un point après le point sélectionné</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Remove the selected points</source>
+        <translation>Supprimer les points sélectionnés</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Replace the points with two columns copied from a spreadsheet or a CSV file: value and fraction, separated by a tab or a comma</source>
+        <translation>Remplacer les points par deux colonnes copiées d’un tableur ou d’un fichier CSV&#xa0;: valeur et fraction, séparées par une tabulation ou une virgule</translation>
+    </message>
+    <message>
+        <source>Nothing pasted. %1</source>
+        <translation>Rien n’a été collé. %1</translation>
+    </message>
+    <message>
+        <source>Row %1: the %2 is not a number.</source>
+        <translation>Ligne %1&#xa0;: la %2 n’est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>value</source>
+        <translation>valeur</translation>
+    </message>
+    <message>
+        <source>fraction</source>
+        <translation>fraction</translation>
+    </message>
+    <message>
+        <source>Calibration points</source>
+        <translation>Points d’étalonnage</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>dialwright: only the first file is opened
+</source>
+        <translation>dialwright&#xa0;: seul le premier fichier est ouvert
+</translation>
+    </message>
+    <message>
+        <source>Design the faces of round gauges: tick marks, arcs and numbers.</source>
+        <translation>Concevoir les cadrans de jauges rondes&#xa0;: graduations, arcs et chiffres.</translation>
+    </message>
+    <message>
+        <source>A gauge file to open.</source>
+        <translation>Un fichier de cadran à ouvrir.</translation>
+    </message>
+</context>
+<context>
+    <name>SvgPicture</name>
+    <message>
+        <source>The SVG picture holds a vector picture of its own, which is not drawn.</source>
+        <translation>L’image SVG contient sa propre image vectorielle, qui n’est pas dessinée.</translation>
+    </message>
+    <message>
+        <source>The SVG picture holds an image of %1 x %2 pixels, too many to draw.</source>
+        <translation>L’image SVG contient une image de %1 x %2 pixels, trop pour être dessinée.</translation>
+    </message>
+    <message>
+        <source>The SVG picture refers to itself without end.</source>
+        <translation>L’image SVG renvoie à elle-même sans fin.</translation>
+    </message>
+    <message>
+        <source>The SVG picture draws more than %1 elements.</source>
+        <translation>L’image SVG dessine plus de %1 éléments.</translation>
+    </message>
+    <message>
+        <source>The SVG picture nests deeper than %1 levels.</source>
+        <translation>L’image SVG s’imbrique sur plus de %1 niveaux.</translation>
+    </message>
+    <message>
+        <source>The SVG picture has more than %1 elements.</source>
+        <translation>L’image SVG a plus de %1 éléments.</translation>
+    </message>
+    <message>
+        <source>The SVG picture shows the file “%1”, which the gauge does not carry.</source>
+        <translation>L’image SVG affiche le fichier «&#xa0;%1&#xa0;», que le cadran ne contient pas.</translation>
+    </message>
+    <message>
+        <source>The SVG picture cannot be read: %1 at line %2.</source>
+        <translation>L’image SVG ne peut pas être lue&#xa0;: %1 à la ligne %2.</translation>
+    </message>
+    <message>
+        <source>The SVG picture is empty.</source>
+        <translation>L’image SVG est vide.</translation>
+    </message>
+</context>
+<context>
+    <name>ValueScale</name>
+    <message>
+        <source>Line %1 is not a value and a fraction: “%2”.</source>
+        <translation>La ligne %1 n’est pas une valeur et une fraction&#xa0;: «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The text holds no points: one value and one fraction a line.</source>
+        <translation>Le texte ne contient aucun point&#xa0;: une valeur et une fraction par ligne.</translation>
+    </message>
+</context>
+<context>
+    <name>VersionDocument</name>
+    <message>
+        <source>The version document is not well-formed XML: %1 (line %2, column %3)</source>
+        <translation>Le document de version n’est pas du XML bien formé&#xa0;: %1 (ligne %2, colonne %3)</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Start Angle:</source>
+        <translation>Angle de départ&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Angle Start: -360 to 360</source>
+        <translation>Angle de départ&#xa0;: de -360 à 360</translation>
+    </message>
+    <message>
+        <source>Angle Length:</source>
+        <translation>Étendue&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Angle Length: -360 to 360</source>
+        <translation>Étendue angulaire&#xa0;: de -360 à 360</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Bias:&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Biais&#xa0;:&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Bias Amount: 0 to 1</source>
+        <translation>Intensité du biais&#xa0;: de 0 à 1</translation>
+    </message>
+    <message>
+        <source>Bias Type:</source>
+        <translation>Type de biais&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Which function to use for Bias.</source>
+        <translation>La fonction utilisée pour le biais.</translation>
+    </message>
+    <message>
+        <source>Preset:</source>
+        <translation>Modèle&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Select a Preset from file</source>
+        <translation>Choisir un modèle dans un fichier</translation>
+    </message>
+    <message>
+        <source>Save the whole gauge - every layer - to a file</source>
+        <translation>Enregistrer le cadran entier – tous les calques – dans un fichier</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Load a gauge file or preset, adding its layers to this gauge</source>
+        <translation>Charger un fichier de cadran ou un modèle, en ajoutant ses calques à ce cadran</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Charger</translation>
+    </message>
+    <message>
+        <source>Divisions</source>
+        <translation>Graduations</translation>
+    </message>
+    <message>
+        <source>Primary:</source>
+        <translation>Principales&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Number of Primary Divisions</source>
+        <translation>Nombre de divisions principales</translation>
+    </message>
+    <message>
+        <source>Line Width:</source>
+        <translation>Épaisseur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Width of Line</source>
+        <translation>Épaisseur du trait</translation>
+    </message>
+    <message>
+        <source>Set Primary Division Color</source>
+        <translation>Choisir la couleur des graduations principales</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Inner Radius:</source>
+        <translation>Rayon int.&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Inner Radius of Tick Marks</source>
+        <translation>Rayon intérieur des graduations</translation>
+    </message>
+    <message>
+        <source>Outer Radius:</source>
+        <translation>Rayon ext.&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Outer Radius of Tick Marks</source>
+        <translation>Rayon extérieur des graduations</translation>
+    </message>
+    <message>
+        <source>Secondary:</source>
+        <translation>Secondaires&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Number of Secondary Divisions</source>
+        <translation>Nombre de divisions secondaires</translation>
+    </message>
+    <message>
+        <source>Set Secondary Division Color</source>
+        <translation>Choisir la couleur des graduations secondaires</translation>
+    </message>
+    <message>
+        <source>Tertiary:</source>
+        <translation>Tertiaires&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Number of Tertiary Divisions</source>
+        <translation>Nombre de divisions tertiaires</translation>
+    </message>
+    <message>
+        <source>Set Tertiary Division Color</source>
+        <translation>Choisir la couleur des graduations tertiaires</translation>
+    </message>
+    <message>
+        <source>Draw Lines with Rounded Caps?</source>
+        <translation>Dessiner les traits avec des extrémités arrondies&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Rounded End Caps</source>
+        <translation>Extrémités arrondies</translation>
+    </message>
+    <message>
+        <source>Arcs</source>
+        <translation>Arcs</translation>
+    </message>
+    <message>
+        <source>Arc 1 Start:</source>
+        <translation>Début arc 1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Longueur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Set Arc 1 Color</source>
+        <translation>Choisir la couleur de l’arc 1</translation>
+    </message>
+    <message>
+        <source>Radius:</source>
+        <translation>Rayon&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Radius of Arc</source>
+        <translation>Rayon de l’arc</translation>
+    </message>
+    <message>
+        <source>Arc 2 Start:</source>
+        <translation>Début arc 2&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Set Arc 2 Color</source>
+        <translation>Choisir la couleur de l’arc 2</translation>
+    </message>
+    <message>
+        <source>Arc 3 Start:</source>
+        <translation>Début arc 3&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Set Arc 3 Color</source>
+        <translation>Choisir la couleur de l’arc 3</translation>
+    </message>
+    <message>
+        <source>Arc 4 Start:</source>
+        <translation>Début arc 4&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Set Arc 4 Color</source>
+        <translation>Choisir la couleur de l’arc 4</translation>
+    </message>
+    <message>
+        <source>Tick Counts</source>
+        <translation>Chiffres</translation>
+    </message>
+    <message>
+        <source>Radius of Tick Counts</source>
+        <translation>Rayon des chiffres</translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <translation>Début&#xa0;:</translation>
+    </message>
+    <message>
+        <source>First Tick Value</source>
+        <translation>Valeur du premier chiffre</translation>
+    </message>
+    <message>
+        <source>Set Tick Count Color</source>
+        <translation>Choisir la couleur des chiffres</translation>
+    </message>
+    <message>
+        <source>Dec. Places:</source>
+        <translation>Décimales&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Number of Decimal Places for Tick Counts</source>
+        <translation>Nombre de décimales des chiffres</translation>
+    </message>
+    <message>
+        <source>Increment:</source>
+        <translation>Pas&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Number to Increment Ticks By</source>
+        <translation>Écart d’un chiffre au suivant</translation>
+    </message>
+    <message>
+        <source>Show Tick Counts on Gauge?</source>
+        <translation>Afficher les chiffres sur le cadran&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Show Tick Counts</source>
+        <translation>Afficher les chiffres</translation>
+    </message>
+    <message>
+        <source>Rotate Tick Counts to match Tick Angle?</source>
+        <translation>Tourner les chiffres selon l’angle des graduations&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Rotate Tick Counts</source>
+        <translation>Tourner les chiffres</translation>
+    </message>
+    <message>
+        <source>Skip drawing first tick count for overlap?</source>
+        <translation>Omettre le premier chiffre pour éviter un chevauchement&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Skip First Tick</source>
+        <translation>Omettre le premier</translation>
+    </message>
+    <message>
+        <source>Change Font for Tick Counts</source>
+        <translation>Changer la police des chiffres</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Gauge Preview</source>
+        <translation>Aperçu du cadran</translation>
+    </message>
+    <message>
+        <source>Save Scalable Vector Graphics Format</source>
+        <translation>Enregistrer au format Scalable Vector Graphics</translation>
+    </message>
+    <message>
+        <source>Save SVG</source>
+        <translation>Enregistrer SVG</translation>
+    </message>
+    <message>
+        <source>Load Reference Image png (512x512px)</source>
+        <translation>Charger une image de référence PNG (512x512 px)</translation>
+    </message>
+    <message>
+        <source>Load Reference</source>
+        <translation>Charger référence</translation>
+    </message>
+    <message>
+        <source>Save PNG file (no background)</source>
+        <translation>Enregistrer un fichier PNG (sans fond)</translation>
+    </message>
+    <message>
+        <source>Save PNG</source>
+        <translation>Enregistrer PNG</translation>
+    </message>
+    <message>
+        <source>Size of the exported PNG/SVG square in pixels (max 4096)</source>
+        <translation>Taille du carré PNG/SVG exporté en pixels (4096 au plus)</translation>
+    </message>
+    <message>
+        <source>Clear Reference Image</source>
+        <translation>Effacer l’image de référence</translation>
+    </message>
+    <message>
+        <source>Clear Reference</source>
+        <translation>Effacer référence</translation>
+    </message>
+    <message>
+        <source>Save CSV File with Angle Values for Animation Reference</source>
+        <translation>Enregistrer un fichier CSV des angles, comme référence pour l’animation</translation>
+    </message>
+    <message>
+        <source>Save Keyframes CSV</source>
+        <translation>Images clés CSV</translation>
+    </message>
+    <message>
+        <source>Check For Updates</source>
+        <translation>Mises à jour</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#545454;&quot;&gt;Thank you for helping test Dialwright 2.2!&lt;br/&gt;Latest builds can be found at:&lt;br/&gt;&lt;/span&gt;&lt;a href=&quot;%1&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#007af4;&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#545454;&quot;&gt;Merci de nous aider à tester Dialwright 2.2&#xa0;!&lt;br/&gt;Les dernières versions se trouvent sur&#xa0;:&lt;br/&gt;&lt;/span&gt;&lt;a href=&quot;%1&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#007af4;&quot;&gt;%1&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Layers</source>
+        <translation>Calques</translation>
+    </message>
+    <message>
+        <source>Select a Layer. Double-click a name to rename it.</source>
+        <translation>Choisissez un calque. Double-cliquez sur un nom pour le renommer.</translation>
+    </message>
+    <message>
+        <source>Add New Layer</source>
+        <translation>Ajouter un nouveau calque</translation>
+    </message>
+    <message>
+        <source>Add Layer</source>
+        <translation>Ajouter un calque</translation>
+    </message>
+    <message>
+        <source>Remove Selected Layer</source>
+        <translation>Supprimer le calque sélectionné</translation>
+    </message>
+    <message>
+        <source>Remove Layer</source>
+        <translation>Supprimer le calque</translation>
+    </message>
+    <message>
+        <source>Save only the selected layer, as a reusable preset</source>
+        <translation>Enregistrer seulement le calque sélectionné, comme modèle réutilisable</translation>
+    </message>
+    <message>
+        <source>Save Layer...</source>
+        <translation>Enregistrer le calque...</translation>
+    </message>
+    <message>
+        <source>Layer 1</source>
+        <translation>Calque 1</translation>
+    </message>
+    <message>
+        <source>Exponential</source>
+        <translation>Exponentiel</translation>
+    </message>
+    <message>
+        <source>Midpoint</source>
+        <translation>Point médian</translation>
+    </message>
+    <message>
+        <source>Choose a preset</source>
+        <translation>Choisir un modèle</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>Modifier «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Rename Layer</source>
+        <translation>Renommer le calque</translation>
+    </message>
+    <message>
+        <source>Saving %1…</source>
+        <translation>Enregistrement de %1…</translation>
+    </message>
+    <message>
+        <source>SVG file (*.svg)</source>
+        <translation>Fichier SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PNG file (*.png)</source>
+        <translation>Fichier PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>Fichier CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Exporter en PDF</translation>
+    </message>
+    <message>
+        <source>PDF file (*.pdf)</source>
+        <translation>Fichier PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Gauge Does Not Fit</source>
+        <translation>Le cadran ne tient pas</translation>
+    </message>
+    <message>
+        <source>The gauge does not fit in the printable area of the page. It is printed at its true size, not shrunk, so what lies beyond the printable area is left out.</source>
+        <translation>Le cadran ne tient pas dans la zone imprimable de la page. Il est imprimé à sa taille réelle, sans réduction&#xa0;: ce qui dépasse de la zone imprimable n’est donc pas imprimé.</translation>
+    </message>
+    <message>
+        <source>Print Anyway</source>
+        <translation>Imprimer quand même</translation>
+    </message>
+    <message>
+        <source>Printing…</source>
+        <translation>Impression…</translation>
+    </message>
+    <message>
+        <source>Unable to print</source>
+        <translation>Impossible d’imprimer</translation>
+    </message>
+    <message>
+        <source>The gauge could not be sent to %1.</source>
+        <translation>Le cadran n’a pas pu être envoyé à %1.</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Unsaved Changes</source>
+        <translation>Modifications non enregistrées</translation>
+    </message>
+    <message>
+        <source>The gauge has never been saved.</source>
+        <translation>Le cadran n’a jamais été enregistré.</translation>
+    </message>
+    <message>
+        <source>%1 has changes that are not saved.</source>
+        <translation>%1 contient des modifications non enregistrées.</translation>
+    </message>
+    <message>
+        <source>Save Gauge</source>
+        <translation>Enregistrer le cadran</translation>
+    </message>
+    <message>
+        <source>Save changes to the gauge before starting a new gauge?</source>
+        <translation>Enregistrer les modifications du cadran avant d’en commencer un nouveau&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Open Gauge</source>
+        <translation>Ouvrir un cadran</translation>
+    </message>
+    <message>
+        <source>Gauge files (*.gauge)</source>
+        <translation>Fichiers de cadran (*.gauge)</translation>
+    </message>
+    <message>
+        <source>Save changes to the gauge before opening another gauge?</source>
+        <translation>Enregistrer les modifications du cadran avant d’en ouvrir un autre&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Open Recent</source>
+        <translation>Fichiers récents</translation>
+    </message>
+    <message>
+        <source>%1 no longer exists. It has been removed from the recent files.</source>
+        <translation>%1 n’existe plus. Il a été retiré des fichiers récents.</translation>
+    </message>
+    <message>
+        <source>Save changes to the gauge before closing?</source>
+        <translation>Enregistrer les modifications du cadran avant de fermer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Save Layer As Preset</source>
+        <translation>Enregistrer le calque comme modèle</translation>
+    </message>
+    <message>
+        <source>Gauge file (*.gauge)</source>
+        <translation>Fichier de cadran (*.gauge)</translation>
+    </message>
+    <message>
+        <source>Load Gauge</source>
+        <translation>Charger un cadran</translation>
+    </message>
+    <message>
+        <source>Unable to open file</source>
+        <translation>Impossible d’ouvrir le fichier</translation>
+    </message>
+    <message>
+        <source>Unable to load gauge</source>
+        <translation>Impossible de charger le cadran</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.
+
+%2</source>
+        <translation>%1 n’a pas pu être lu.
+
+%2</translation>
+    </message>
+    <message>
+        <source>The current layer has been modified.</source>
+        <translation>Le calque actuel a été modifié.</translation>
+    </message>
+    <message>
+        <source>Add the loaded gauge as new layers, or overwrite the current layer with it?</source>
+        <translation>Ajouter le cadran chargé comme nouveaux calques, ou remplacer le calque actuel par celui-ci&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Add As New Layers</source>
+        <translation>Ajouter comme nouveaux calques</translation>
+    </message>
+    <message>
+        <source>Overwrite Current Layer</source>
+        <translation>Remplacer le calque actuel</translation>
+    </message>
+    <message>
+        <source>Load Preset</source>
+        <translation>Charger un modèle</translation>
+    </message>
+    <message>
+        <source>Choose a Color</source>
+        <translation>Choisir une couleur</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>graduations principales</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>graduations secondaires</translation>
+    </message>
+    <message>
+        <source>Tertiary</source>
+        <translation>graduations tertiaires</translation>
+    </message>
+    <message>
+        <source>%1 Count</source>
+        <translation>Nombre de %1</translation>
+    </message>
+    <message>
+        <source>%1 Inner Radius</source>
+        <translation>Rayon intérieur des %1</translation>
+    </message>
+    <message>
+        <source>%1 Outer Radius</source>
+        <translation>Rayon extérieur des %1</translation>
+    </message>
+    <message>
+        <source>%1 Line Width</source>
+        <translation>Épaisseur des %1</translation>
+    </message>
+    <message>
+        <source>%1 Color</source>
+        <translation>Couleur des %1</translation>
+    </message>
+    <message>
+        <source>Arc %1 Start</source>
+        <translation>Début de l’arc %1</translation>
+    </message>
+    <message>
+        <source>Arc %1 Length</source>
+        <translation>Longueur de l’arc %1</translation>
+    </message>
+    <message>
+        <source>Arc %1 Radius</source>
+        <translation>Rayon de l’arc %1</translation>
+    </message>
+    <message>
+        <source>Arc %1 Line Width</source>
+        <translation>Épaisseur de l’arc %1</translation>
+    </message>
+    <message>
+        <source>Arc %1 Color</source>
+        <translation>Couleur de l’arc %1</translation>
+    </message>
+    <message>
+        <source>Start Angle</source>
+        <translation>Angle de départ</translation>
+    </message>
+    <message>
+        <source>Angle Length</source>
+        <translation>Étendue angulaire</translation>
+    </message>
+    <message>
+        <source>Bias</source>
+        <translation>Biais</translation>
+    </message>
+    <message>
+        <source>Bias Type</source>
+        <translation>Type de biais</translation>
+    </message>
+    <message>
+        <source>Rounded Tick Caps</source>
+        <translation>Extrémités arrondies des graduations</translation>
+    </message>
+    <message>
+        <source>Rounded Arc Caps</source>
+        <translation>Extrémités arrondies des arcs</translation>
+    </message>
+    <message>
+        <source>Tick Count Radius</source>
+        <translation>Rayon des chiffres</translation>
+    </message>
+    <message>
+        <source>Tick Count Start</source>
+        <translation>Début des chiffres</translation>
+    </message>
+    <message>
+        <source>Tick Count Decimal Places</source>
+        <translation>Décimales des chiffres</translation>
+    </message>
+    <message>
+        <source>Tick Count Increment</source>
+        <translation>Pas des chiffres</translation>
+    </message>
+    <message>
+        <source>Tick Count Font</source>
+        <translation>Police des chiffres</translation>
+    </message>
+    <message>
+        <source>Tick Count Color</source>
+        <translation>Couleur des chiffres</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Échelle</translation>
+    </message>
+    <message>
+        <source>Scale From</source>
+        <translation>Début de l’échelle</translation>
+    </message>
+    <message>
+        <source>Scale To</source>
+        <translation>Fin de l’échelle</translation>
+    </message>
+    <message>
+        <source>Scale Exponent</source>
+        <translation>Exposant de l’échelle</translation>
+    </message>
+    <message>
+        <source>Scale Points</source>
+        <translation>Points de l’échelle</translation>
+    </message>
+    <message>
+        <source>New Layer</source>
+        <translation>Nouveau calque</translation>
+    </message>
+    <message>
+        <source>Layer name:</source>
+        <translation>Nom du calque&#xa0;:</translation>
+    </message>
+    <message>
+        <source>A gauge must have at least one layer.</source>
+        <translation>Un cadran doit avoir au moins un calque.</translation>
+    </message>
+    <message>
+        <source>Duplicate Layer</source>
+        <translation>Dupliquer le calque</translation>
+    </message>
+    <message>
+        <source>%1 Copy</source>
+        <translation>%1 copie</translation>
+    </message>
+    <message>
+        <source>Move Layer Up</source>
+        <translation>Monter le calque</translation>
+    </message>
+    <message>
+        <source>Move Layer Down</source>
+        <translation>Descendre le calque</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Fichiers &amp;récents</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>Save &amp;Layer As Preset...</source>
+        <translation>Enregistrer le &amp;calque comme modèle...</translation>
+    </message>
+    <message>
+        <source>Export S&amp;VG...</source>
+        <translation>Exporter en S&amp;VG...</translation>
+    </message>
+    <message>
+        <source>Export &amp;PNG...</source>
+        <translation>Exporter en &amp;PNG...</translation>
+    </message>
+    <message>
+        <source>Export &amp;Keyframes CSV...</source>
+        <translation>Exporter les images c&amp;lés en CSV...</translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF / Print...</source>
+        <translation>Exporter en P&amp;DF / Imprimer...</translation>
+    </message>
+    <message>
+        <source>Print Previe&amp;w...</source>
+        <translation>&amp;Aperçu avant impression...</translation>
+    </message>
+    <message>
+        <source>Prin&amp;t...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Layer</source>
+        <translation>&amp;Calque</translation>
+    </message>
+    <message>
+        <source>&amp;Add Layer...</source>
+        <translation>&amp;Ajouter un calque...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Layer</source>
+        <translation>&amp;Supprimer le calque</translation>
+    </message>
+    <message>
+        <source>Re&amp;name Layer</source>
+        <translation>&amp;Renommer le calque</translation>
+    </message>
+    <message>
+        <source>&amp;Duplicate Layer</source>
+        <translation>D&amp;upliquer le calque</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>&amp;Monter</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>&amp;Descendre</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Check For Updates</source>
+        <translation>&amp;Rechercher des mises à jour</translation>
+    </message>
+    <message>
+        <source>&amp;About Dialwright</source>
+        <translation>À &amp;propos de Dialwright</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>No Recent Files</source>
+        <translation>Aucun fichier récent</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent Files</source>
+        <translation>&amp;Effacer la liste</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Dialwright %1&lt;/h3&gt;&lt;p&gt;Design the faces of round gauges: tick marks, arcs and numbers, layer by layer.&lt;/p&gt;&lt;p&gt;Built with Qt %2, running on Qt %3.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Dialwright %1&lt;/h3&gt;&lt;p&gt;Concevoir les cadrans de jauges rondes&#xa0;: graduations, arcs et chiffres, calque par calque.&lt;/p&gt;&lt;p&gt;Compilé avec Qt %2, fonctionne avec Qt %3.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>About Dialwright</source>
+        <translation>À propos de Dialwright</translation>
+    </message>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Images (%1)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Load Reference Image (512x512)</source>
+        <translation>Charger une image de référence (512x512)</translation>
+    </message>
+    <message>
+        <source>Unable to load image</source>
+        <translation>Impossible de charger l’image</translation>
+    </message>
+    <message>
+        <source>%1 could not be read as a picture.</source>
+        <translation>%1 n’a pas pu être lu comme une image.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read as a picture.
+
+%2</source>
+        <translation>%1 n’a pas pu être lu comme une image.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Scale:</source>
+        <translation>Échelle&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Régulière</translation>
+    </message>
+    <message>
+        <source>Logarithmic</source>
+        <translation>Logarithmique</translation>
+    </message>
+    <message>
+        <source>Decibel</source>
+        <translation>Décibels</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Puissance</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>How values are laid along the span. Even spaces the ticks with the bias; the other scales put each tick and label at its value and leave the bias and the label start and increment unused.</source>
+        <translation>Comment les valeurs se répartissent sur l’étendue. «&#xa0;Régulière&#xa0;» espace les graduations selon le biais&#xa0;; les autres échelles placent chaque graduation et chaque chiffre à sa valeur et n’utilisent ni le biais, ni le début et le pas des chiffres.</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>De&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Value at the start of the span (in dB on a decibel scale)</source>
+        <translation>Valeur au début de l’étendue (en dB sur une échelle en décibels)</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>À&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Value at the end of the span (in dB on a decibel scale)</source>
+        <translation>Valeur à la fin de l’étendue (en dB sur une échelle en décibels)</translation>
+    </message>
+    <message>
+        <source>Exponent:</source>
+        <translation>Exposant&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Exponent of a power-law scale: 2 for a square-law meter movement, 0.5 for its inverse</source>
+        <translation>Exposant d’une échelle en puissance&#xa0;: 2 pour un équipage de mesure quadratique, 0,5 pour son inverse</translation>
+    </message>
+    <message>
+        <source>Points...</source>
+        <translation>Points...</translation>
+    </message>
+    <message>
+        <source>Edit the calibration table: the fraction of the span at which each value stands</source>
+        <translation>Modifier la table d’étalonnage&#xa0;: la fraction de l’étendue où se trouve chaque valeur</translation>
+    </message>
+    <message>
+        <source>This scale cannot be drawn as it is, so the layer is drawn evenly, with its bias, until it is put right.</source>
+        <translation>Cette échelle ne peut pas être dessinée telle quelle&#xa0;; le calque est donc dessiné de façon régulière, avec son biais, jusqu’à ce qu’elle soit corrigée.</translation>
+    </message>
+    <message>
+        <source>%1 The layer is drawn evenly.</source>
+        <translation>%1 Le calque est dessiné de façon régulière.</translation>
+    </message>
+    <message>
+        <source>Update Check Unavailable</source>
+        <translation>Recherche de mises à jour indisponible</translation>
+    </message>
+    <message>
+        <source>This build of Dialwright has no update address, so it cannot check for updates.</source>
+        <translation>Cette version de Dialwright n’a pas d’adresse de mise à jour et ne peut donc pas rechercher de mises à jour.</translation>
+    </message>
+    <message>
+        <source>Update Check Failed</source>
+        <translation>Échec de la recherche de mises à jour</translation>
+    </message>
+    <message>
+        <source>Request timed out. Please check your internet connection.</source>
+        <translation>La requête a expiré. Veuillez vérifier votre connexion Internet.</translation>
+    </message>
+    <message>
+        <source>Could not check for updates:
+</source>
+        <translation>Impossible de rechercher des mises à jour&#xa0;:
+</translation>
+    </message>
+    <message>
+        <source>Version info Invalid</source>
+        <translation>Informations de version invalides</translation>
+    </message>
+    <message>
+        <source>Could not check for updates:
+Version info invalid, contact Author.</source>
+        <translation>Impossible de rechercher des mises à jour&#xa0;:
+Informations de version invalides, contactez l’auteur.</translation>
+    </message>
+    <message>
+        <source>No Update Available</source>
+        <translation>Aucune mise à jour disponible</translation>
+    </message>
+    <message>
+        <source>Dialwright %1 is up to date.
+
+Thank you for using Dialwright!</source>
+        <translation>Dialwright %1 est à jour.
+
+Merci d’utiliser Dialwright&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Update Available</source>
+        <translation>Mise à jour disponible</translation>
+    </message>
+    <message>
+        <source>A new version (%1) is available!
+
+%2</source>
+        <translation>Une nouvelle version (%1) est disponible&#xa0;!
+
+%2</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Télécharger</translation>
+    </message>
+    <message>
+        <source>Visit Site</source>
+        <translation>Visiter le site</translation>
+    </message>
+    <message>
+        <source>Primary ticks</source>
+        <translation>Graduations principales</translation>
+    </message>
+    <message>
+        <source>Secondary ticks</source>
+        <translation>Graduations secondaires</translation>
+    </message>
+    <message>
+        <source>Tertiary ticks</source>
+        <translation>Graduations tertiaires</translation>
+    </message>
+    <message>
+        <source>Primary tick colour</source>
+        <translation>Couleur des graduations principales</translation>
+    </message>
+    <message>
+        <source>Secondary tick colour</source>
+        <translation>Couleur des graduations secondaires</translation>
+    </message>
+    <message>
+        <source>Tertiary tick colour</source>
+        <translation>Couleur des graduations tertiaires</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a group of controls, then one of its fields</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>divisions</source>
+        <translation>divisions</translation>
+    </message>
+    <message>
+        <source>inner radius</source>
+        <translation>rayon intérieur</translation>
+    </message>
+    <message>
+        <source>outer radius</source>
+        <translation>rayon extérieur</translation>
+    </message>
+    <message>
+        <source>line width</source>
+        <translation>épaisseur du trait</translation>
+    </message>
+    <message>
+        <source>Arc %1</source>
+        <translation>Arc %1</translation>
+    </message>
+    <message>
+        <source>start angle</source>
+        <translation>angle de départ</translation>
+    </message>
+    <message>
+        <source>length</source>
+        <translation>longueur</translation>
+    </message>
+    <message>
+        <source>radius</source>
+        <translation>rayon</translation>
+    </message>
+    <message>
+        <source>Arc %1 colour</source>
+        <translation>Couleur de l’arc %1</translation>
+    </message>
+    <message>
+        <source>Labels</source>
+        <translation>Chiffres</translation>
+    </message>
+    <message>
+        <source>Start angle</source>
+        <translation>Angle de départ</translation>
+    </message>
+    <message>
+        <source>Angle length</source>
+        <translation>Étendue angulaire</translation>
+    </message>
+    <message>
+        <source>Bias type</source>
+        <translation>Type de biais</translation>
+    </message>
+    <message>
+        <source>from</source>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>à</translation>
+    </message>
+    <message>
+        <source>exponent</source>
+        <translation>exposant</translation>
+    </message>
+    <message>
+        <source>calibration points</source>
+        <translation>points d’étalonnage</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Save gauge</source>
+        <translation>Enregistrer le cadran</translation>
+    </message>
+    <message>
+        <source>Load gauge or preset</source>
+        <translation>Charger un cadran ou un modèle</translation>
+    </message>
+    <message>
+        <source>Ticks</source>
+        <translation>Graduations</translation>
+    </message>
+    <message>
+        <source>rounded end caps</source>
+        <translation>extrémités arrondies</translation>
+    </message>
+    <message>
+        <source>first value</source>
+        <translation>première valeur</translation>
+    </message>
+    <message>
+        <source>decimal places</source>
+        <translation>décimales</translation>
+    </message>
+    <message>
+        <source>increment</source>
+        <translation>pas</translation>
+    </message>
+    <message>
+        <source>Label colour</source>
+        <translation>Couleur des chiffres</translation>
+    </message>
+    <message>
+        <source>Label font</source>
+        <translation>Police des chiffres</translation>
+    </message>
+    <message>
+        <source>Export size in pixels</source>
+        <translation>Taille d’export en pixels</translation>
+    </message>
+    <message>
+        <source>Gauge preview</source>
+        <translation>Aperçu du cadran</translation>
+    </message>
+    <message>
+        <source>Reference picture</source>
+        <translation>Image de référence</translation>
+    </message>
+    <message>
+        <source>Menu bar</source>
+        <translation>Barre de menus</translation>
+    </message>
+    <message>
+        <source>The gauge as it is drawn and exported. View &gt; Inspect shows it enlarged.</source>
+        <translation>Le cadran tel qu’il est dessiné et exporté. Affichage &gt; Examiner le cadran l’affiche agrandi.</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Affic&amp;hage</translation>
+    </message>
+    <message>
+        <source>&amp;Inspect...</source>
+        <translation>&amp;Examiner le cadran...</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <comment>%1 is the step, such as Add Layer</comment>
+        <translation>Annuler&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <comment>%1 is the step, such as Add Layer</comment>
+        <translation>Rétablir&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Label Texts</source>
+        <translation>Textes des graduations</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Text X</source>
+        <translation>X du texte</translation>
+    </message>
+    <message>
+        <source>Text Y</source>
+        <translation>Y du texte</translation>
+    </message>
+    <message>
+        <source>Text Size</source>
+        <translation>Taille du texte</translation>
+    </message>
+    <message>
+        <source>Text Rotation</source>
+        <translation>Rotation du texte</translation>
+    </message>
+    <message>
+        <source>Text Font</source>
+        <translation>Police du texte</translation>
+    </message>
+    <message>
+        <source>Text Bold</source>
+        <translation>Texte en gras</translation>
+    </message>
+    <message>
+        <source>Text Italic</source>
+        <translation>Texte en italique</translation>
+    </message>
+    <message>
+        <source>Text Alignment</source>
+        <translation>Alignement du texte</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Couleur du texte</translation>
+    </message>
+    <message>
+        <source>Picture X</source>
+        <translation>X de l’image</translation>
+    </message>
+    <message>
+        <source>Picture Y</source>
+        <translation>Y de l’image</translation>
+    </message>
+    <message>
+        <source>Picture Width</source>
+        <translation>Largeur de l’image</translation>
+    </message>
+    <message>
+        <source>Picture Rotation</source>
+        <translation>Rotation de l’image</translation>
+    </message>
+    <message>
+        <source>Picture Opacity</source>
+        <translation>Opacité de l’image</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Face</source>
+        <translation>Cadran</translation>
+    </message>
+    <message>
+        <source>Label texts, one a line: the first line labels the first primary tick, the next line the next tick, and so on (the tick&apos;s angle is shown beside each line). An empty line leaves its tick without a label. With no text the labels are numbers.</source>
+        <translation>Textes des graduations, un par ligne&#xa0;: la première ligne légende la première graduation principale, la ligne suivante la graduation suivante, et ainsi de suite (l’angle de la graduation est indiqué à côté de chaque ligne). Une ligne vide laisse sa graduation sans légende. Sans texte, les légendes sont des nombres.</translation>
+    </message>
+    <message>
+        <source>Numbers (type texts to replace them)</source>
+        <translation>Nombres (tapez des textes pour les remplacer)</translation>
+    </message>
+    <message>
+        <source>Label Texts:</source>
+        <translation>Textes des graduations&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The layer&apos;s pictures and texts, in the order they are drawn. Select one to edit it here, or click it on the preview; drag it there or move it with the arrow keys.</source>
+        <translation>Les images et textes du calque, dans l’ordre où ils sont dessinés. Sélectionnez-en un pour le modifier ici, ou cliquez dessus dans l’aperçu&#xa0;; faites-le glisser ou déplacez-le avec les touches fléchées.</translation>
+    </message>
+    <message>
+        <source>Texts and Pictures:</source>
+        <translation>Textes et images&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Ajouter un texte</translation>
+    </message>
+    <message>
+        <source>Add a text to the layer, below the hub</source>
+        <translation>Ajouter un texte au calque, sous le moyeu</translation>
+    </message>
+    <message>
+        <source>Add Picture...</source>
+        <translation>Ajouter une image...</translation>
+    </message>
+    <message>
+        <source>Add a PNG, JPEG or SVG picture to the layer; the gauge file carries it. An SVG picture stays vector in SVG and PDF.</source>
+        <translation>Ajouter une image PNG, JPEG ou SVG au calque&#xa0;; le fichier de cadran la contient. Une image SVG reste vectorielle en SVG et en PDF.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Remove the selected text or picture</source>
+        <translation>Supprimer le texte ou l’image sélectionné</translation>
+    </message>
+    <message>
+        <source>Select a text or a picture to edit it.</source>
+        <translation>Sélectionnez un texte ou une image pour le modifier.</translation>
+    </message>
+    <message>
+        <source>Why the selected element is not drawn. It is kept in the gauge and saved as it is.</source>
+        <translation>Pourquoi l’élément sélectionné n’est pas dessiné. Il reste dans le cadran et est enregistré tel quel.</translation>
+    </message>
+    <message>
+        <source>The text; each line is a line on the dial</source>
+        <translation>Le texte&#xa0;; chaque ligne est une ligne sur le cadran</translation>
+    </message>
+    <message>
+        <source>in gauge radii from the centre</source>
+        <translation>en rayons du cadran depuis le centre</translation>
+    </message>
+    <message>
+        <source>Where the text stands across, %1 (right is positive)</source>
+        <translation>Position horizontale du texte, %1 (vers la droite est positif)</translation>
+    </message>
+    <message>
+        <source>Where the text stands down, %1 (down is positive)</source>
+        <translation>Position verticale du texte, %1 (vers le bas est positif)</translation>
+    </message>
+    <message>
+        <source>Height of the font in drawing units: the dial is 500 across</source>
+        <translation>Hauteur de la police en unités de dessin&#xa0;: le cadran fait 500 de large</translation>
+    </message>
+    <message>
+        <source>Rotation in degrees, clockwise</source>
+        <translation>Rotation en degrés, dans le sens horaire</translation>
+    </message>
+    <message>
+        <source>X:</source>
+        <translation>X&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Y:</source>
+        <translation>Y&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Taille&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Rotation:</source>
+        <translation>Rotation&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Font of the text</source>
+        <translation>Police du texte</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Gras</translation>
+    </message>
+    <message>
+        <source>I</source>
+        <translation>I</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Italique</translation>
+    </message>
+    <message>
+        <source>Which part of the text stands at its position: its left edge, its middle or its right edge</source>
+        <translation>Quelle partie du texte se trouve à sa position&#xa0;: son bord gauche, son milieu ou son bord droit</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Set Text Color</source>
+        <translation>Choisir la couleur du texte</translation>
+    </message>
+    <message>
+        <source>Where the picture&apos;s centre stands across, %1</source>
+        <translation>Position horizontale du centre de l’image, %1</translation>
+    </message>
+    <message>
+        <source>Where the picture&apos;s centre stands down, %1</source>
+        <translation>Position verticale du centre de l’image, %1</translation>
+    </message>
+    <message>
+        <source>Width of the picture in gauge radii; its height follows</source>
+        <translation>Largeur de l’image en rayons du cadran&#xa0;; sa hauteur en découle</translation>
+    </message>
+    <message>
+        <source>Opacity: 1 is solid, 0 invisible</source>
+        <translation>Opacité&#xa0;: 1 est opaque, 0 invisible</translation>
+    </message>
+    <message>
+        <source>Replace...</source>
+        <translation>Remplacer...</translation>
+    </message>
+    <message>
+        <source>Put another picture file in its place</source>
+        <translation>Mettre un autre fichier image à sa place</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Largeur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Opacity:</source>
+        <translation>Opacité&#xa0;:</translation>
+    </message>
+    <message>
+        <source>skip</source>
+        <translation>sauter</translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation>Image&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>inconnu</translation>
+    </message>
+    <message>
+        <source>Text: %1</source>
+        <translation>Texte&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Not drawn: %1</source>
+        <translation>Non dessiné&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Remove Text</source>
+        <translation>Supprimer le texte</translation>
+    </message>
+    <message>
+        <source>Remove Picture</source>
+        <translation>Supprimer l’image</translation>
+    </message>
+    <message>
+        <source>Move Text</source>
+        <translation>Déplacer le texte</translation>
+    </message>
+    <message>
+        <source>Move Picture</source>
+        <translation>Déplacer l’image</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.svg)</source>
+        <translation>Images (*.png *.jpg *.jpeg *.svg)</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Ajouter une image</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB, the most a picture of a gauge may have.</source>
+        <translation>%1 dépasse %2 Mo, le maximum pour une image de cadran.</translation>
+    </message>
+    <message>
+        <source>%1 is not a PNG, JPEG or SVG picture.</source>
+        <translation>%1 n’est pas une image PNG, JPEG ou SVG.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be drawn.
+
+%2</source>
+        <translation>%1 ne peut pas être dessiné.
+
+%2</translation>
+    </message>
+    <message>
+        <source>With %1 the gauge would hold %2 MB of pictures; a gauge file may hold at most %3 MB.</source>
+        <translation>Avec %1, le cadran contiendrait %2 Mo d’images&#xa0;; un fichier de cadran peut en contenir au plus %3 Mo.</translation>
+    </message>
+    <message>
+        <source>Replace Picture</source>
+        <translation>Remplacer l’image</translation>
+    </message>
+    <message>
+        <source>Label texts</source>
+        <translation>Textes des graduations</translation>
+    </message>
+    <message>
+        <source>Texts and pictures</source>
+        <translation>Textes et images</translation>
+    </message>
+    <message>
+        <source>words</source>
+        <translation>contenu</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>size</source>
+        <translation>taille</translation>
+    </message>
+    <message>
+        <source>rotation</source>
+        <translation>rotation</translation>
+    </message>
+    <message>
+        <source>font</source>
+        <translation>police</translation>
+    </message>
+    <message>
+        <source>bold</source>
+        <translation>gras</translation>
+    </message>
+    <message>
+        <source>italic</source>
+        <translation>italique</translation>
+    </message>
+    <message>
+        <source>alignment</source>
+        <translation>alignement</translation>
+    </message>
+    <message>
+        <source>Text colour</source>
+        <translation>Couleur du texte</translation>
+    </message>
+    <message>
+        <source>width</source>
+        <translation>largeur</translation>
+    </message>
+    <message>
+        <source>opacity</source>
+        <translation>opacité</translation>
+    </message>
+</context>
+</TS>
