@@ -5,6 +5,7 @@
 //   build/bench/bench_painter [--quick]
 
 #include "../tests/common/referencepainter.h"
+#include "../tests/common/samplegauges.h"
 #include "render/gaugepainter.h"
 
 #include <QElapsedTimer>
@@ -40,46 +41,6 @@ double medianMs(const PaintFunction &paint, int size, const QList<gaugeData> &la
     return times[times.size() / 2];
 }
 
-QList<gaugeData> typicalGauge()
-{
-    gaugeData a;
-    a.startAngle = -135;
-    a.angleLength = 270;
-    a.divisionCount = {10, 10, 2};
-    a.divisionWidth = {2, 1, 0};
-    a.arcAngleLength = {270, 60, 0, 0};
-    a.arcStartAngle = {-135, 75, 0, 0};
-    a.arcWidth = {2, 6, 0, 0};
-    a.tickCountStart = 0;
-    a.tickCountIncrement = 20;
-    gaugeData b = a;
-    b.divisionCount = {20, 5, 2};
-    b.divisionInnerRadius = {0.6, 0.65, 0.67};
-    b.divisionOuterRadius = {0.7, 0.7, 0.7};
-    b.arcAngleLength = {270, 0, 0, 0};
-    b.arcRadius = {0.7, 1, 1, 1};
-    b.tickCountRadius = 0.55;
-    b.tickCountRotate = true;
-    gaugeData c;
-    c.divisionCount = {8, 4, 3};
-    c.startAngle = 200;
-    c.angleLength = 100;
-    c.arcAngleLength = {100, 0, 0, 0};
-    c.arcStartAngle = {200, 0, 0, 0};
-    c.tickCountDecimalPlaces = 1;
-    return {a, b, c};
-}
-
-QList<gaugeData> worstFormLayer(double width)
-{
-    gaugeData g;
-    g.startAngle = -150;
-    g.angleLength = 300;
-    g.divisionCount = {100, 100, 100};
-    g.divisionWidth = {width, width, width};
-    return {g};
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -105,8 +66,8 @@ int main(int argc, char *argv[])
     const Case cases[] = {
         {"default gauge (5 lines, 5 labels, 1 arc)", {gaugeData()}, false},
         {"typical three layers (~500 lines, 4 arcs, 41 labels)", typicalGauge(), false},
-        {"worst form layer, hairline (1,000,001 lines)", worstFormLayer(0), true},
-        {"worst form layer, width 3 flat (1,000,001 lines)", worstFormLayer(3), true},
+        {"worst form layer, hairline (1,000,001 lines)", {densestFormLayer(0)}, true},
+        {"worst form layer, width 3 flat (1,000,001 lines)", {densestFormLayer(3)}, true},
     };
 
     std::printf("%-56s %6s %14s %14s\n", "gauge", "size", "painter ms", "per-tick ms");

@@ -12,6 +12,7 @@
 // load average is printed with them). Times are wall clock unless marked
 // CPU.
 
+#include "../tests/common/samplegauges.h"
 #include "app/window.h"
 
 #include "export/imageexport.h"
@@ -161,46 +162,6 @@ QList<namedLayer> named(const QList<gaugeData> &layers)
     return out;
 }
 
-gaugeData worstLayer(double width, bool round)
-{
-    gaugeData g;
-    g.startAngle = -150;
-    g.angleLength = 300;
-    g.divisionCount = {100, 100, 100};
-    g.divisionWidth = {width, width, width};
-    g.roundedTickCaps = round;
-    return g;
-}
-
-QList<gaugeData> typicalGauge()
-{
-    gaugeData a;
-    a.startAngle = -135;
-    a.angleLength = 270;
-    a.divisionCount = {10, 10, 2};
-    a.divisionWidth = {2, 1, 0};
-    a.arcAngleLength = {270, 60, 0, 0};
-    a.arcStartAngle = {-135, 75, 0, 0};
-    a.arcWidth = {2, 6, 0, 0};
-    a.tickCountIncrement = 20;
-    gaugeData b = a;
-    b.divisionCount = {20, 5, 2};
-    b.divisionInnerRadius = {0.6, 0.65, 0.67};
-    b.divisionOuterRadius = {0.7, 0.7, 0.7};
-    b.arcAngleLength = {270, 0, 0, 0};
-    b.arcRadius = {0.7, 1, 1, 1};
-    b.tickCountRadius = 0.55;
-    b.tickCountRotate = true;
-    gaugeData c;
-    c.divisionCount = {8, 4, 3};
-    c.startAngle = 200;
-    c.angleLength = 100;
-    c.arcAngleLength = {100, 0, 0, 0};
-    c.arcStartAngle = {200, 0, 0, 0};
-    c.tickCountDecimalPlaces = 1;
-    return {a, b, c};
-}
-
 QList<Case> cases(bool quick)
 {
     QList<Case> all;
@@ -213,14 +174,14 @@ QList<Case> cases(bool quick)
             break;
     }
     all.append({QStringLiteral("typical three layers"), named(typicalGauge())});
-    all.append({QStringLiteral("worst layer, hairline"), named({worstLayer(0, false)}), true});
+    all.append({QStringLiteral("worst layer, hairline"), named({densestFormLayer(0, false)}), true});
     if (!quick) {
         all.append(
-            {QStringLiteral("worst layer, width 3 flat"), named({worstLayer(3, false)}), true});
+            {QStringLiteral("worst layer, width 3 flat"), named({densestFormLayer(3, false)}), true});
         all.append(
-            {QStringLiteral("worst layer, width 3 round"), named({worstLayer(3, true)}), true});
+            {QStringLiteral("worst layer, width 3 round"), named({densestFormLayer(3, true)}), true});
         all.append({QStringLiteral("three worst layers stacked"),
-                    named({worstLayer(0, false), worstLayer(0, false), worstLayer(0, false)}),
+                    named({densestFormLayer(0, false), densestFormLayer(0, false), densestFormLayer(0, false)}),
                     true});
     }
     return all;

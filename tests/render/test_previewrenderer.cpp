@@ -1,6 +1,7 @@
 #include "render/previewrenderer.h"
 
 #include "imagedifference.h"
+#include "samplegauges.h"
 
 #include "gaugefile/gaugefilereader.h"
 #include "render/gaugepainter.h"
@@ -34,17 +35,6 @@ QImage onePass(const QList<gaugeData> &layers, const PreviewRenderer::Target &ta
     QPainter painter(&image);
     paintGaugeLayers(&painter, target.size, layers);
     return image;
-}
-
-gaugeData worstLayer(double width, bool round)
-{
-    gaugeData g;
-    g.startAngle = -150;
-    g.angleLength = 300;
-    g.divisionCount = {100, 100, 100};
-    g.divisionWidth = {width, width, width};
-    g.roundedTickCaps = round;
-    return g;
 }
 
 QList<gaugeData> preset(const QString &name)
@@ -81,7 +71,7 @@ void TestPreviewRenderer::newestRequestWins()
     QList<QList<gaugeData>> shown;
     connect(&renderer, &PreviewRenderer::pictureReady, this,
             [&] { shown.append(renderer.pictureLayers()); });
-    QList<gaugeData> layers{worstLayer(0, false), gaugeData()};
+    QList<gaugeData> layers{densestFormLayer(0, false), gaugeData()};
     for (int step = 0; step < 20; ++step) {
         layers[1].divisionCount[0] = 2 + step;
         layers[0].divisionColor[2] = QColor(step * 10, 255, 255);
@@ -102,7 +92,7 @@ void TestPreviewRenderer::editRedrawsOnlyTheChangedLayer()
 {
     // Three dense layers; an edit of one costs no more than one layer.
     PreviewRenderer renderer;
-    QList<gaugeData> layers{worstLayer(0, false), worstLayer(0, false), gaugeData()};
+    QList<gaugeData> layers{densestFormLayer(0, false), densestFormLayer(0, false), gaugeData()};
     layers[1].divisionCount = {100, 10, 10};
     layers[1].divisionInnerRadius = {0.5, 0.55, 0.6};
     layers[1].divisionOuterRadius = {0.7, 0.7, 0.7};
@@ -168,14 +158,14 @@ void TestPreviewRenderer::sameElementsAsOnePass_data()
     third.angleLength = 100;
     QTest::newRow("typical three layers") << QList<gaugeData>{outer, inner, third} << 2 << 0.01;
 
-    QList<gaugeData> stacked{worstLayer(0, false), worstLayer(3, false)};
+    QList<gaugeData> stacked{densestFormLayer(0, false), densestFormLayer(3, false)};
     stacked[1].divisionColor = {QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 0, 255)};
     QTest::newRow("two stacked worst layers") << stacked << 160 << 0.02;
 
     // Three of them pass the allowance in the second: the third draws no
     // tick, and the preview shows the same cut as one drawing (a wrong cut
     // would differ on a whole ring).
-    QList<gaugeData> three{worstLayer(0, false), worstLayer(0, false), worstLayer(0, false)};
+    QList<gaugeData> three{densestFormLayer(0, false), densestFormLayer(0, false), densestFormLayer(0, false)};
     three[1].divisionInnerRadius = {0.3, 0.35, 0.4};
     three[1].divisionOuterRadius = {0.5, 0.5, 0.5};
     three[2].divisionInnerRadius = {0.1, 0.1, 0.1};
@@ -237,7 +227,7 @@ void TestPreviewRenderer::goesWhileDrawing()
     // abandoned (the test's time-out catches a wait for its end).
     for (int i = 0; i < 3; ++i) {
         PreviewRenderer renderer;
-        renderer.request({worstLayer(3, true), worstLayer(3, true)}, {});
+        renderer.request({densestFormLayer(3, true), densestFormLayer(3, true)}, {});
         QTest::qWait(i * 20);
     }
 }
