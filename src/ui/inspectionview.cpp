@@ -217,7 +217,9 @@ void InspectionView::follow(const QList<gaugeData> *layers, QWidget *preview)
 
 void InspectionView::refresh()
 {
-    if (m_followed && isVisible())
+    // The layers belong to the preview: once it is gone (the main window
+    // is being taken down) there is nothing left to follow.
+    if (m_followed && m_preview && isVisible())
         setLayers(*m_followed);
 }
 
