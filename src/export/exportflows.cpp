@@ -29,9 +29,7 @@ void exportInBackground(Window *window, const QString &path, const QList<gaugeDa
 {
     QScopedValueRollback<bool> running(window->exportRunning, true);
     ExportProgress progress;
-    for (const gaugeData &layer : layers)
-        progress.total =
-            std::min(progress.total + gaugeLayerTickLines(layer), GaugePaintLimits().tickLines);
+    progress.total = gaugeTickLines(layers);
     QString error;
     const bool written = runExport(
         window, Window::tr("Saving %1…").arg(QFileInfo(path).fileName()),

@@ -140,11 +140,8 @@ QImage gaugeImagePremultiplied(const QList<gaugeData> &layers, int size,
     image.setDotsPerMeterX(dotsPerMeterAt96Dpi);
     image.setDotsPerMeterY(dotsPerMeterAt96Dpi);
     const QList<gaugeData> drawn = withUnhintedLabels(layers);
-    qint64 tickLines = 0;
-    for (const gaugeData &layer : drawn)
-        tickLines = std::min(tickLines + gaugeLayerTickLines(layer), GaugePaintLimits().tickLines);
     const bool finished =
-        paintInBands(&image, bandsFor(qint64(size) * size, tickLines),
+        paintInBands(&image, bandsFor(qint64(size) * size, gaugeTickLines(drawn)),
                      [&drawn, size, &control](QPainter *painter, const QRect &keptPixels) {
                          GaugePaintControl band = control;
                          band.keptPixels = keptPixels;

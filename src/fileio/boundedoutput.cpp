@@ -1,5 +1,7 @@
 #include "fileio/boundedoutput.h"
 
+#include "fileio/safewrite.h"
+
 #include <QCoreApplication>
 
 BoundedOutput::BoundedOutput(QIODevice *target, qint64 limit, const QString &tooLarge,
@@ -23,20 +25,13 @@ qint64 BoundedOutput::writeData(const char *data, qint64 length)
         m_stopped = true;
         return -1;
     }
-    if (length > m_limit - m_written) {
-        setErrorString(m_tooLarge);
-        m_overLimit = true;
+    if (!reserve(length))
+        return -1;
+    QString reason;
+    if (!writeAllBytes(m_target, QByteArray::fromRawData(data, length), &reason)) {
+        setErrorString(reason);
         m_stopped = true;
         return -1;
-    }
-    for (qint64 done = 0; done < length;) {
-        const qint64 chunk = m_target->write(data + done, length - done);
-        if (chunk <= 0) {
-            setErrorString(m_target->errorString());
-            m_stopped = true;
-            return -1;
-        }
-        done += chunk;
     }
     m_written += length;
     return length;
@@ -49,7 +44,6 @@ bool BoundedOutput::reserve(qint64 more)
     if (more <= m_limit - m_written)
         return true;
     setErrorString(m_tooLarge);
-    m_overLimit = true;
     m_stopped = true;
     return false;
 }

@@ -18,7 +18,6 @@ public:
                   const std::atomic_bool *cancel = nullptr);
 
     qint64 written() const { return m_written; }
-    bool overLimit() const { return m_overLimit; }
     bool cancelled() const;
     // Nothing more can be written: the limit was reached, the target failed
     // or the work was cancelled. Writers stop early when this is true.
@@ -42,7 +41,6 @@ private:
     QString m_tooLarge;
     const std::atomic_bool *m_cancel;
     qint64 m_written = 0;
-    bool m_overLimit = false;
     bool m_stopped = false;
 };
 

@@ -1,5 +1,7 @@
 #include "fileio/outputfile.h"
 
+#include "fileio/safewrite.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -132,7 +134,6 @@ struct OutputFile::Private
 {
     QString path;
     QIODevice *targetDevice = nullptr; // given by the caller, not owned
-    OutputTargetKind kind = OutputTargetKind::Refused;
     std::unique_ptr<QSaveFile> saveFile; // regular and new files
     std::unique_ptr<QTemporaryFile> held; // content for a direct target
     int descriptor = -1;                  // the open direct target
@@ -169,16 +170,8 @@ struct OutputFile::Private
         QByteArray chunk;
         while (!(chunk = held->read(copyChunk)).isEmpty()) {
             if (targetDevice) {
-                for (qint64 done = 0; done < chunk.size();) {
-                    const qint64 written =
-                        targetDevice->write(chunk.constData() + done, chunk.size() - done);
-                    if (written <= 0) {
-                        if (error)
-                            *error = targetDevice->errorString();
-                        return false;
-                    }
-                    done += written;
-                }
+                if (!writeAllBytes(targetDevice, chunk, error))
+                    return false;
                 continue;
             }
 #ifdef Q_OS_UNIX
@@ -207,17 +200,11 @@ OutputFile::OutputFile(const QString &path) : d(std::make_unique<Private>())
 OutputFile::OutputFile(QIODevice *target) : d(std::make_unique<Private>())
 {
     d->targetDevice = target;
-    d->kind = OutputTargetKind::StandardStream;
 }
 
 OutputFile::~OutputFile()
 {
     discard();
-}
-
-OutputTargetKind OutputFile::kind() const
-{
-    return d->kind;
 }
 
 bool OutputFile::open(QString *error)
@@ -237,7 +224,6 @@ bool OutputFile::open(QString *error)
     }
 
     const OutputTarget target = classifyOutputTarget(d->path);
-    d->kind = target.kind;
     switch (target.kind) {
     case OutputTargetKind::Refused:
         return fail(target.reason);

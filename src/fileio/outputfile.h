@@ -59,8 +59,6 @@ public:
     // Drops the content; the target stays as it was.
     void discard();
 
-    OutputTargetKind kind() const;
-
 private:
     struct Private;
     std::unique_ptr<Private> d;

@@ -30,8 +30,6 @@ public:
     // written; a painter that clips needs it, as the clip is not read back.
     CapsuleFill(QPainter *painter, const QRect &keptPixels);
 
-    bool usable() const { return m_image != nullptr; }
-
     // Takes the pen for the following lines. Returns true when they are
     // filled here: a usable painter and a width above one device pixel.
     bool setPen(const QColor &color, double width);

@@ -18,11 +18,6 @@ QPointF pointAt(const Direction &direction, double radiusFraction)
                    centre - gaugeRadius * radiusFraction * direction.sin);
 }
 
-QPointF pointAt(double screenAngle, double radiusFraction)
-{
-    return pointAt(direction(screenAngle), radiusFraction);
-}
-
 QRectF circleBounds(double radiusFraction)
 {
     const double r = gaugeRadius * radiusFraction;

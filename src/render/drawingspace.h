@@ -22,9 +22,8 @@ struct Direction
 };
 Direction direction(double screenAngle);
 
-// The point at `radiusFraction` of the gauge radius from the centre, in the
-// direction of `screenAngle`. Both forms give the same point, bit for bit.
-QPointF pointAt(double screenAngle, double radiusFraction);
+// The point at `radiusFraction` of the gauge radius from the centre, in
+// `direction`.
 QPointF pointAt(const Direction &direction, double radiusFraction);
 
 // The square that holds the circle of `radiusFraction` about the centre.

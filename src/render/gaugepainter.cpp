@@ -416,6 +416,15 @@ bool paintGaugeLayers(QPainter *painter, int size, const QList<gaugeData> &layer
     return true;
 }
 
+qint64 gaugeTickLines(const QList<gaugeData> &layers)
+{
+    const qint64 allowance = GaugePaintLimits().tickLines;
+    qint64 lines = 0;
+    for (const gaugeData &layer : layers)
+        lines = std::min(lines + gaugeLayerTickLines(layer), allowance);
+    return lines;
+}
+
 qint64 gaugeLayerTickLines(const gaugeData &layer)
 {
     const TickLayout layout(layer);

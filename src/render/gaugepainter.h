@@ -119,3 +119,5 @@ bool paintGaugeLayer(QPainter *painter, const gaugeData &layer, GaugePaintBudget
 
 // The number of tick lines a layer draws when nothing limits it.
 qint64 gaugeLayerTickLines(const gaugeData &layer);
+// The tick lines all the layers draw within the painter's allowance.
+qint64 gaugeTickLines(const QList<gaugeData> &layers);

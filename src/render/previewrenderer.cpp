@@ -1,5 +1,6 @@
 #include "render/previewrenderer.h"
 
+#include "render/bandpainter.h"
 #include "render/gaugepainter.h"
 #include "render/parallel.h"
 #include "render/ticklayout.h"
@@ -36,14 +37,13 @@ QImage blankPicture(const PreviewRenderer::Target &target)
 {
     const int pixels = qRound(target.size * target.devicePixelRatio);
     const QSize size = target.visible.isNull() ? QSize(pixels, pixels) : target.visible.size();
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    QImage image = blankImage(size.width(), size.height());
     if (image.isNull())
         return image;
     image.setDevicePixelRatio(target.devicePixelRatio);
     // Labels get the point size they would get on the screen.
     image.setDotsPerMeterX(qRound(target.dpiX / 0.0254));
     image.setDotsPerMeterY(qRound(target.dpiY / 0.0254));
-    image.fill(Qt::transparent);
     return image;
 }
 
