@@ -273,8 +273,9 @@ bool checkFaceLimits(const QList<gaugeData> &layers, QString *error)
         const gaugeData &layer = layers.at(i);
         qint64 largest = 0;
         for (const facePicture &picture : layer.pictures) {
-            largest = qMax(largest, pictureBytes(picture));
-            total += pictureBytes(picture);
+            const qint64 bytes = pictureBytes(picture);
+            largest = qMax(largest, bytes);
+            total += bytes;
         }
         const QString problem = limitProblem(i + 1, layer.texts.size() + layer.pictures.size(),
                                              layer.tickCountTexts.size(), largest);

@@ -311,7 +311,7 @@ QByteArray layerText(const namedLayer &layer, bool last)
 {
     QJsonObject object = layerToJson(layer.data);
     object.insert(QLatin1String("name"), layer.name);
-    QByteArray own = QJsonDocument(object).toJson(QJsonDocument::Indented);
+    QByteArray own = indentedJson(object);
     const QByteArray &indent = documentLayout().indent;
     QByteArray text;
     text.reserve(own.size() + own.count('\n') * indent.size() + 1);
@@ -341,11 +341,7 @@ bool writeGaugeDocument(const QList<namedLayer> &layers, QIODevice *device, QStr
         }
         return false;
     }
-    QList<gaugeData> data;
-    data.reserve(layers.size());
-    for (const namedLayer &layer : layers)
-        data.append(layer.data);
-    if (!checkFaceLimits(data, error))
+    if (!checkFaceLimits(layerData(layers), error))
         return false;
     BoundedOutput output(device, gaugeDocumentByteLimit,
                          QCoreApplication::translate("GaugeDocument",

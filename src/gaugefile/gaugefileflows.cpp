@@ -18,9 +18,8 @@
 // as Save As does; the gauge then belongs to that file.
 void Window::saveGauge()
 {
-    const QString path = saveGaugeFile(collectLayers(), tr("Save Gauge"), fileDialogFolder());
-    if (!path.isEmpty())
-        adoptDocument(path);
+    // The form's Save always asks for a file, as Save As does.
+    saveDocumentAs();
 }
 
 void Window::saveLayer()

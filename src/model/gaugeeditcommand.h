@@ -29,8 +29,6 @@ public:
     int id() const override;
     bool mergeWith(const QUndoCommand *other) override;
 
-    const GaugeSnapshot &before() const { return m_before; }
-    const GaugeSnapshot &after() const { return m_after; }
 
 private:
     GaugeSnapshot m_before;

@@ -2,14 +2,7 @@
 
 bool GaugeSnapshot::sameLayers(const GaugeSnapshot &other) const
 {
-    if (layers.size() != other.layers.size())
-        return false;
-    for (qsizetype i = 0; i < layers.size(); ++i) {
-        if (layers.at(i).name != other.layers.at(i).name
-            || layers.at(i).data != other.layers.at(i).data)
-            return false;
-    }
-    return true;
+    return layers == other.layers;
 }
 
 bool GaugeSnapshot::operator==(const GaugeSnapshot &other) const

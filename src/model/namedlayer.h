@@ -11,6 +11,12 @@ struct namedLayer
 {
     QString name;
     gaugeData data;
+
+    bool operator==(const namedLayer &other) const
+    {
+        return name == other.name && data == other.data;
+    }
+    bool operator!=(const namedLayer &other) const { return !(*this == other); }
 };
 
 // The settings of each layer, in layer order: what a drawing of the gauge

@@ -28,10 +28,7 @@ void Window::setLayerItemName(QListWidgetItem *item, const QString &name)
 QList<namedLayer> Window::collectLayers()
 {
     renderArea->saveLayerData(layerList->currentRow());
-    QList<namedLayer> result;
-    for (int i = 0; i < layerList->count() && i < renderArea->layers.size(); ++i)
-        result.append(namedLayer{layerList->item(i)->text(), renderArea->layers.at(i)});
-    return result;
+    return snapshot().layers;
 }
 
 void Window::layerChanged(QListWidgetItem *current, QListWidgetItem *previous)
