@@ -214,7 +214,6 @@ struct EditFigures
     QList<gaugeData> layers; // as the edits left them
     double readyMs = 0;  // last edit to the finished picture
     double guiCpuMs = 0; // GUI thread CPU for the whole burst
-    int edits = 0;
 };
 
 // Holds a spin-box arrow of the densest layer's start angle in a real
@@ -258,7 +257,6 @@ EditFigures editInWindow(TimedApplication &app, const Case &c, const QString &fi
     f.stallEvent = app.longestEvent;
     f.layers = window.renderArea->layers;
     f.guiCpuMs = threadCpuMs() - cpu;
-    f.edits = done;
     return f;
 }
 
@@ -298,9 +296,7 @@ QByteArray onePassPng(const QList<gaugeData> &layers, int size)
     image.setDotsPerMeterX(3780);
     image.setDotsPerMeterY(3780);
     image.fill(Qt::transparent);
-    QList<gaugeData> unhinted = layers;
-    for (gaugeData &layer : unhinted)
-        layer.tickCountFont.setHintingPreference(QFont::PreferNoHinting);
+    const QList<gaugeData> unhinted = withUnhintedLabels(layers);
     QPainter painter(&image);
     paintGaugeLayers(&painter, size, unhinted);
     painter.end();

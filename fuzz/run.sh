@@ -26,19 +26,9 @@ shift || true
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=("${all_targets[@]}")
 
-# Beyond what scripts/setup.sh installs: clang and its libFuzzer and
-# sanitizer runtimes.
-"$root/scripts/setup.sh"
-missing=()
-for p in clang libclang-rt-14-dev; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo_cmd=()
-    [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-    "${sudo_cmd[@]}" apt-get update
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+# Beyond what scripts/setup.sh installs by itself: clang and its libFuzzer
+# and sanitizer runtimes.
+"$root/scripts/setup.sh" clang libclang-rt-14-dev
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++ -DDIALWRIGHT_FUZZ=ON \

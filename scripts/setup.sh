@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Dialwright needs to build, run and test.
+# Installs the Debian packages Dialwright needs to build, run and test, and
+# any further packages named as arguments (fuzz/run.sh asks for clang).
 # Quick when everything is already there: apt is only asked for what is missing.
 set -euo pipefail
 
@@ -18,6 +19,7 @@ packages=(
     poppler-utils
     # validators of the desktop files, manual page lint, Debian package
     desktop-file-utils appstream shared-mime-info groff-base dpkg-dev
+    "$@"
 )
 
 missing=()

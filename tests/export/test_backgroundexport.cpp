@@ -1,6 +1,7 @@
 #include "app/window.h"
 
 #include "modaldialogs.h"
+#include "samplegauges.h"
 #include "testfiles.h"
 
 #include "export/imageexport.h"
@@ -13,19 +14,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-
-namespace {
-
-gaugeData denseLayer()
-{
-    gaugeData g;
-    g.startAngle = -150;
-    g.angleLength = 300;
-    g.divisionCount = {100, 100, 100};
-    return g;
-}
-
-} // namespace
 
 // Image exports run on a worker thread while the window goes on, with a
 // progress dialog that can cancel them.
@@ -63,7 +51,7 @@ void TestBackgroundExport::windowGoesOnWhileExporting()
     // The GUI thread handles events throughout, and an edit made meanwhile
     // does not reach the file: the export works on the layers it started
     // with.
-    window->renderArea->layers = {denseLayer()};
+    window->renderArea->layers = {densestFormLayer(0)};
     const QList<gaugeData> started = window->renderArea->layers;
     window->pngSizeSpinBox->setValue(1024);
     const QString path = dir->filePath(QStringLiteral("dense.png"));
@@ -111,7 +99,7 @@ void TestBackgroundExport::cancelLeavesTheOldFile_data()
 void TestBackgroundExport::cancelLeavesTheOldFile()
 {
     QFETCH(bool, svg);
-    window->renderArea->layers = {denseLayer(), denseLayer(), denseLayer()};
+    window->renderArea->layers = {densestFormLayer(0), densestFormLayer(0), densestFormLayer(0)};
     window->pngSizeSpinBox->setValue(4096);
     window->exportProgressDelay = 0;
     const QString path = dir->filePath(svg ? QStringLiteral("old.svg") : QStringLiteral("old.png"));

@@ -4,6 +4,7 @@
 
 #include "imagedifference.h"
 #include "imageink.h"
+#include "samplegauges.h"
 
 #include <QApplication>
 #include <QImage>
@@ -42,17 +43,6 @@ QImage currentPicture(RenderArea &area, QImage::Format format = QImage::Format_A
     if (!QTest::qWaitFor([&area] { return area.isPreviewCurrent(); }, 60000))
         return QImage();
     return grab();
-}
-
-gaugeData denseRoundLayer()
-{
-    gaugeData g;
-    g.startAngle = -150;
-    g.angleLength = 300;
-    g.divisionCount = {100, 100, 100};
-    g.divisionWidth = {3, 3, 3};
-    g.roundedTickCaps = true;
-    return g;
 }
 
 } // namespace
@@ -212,7 +202,7 @@ void TestRenderArea::busySignWhileDrawing()
     QTRY_VERIFY(area.isPreviewCurrent());
     QVERIFY(!area.isBusySignShown());
 
-    area.layers = {denseRoundLayer(), denseRoundLayer()};
+    area.layers = {densestFormLayer(3, true), densestFormLayer(3, true)};
     area.update();
     QTRY_VERIFY(area.isBusySignShown());
     QTRY_VERIFY_WITH_TIMEOUT(area.isPreviewCurrent(), 60000);
