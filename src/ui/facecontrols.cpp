@@ -493,8 +493,8 @@ void Window::faceTextChanged()
 
 void Window::faceTextColorChanged()
 {
-    // A cancelled dialog leaves the colour as it was.
-    const QColor color = getColor();
+    // The dialog opens on the text's colour; a cancelled one leaves it.
+    const QColor color = getColor(widgetColor(faceControls.textColor));
     if (!color.isValid())
         return;
     setWidgetColor(faceControls.textColor, color);

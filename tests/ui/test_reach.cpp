@@ -1,15 +1,18 @@
 #include "app/window.h"
 #include "i18n/translations.h"
 #include "render/renderarea.h"
+#include "ui/colorbutton.h"
 #include "ui/focusring.h"
 #include "ui/inspectionview.h"
 
 #include "export/imageexport.h"
 
 #include "imagedifference.h"
+#include "modaldialogs.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
@@ -22,6 +25,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QTest>
 #include <QTranslator>
 
@@ -100,6 +104,7 @@ private slots:
     void noOverlap();
     void translationsComplete();
     void germanWindow();
+    void faceColourDialogStartsOnTheColour();
     void aboutLinkOpensSafely_data();
     void aboutLinkOpensSafely();
     void inspectionZoom();
@@ -266,6 +271,28 @@ void TestReach::germanWindow()
     QObject english;
     QCOMPARE(installTranslations(QLocale(QLocale::English, QLocale::UnitedKingdom), &english),
              QString());
+}
+
+void TestReach::faceColourDialogStartsOnTheColour()
+{
+    Window window;
+    window.faceControls.addText->click();
+    QToolButton *button = window.faceControls.textColor;
+    const QColor picked(QStringLiteral("#3366cc"));
+    QColor initial;
+    ModalAnswers answers({answerAs<QColorDialog>([&](QColorDialog *d) {
+        d->setCurrentColor(picked);
+        d->accept();
+    })});
+    button->click();
+    answers.expect(answerAs<QColorDialog>([&](QColorDialog *d) {
+        initial = d->currentColor();
+        d->reject();
+    }));
+    button->click();
+    QVERIFY(answers.allAnswered());
+    QCOMPARE(initial, picked);
+    QCOMPARE(widgetColor(button), picked);
 }
 
 void TestReach::aboutLinkOpensSafely_data()
