@@ -12,14 +12,16 @@
 // load average is printed with them). Times are wall clock unless marked
 // CPU.
 
+#include "../tests/common/formaccess.h"
 #include "../tests/common/samplegauges.h"
 #include "app/window.h"
+#include "model/gaugedocument.h"
 
 #include "export/imageexport.h"
 #include "gaugefile/gaugedocument.h"
 #include "gaugefile/gaugefilereader.h"
 #include "render/gaugepainter.h"
-#include "render/renderarea.h"
+#include "render/gui/renderarea.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -174,14 +176,16 @@ QList<Case> cases(bool quick)
             break;
     }
     all.append({QStringLiteral("typical three layers"), named(typicalGauge())});
-    all.append({QStringLiteral("worst layer, hairline"), named({densestFormLayer(0, false)}), true});
+    all.append(
+        {QStringLiteral("worst layer, hairline"), named({densestFormLayer(0, false)}), true});
     if (!quick) {
-        all.append(
-            {QStringLiteral("worst layer, width 3 flat"), named({densestFormLayer(3, false)}), true});
-        all.append(
-            {QStringLiteral("worst layer, width 3 round"), named({densestFormLayer(3, true)}), true});
+        all.append({QStringLiteral("worst layer, width 3 flat"),
+                    named({densestFormLayer(3, false)}), true});
+        all.append({QStringLiteral("worst layer, width 3 round"),
+                    named({densestFormLayer(3, true)}), true});
         all.append({QStringLiteral("three worst layers stacked"),
-                    named({densestFormLayer(0, false), densestFormLayer(0, false), densestFormLayer(0, false)}),
+                    named({densestFormLayer(0, false), densestFormLayer(0, false),
+                           densestFormLayer(0, false)}),
                     true});
     }
     return all;
@@ -208,12 +212,12 @@ bool waitFor(const std::function<bool()> &done, int timeoutMs)
 
 struct EditFigures
 {
-    double stallMs = 0;  // longest event on the GUI thread
-    double stallCpuMs = 0; // the GUI thread's CPU time in it
-    int stallEvent = 0;  // and its type
+    double stallMs = 0;      // longest event on the GUI thread
+    double stallCpuMs = 0;   // the GUI thread's CPU time in it
+    int stallEvent = 0;      // and its type
     QList<gaugeData> layers; // as the edits left them
-    double readyMs = 0;  // last edit to the finished picture
-    double guiCpuMs = 0; // GUI thread CPU for the whole burst
+    double readyMs = 0;      // last edit to the finished picture
+    double guiCpuMs = 0;     // GUI thread CPU for the whole burst
 };
 
 // Holds a spin-box arrow of the densest layer's start angle in a real
@@ -231,11 +235,11 @@ EditFigures editInWindow(TimedApplication &app, const Case &c, const QString &fi
     for (qsizetype i = 1; i < c.layers.size(); ++i)
         if (gaugeLayerTickLines(c.layers[i].data) > gaugeLayerTickLines(c.layers[densest].data))
             densest = i;
-    window.layerList->setCurrentRow(int(densest));
+    Form(window).layerList->setCurrentRow(int(densest));
     if (!waitFor([&] { return window.renderArea->isPreviewCurrent(); }, 120000))
         return f;
 
-    QDoubleSpinBox *spin = window.gaugeStartAngleSpinBox;
+    QDoubleSpinBox *spin = Form(window).gaugeStartAngleSpinBox;
     int done = 0;
     QElapsedTimer sinceLast;
     QTimer repeat;

@@ -36,6 +36,9 @@ printf '%s' "$legacy" > "$in/legacy-pens.gauge"
 # A 1 MB label font family on 5,000 labels.
 printf '{"layers":[{"divisions":[{"count":4999}],"ticks":{"font":{"family":"%s"}}}]}' \
     "$(repeat f 1048576)" > "$in/family-1mb.gauge"
+# 100 bytes: four million primary ticks whose values have 309 digits.
+printf '{"layers":[{"divisions":[{"count":3999998}],"ticks":{"start":1e308,"increment":-1e300}}]}' \
+    > "$in/huge-values.gauge"
 # An arc starting near the largest double.
 printf '{"layers":[{"arcs":[{"startAngle":1e308,"angleLength":10}]}]}' > "$in/huge-angle.gauge"
 
@@ -67,6 +70,7 @@ for f in legacy-pens family-1mb huge-angle; do
     run "$f --png 4096" --size 4096 --png "$out/x.png" "$in/$f.gauge"
 done
 run "long-name --keyframes" --keyframes "$out/x.csv" "$in/long-name.gauge"
+run "huge-values --keyframes" --keyframes "$out/x.csv" "$in/huge-values.gauge"
 for f in million-layers 64mib-layers family-1mb; do
     run "$f --gauge" --gauge "$out/x.gauge" "$in/$f.gauge"
     run "$f --svg" --svg "$out/x.svg" "$in/$f.gauge"

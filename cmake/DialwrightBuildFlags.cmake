@@ -3,6 +3,9 @@
 #   DIALWRIGHT_WERROR=ON     warnings are errors (the CI turns this on)
 #   DIALWRIGHT_SANITIZE=ON   AddressSanitizer and UndefinedBehaviorSanitizer;
 #                            any finding stops the program
+#   DIALWRIGHT_TSAN=ON       ThreadSanitizer (it cannot be combined with the
+#                            address sanitizer); a program that saw a data
+#                            race exits with status 66
 #
 # The flags are given to the targets, not to the whole directory tree, so a
 # library brought in from elsewhere keeps its own. Qt's headers come in as
@@ -13,6 +16,7 @@
 option(DIALWRIGHT_WERROR "Treat compiler warnings in the project's own code as errors" OFF)
 option(DIALWRIGHT_SANITIZE
     "Build with AddressSanitizer and UndefinedBehaviorSanitizer (GCC or clang)" OFF)
+option(DIALWRIGHT_TSAN "Build with ThreadSanitizer (GCC or clang)" OFF)
 
 if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
     set(DIALWRIGHT_WARNING_FLAGS -Wall -Wextra -Wpedantic -Wshadow)
@@ -33,6 +37,15 @@ if(DIALWRIGHT_SANITIZE)
     endif()
     set(DIALWRIGHT_SANITIZE_FLAGS
         -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+endif()
+if(DIALWRIGHT_TSAN)
+    if(NOT CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+        message(FATAL_ERROR "DIALWRIGHT_TSAN needs GCC or clang")
+    endif()
+    if(DIALWRIGHT_SANITIZE)
+        message(FATAL_ERROR "DIALWRIGHT_TSAN and DIALWRIGHT_SANITIZE cannot be combined")
+    endif()
+    set(DIALWRIGHT_SANITIZE_FLAGS -fsanitize=thread -fno-omit-frame-pointer)
 endif()
 
 # dialwright_apply_build_flags(DIRECTORIES dir...)
@@ -63,7 +76,7 @@ function(dialwright_apply_build_flags)
             endif()
             target_compile_options(${target} PRIVATE
                 ${DIALWRIGHT_WARNING_FLAGS} ${DIALWRIGHT_SANITIZE_FLAGS})
-            if(DIALWRIGHT_SANITIZE AND NOT type STREQUAL "OBJECT_LIBRARY")
+            if(DIALWRIGHT_SANITIZE_FLAGS AND NOT type STREQUAL "OBJECT_LIBRARY")
                 # A static library passes the runtime on to whatever links it.
                 if(type STREQUAL "STATIC_LIBRARY")
                     target_link_options(${target} INTERFACE ${DIALWRIGHT_SANITIZE_FLAGS})

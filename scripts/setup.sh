@@ -5,12 +5,17 @@
 set -euo pipefail
 
 packages=(
-    # g++ brings GCC's AddressSanitizer and UndefinedBehaviorSanitizer
-    # runtimes (libasan, libubsan) for scripts/test-sanitize.sh
+    # g++ brings GCC's AddressSanitizer, UndefinedBehaviorSanitizer and
+    # ThreadSanitizer runtimes (libasan, libubsan, libtsan) for
+    # scripts/test-sanitize.sh and scripts/test-tsan.sh
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
-    # the PNG export deflates with zlib itself
-    zlib1g-dev
+    # the PNG export deflates with zlib itself; bench_handwritten sets it
+    # beside libspng
+    zlib1g-dev libspng-dev
+    # the video export encodes and muxes with FFmpeg's libraries; the tests
+    # read the videos back with ffprobe and ffmpeg
+    libavcodec-dev libavformat-dev libavutil-dev libswscale-dev ffmpeg
     # lupdate and lrelease for the translations; Qt's own translations
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     fonts-dejavu-core

@@ -2,10 +2,80 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>ArcEditor</name>
+    <message>
+        <source>Arc %1</source>
+        <translation>Bogen %1</translation>
+    </message>
+    <message>
+        <source>Arc %1 Start</source>
+        <translation>Start von Bogen %1</translation>
+    </message>
+    <message>
+        <source>start angle</source>
+        <translation>Startwinkel</translation>
+    </message>
+    <message>
+        <source>Arc %1 Length</source>
+        <translation>Länge von Bogen %1</translation>
+    </message>
+    <message>
+        <source>length</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Arc %1 Radius</source>
+        <translation>Radius von Bogen %1</translation>
+    </message>
+    <message>
+        <source>radius</source>
+        <translation>Radius</translation>
+    </message>
+    <message>
+        <source>Arc %1 Line Width</source>
+        <translation>Linienbreite von Bogen %1</translation>
+    </message>
+    <message>
+        <source>line width</source>
+        <translation>Linienbreite</translation>
+    </message>
+    <message>
+        <source>Arc %1 Color</source>
+        <translation>Farbe von Bogen %1</translation>
+    </message>
+    <message>
+        <source>Arc %1 colour</source>
+        <translation>Farbe von Bogen %1</translation>
+    </message>
+</context>
+<context>
     <name>BoundedOutput</name>
     <message>
         <source>Cancelled.</source>
         <translation>Abgebrochen.</translation>
+    </message>
+</context>
+<context>
+    <name>CapsEditor</name>
+    <message>
+        <source>Rounded Tick Caps</source>
+        <translation>Abgerundete Strichenden</translation>
+    </message>
+    <message>
+        <source>Ticks</source>
+        <translation>Teilstriche</translation>
+    </message>
+    <message>
+        <source>rounded end caps</source>
+        <translation>abgerundete Enden</translation>
+    </message>
+    <message>
+        <source>Rounded Arc Caps</source>
+        <translation>Abgerundete Bogenenden</translation>
+    </message>
+    <message>
+        <source>Arcs</source>
+        <translation>Bögen</translation>
     </message>
 </context>
 <context>
@@ -44,6 +114,164 @@
     <message>
         <source>The picture is not PNG, JPEG or SVG.</source>
         <translation>Das Bild ist weder PNG noch JPEG noch SVG.</translation>
+    </message>
+</context>
+<context>
+    <name>DriveData</name>
+    <message>
+        <source>“%1”</source>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>A quote in the header row is never closed.</source>
+        <translation>Ein Anführungszeichen in der Kopfzeile wird nie geschlossen.</translation>
+    </message>
+    <message>
+        <source>In the header row, text follows the closing quote of a name.</source>
+        <translation>In der Kopfzeile folgt Text auf das schließende Anführungszeichen eines Namens.</translation>
+    </message>
+    <message>
+        <source>The file has %1 columns; a data file may have at most %2.</source>
+        <translation>Die Datei hat %1 Spalten; eine Datendatei darf höchstens %2 haben.</translation>
+    </message>
+    <message>
+        <source>The first line holds numbers, not names: the file needs a header row naming its columns.</source>
+        <translation>Die erste Zeile enthält Zahlen statt Namen: Die Datei braucht eine Kopfzeile, die ihre Spalten benennt.</translation>
+    </message>
+    <message>
+        <source>The file has a single column, %1; it needs a column of times and at least one of values.</source>
+        <translation>Die Datei hat nur eine Spalte, %1; sie braucht eine Spalte mit Zeiten und mindestens eine mit Werten.</translation>
+    </message>
+    <message>
+        <source>The time column names a unit, %1, that is not one of s, ms, us, min or h; its numbers are read as seconds.</source>
+        <translation>Die Zeitspalte nennt eine Einheit, %1, die nicht s, ms, us, min oder h ist; ihre Zahlen werden als Sekunden gelesen.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB, the most a data file may have.</source>
+        <translation>Die Datei ist größer als %1 MB, mehr als eine Datendatei haben darf.</translation>
+    </message>
+    <message>
+        <source>The file is UTF-16 text; save it as UTF-8 text.</source>
+        <translation>Die Datei ist UTF-16-Text; speichern Sie sie als UTF-8-Text.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>Line %1: a quote is never closed; the rest of the file is not read.</source>
+        <translation>Zeile %1: Ein Anführungszeichen wird nie geschlossen; der Rest der Datei wird nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>text follows the closing quote of a field.</source>
+        <translation>Text folgt auf das schließende Anführungszeichen eines Felds.</translation>
+    </message>
+    <message>
+        <source>%1 fields, where the header row names %2 columns.</source>
+        <translation>%1 Felder, wo die Kopfzeile %2 Spalten nennt.</translation>
+    </message>
+    <message>
+        <source>the time is missing.</source>
+        <translation>Die Zeit fehlt.</translation>
+    </message>
+    <message>
+        <source>%1 is not a time: seconds such as 12.5, or hh:mm:ss.sss.</source>
+        <translation>%1 ist keine Zeit: Sekunden wie 12.5 oder hh:mm:ss.sss.</translation>
+    </message>
+    <message>
+        <source>the time %1 s comes before %2 s, the time of an earlier row.</source>
+        <translation>Die Zeit %1 s liegt vor %2 s, der Zeit einer früheren Zeile.</translation>
+    </message>
+    <message>
+        <source>%1 in column %2 is not a number.</source>
+        <translation>%1 in Spalte %2 ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Line %1: reading stops here; a data file may have at most %2 rows and %3 values.</source>
+        <translation>Zeile %1: Das Lesen endet hier; eine Datendatei darf höchstens %2 Zeilen und %3 Werte haben.</translation>
+    </message>
+    <message>
+        <source>Rows not listed here that could not be read: %1.</source>
+        <translation>Weitere Zeilen, die nicht gelesen werden konnten und hier nicht aufgeführt sind: %1.</translation>
+    </message>
+    <message>
+        <source>The file has a header row but no data.</source>
+        <translation>Die Datei hat eine Kopfzeile, aber keine Daten.</translation>
+    </message>
+    <message>
+        <source>No row of data could be read. %1</source>
+        <translation>Keine Datenzeile konnte gelesen werden. %1</translation>
+    </message>
+    <message>
+        <source>None of the value columns (%1) holds a number.</source>
+        <translation>Keine der Wertespalten (%1) enthält eine Zahl.</translation>
+    </message>
+    <message>
+        <source>Columns without a number are left out: %1.</source>
+        <translation>Spalten ohne Zahl werden weggelassen: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>EmbeddedTargets</name>
+    <message>
+        <source>The angle table has no rows.</source>
+        <translation>Die Winkeltabelle hat keine Zeilen.</translation>
+    </message>
+    <message>
+        <source>Row %1 of the angle table is not a pair of finite numbers.</source>
+        <translation>Zeile %1 der Winkeltabelle ist kein Paar endlicher Zahlen.</translation>
+    </message>
+    <message>
+        <source>The value %1 in row %2 of the angle table is too large for a float.</source>
+        <translation>Der Wert %1 in Zeile %2 der Winkeltabelle ist zu groß für einen float.</translation>
+    </message>
+    <message>
+        <source>The angle of %1° in row %2 of the angle table does not fit the table&apos;s numbers.</source>
+        <translation>Der Winkel von %1° in Zeile %2 der Winkeltabelle passt nicht in die Zahlen der Tabelle.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot name a variable in C.</source>
+        <translation>„%1“ kann in C keine Variable benennen.</translation>
+    </message>
+    <message>
+        <source>The C source would be larger than %1 MB.</source>
+        <translation>Die C-Quelldatei wäre größer als %1 MB.</translation>
+    </message>
+    <message>
+        <source>The picture has no pixels.</source>
+        <translation>Das Bild hat keine Pixel.</translation>
+    </message>
+    <message>
+        <source>The picture is %1 x %2 pixels; LVGL 8 takes at most %3 pixels each way.</source>
+        <translation>Das Bild hat %1 x %2 Pixel; LVGL 8 nimmt in jeder Richtung höchstens %3 Pixel.</translation>
+    </message>
+    <message>
+        <source>The LVGL image&apos;s size, stride and data do not agree.</source>
+        <translation>Größe, Zeilenlänge und Daten des LVGL-Bildes passen nicht zueinander.</translation>
+    </message>
+    <message>
+        <source>The picture is %1 x %2 pixels; LVGL 9 takes at most %3 pixels each way.</source>
+        <translation>Das Bild hat %1 x %2 Pixel; LVGL 9 nimmt in jeder Richtung höchstens %3 Pixel.</translation>
+    </message>
+    <message>
+        <source>Rows can be aligned to a power of two of bytes up to %1, not to %2.</source>
+        <translation>Zeilen lassen sich auf eine Zweierpotenz von Bytes bis %1 ausrichten, nicht auf %2.</translation>
+    </message>
+    <message>
+        <source>A row of %1 pixels takes %2 bytes in %3; LVGL 9 takes rows of at most %4 bytes.</source>
+        <translation>Eine Zeile von %1 Pixeln belegt in %3 %2 Bytes; LVGL 9 nimmt Zeilen von höchstens %4 Bytes.</translation>
+    </message>
+    <message>
+        <source>The picture takes %1 bytes in %2; LVGL takes at most %3.</source>
+        <translation>Das Bild belegt in %2 %1 Bytes; LVGL nimmt höchstens %3.</translation>
+    </message>
+    <message>
+        <source>The picture is %1 x %2 pixels; a TFT sprite takes at most %3 pixels each way.</source>
+        <translation>Das Bild hat %1 x %2 Pixel; ein TFT-Sprite nimmt in jeder Richtung höchstens %3 Pixel.</translation>
     </message>
 </context>
 <context>
@@ -98,6 +326,389 @@
     </message>
 </context>
 <context>
+    <name>FaceEditor</name>
+    <message>
+        <source>Face</source>
+        <translation>Zifferblatt</translation>
+    </message>
+    <message>
+        <source>Label texts, one a line: the first line labels the first primary tick, the next line the next tick, and so on (the tick&apos;s angle is shown beside each line). An empty line leaves its tick without a label. With no text the labels are numbers.</source>
+        <translation>Beschriftungstexte, einer pro Zeile: Die erste Zeile beschriftet den ersten Primärstrich, die nächste Zeile den nächsten Strich und so weiter (der Winkel des Strichs steht neben jeder Zeile). Eine leere Zeile lässt ihren Strich ohne Beschriftung. Ohne Text sind die Beschriftungen Zahlen.</translation>
+    </message>
+    <message>
+        <source>Numbers (type texts to replace them)</source>
+        <translation>Zahlen (Texte eingeben, um sie zu ersetzen)</translation>
+    </message>
+    <message>
+        <source>Label Texts:</source>
+        <translation>Beschriftungstexte:</translation>
+    </message>
+    <message>
+        <source>The layer&apos;s pictures and texts, in the order they are drawn. Select one to edit it here, or click it on the preview; drag it there or move it with the arrow keys.</source>
+        <translation>Die Bilder und Texte der Ebene in der Reihenfolge, in der sie gezeichnet werden. Wählen Sie eines aus, um es hier zu bearbeiten, oder klicken Sie es in der Vorschau an; ziehen Sie es dort oder bewegen Sie es mit den Pfeiltasten.</translation>
+    </message>
+    <message>
+        <source>Texts and pictures</source>
+        <translation>Texte und Bilder</translation>
+    </message>
+    <message>
+        <source>Texts and Pictures:</source>
+        <translation>Texte und Bilder:</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Text hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a text to the layer, below the hub</source>
+        <translation>Der Ebene einen Text unterhalb der Nabe hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Picture...</source>
+        <translation>Bild hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Add a PNG, JPEG or SVG picture to the layer; the gauge file carries it. An SVG picture stays vector in SVG and PDF.</source>
+        <translation>Der Ebene ein PNG-, JPEG- oder SVG-Bild hinzufügen; die Skalendatei führt es mit. Ein SVG-Bild bleibt in SVG und PDF ein Vektorbild.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove the selected text or picture</source>
+        <translation>Den gewählten Text oder das gewählte Bild entfernen</translation>
+    </message>
+    <message>
+        <source>Select a text or a picture to edit it.</source>
+        <translation>Wählen Sie einen Text oder ein Bild aus, um es zu bearbeiten.</translation>
+    </message>
+    <message>
+        <source>Why the selected element is not drawn. It is kept in the gauge and saved as it is.</source>
+        <translation>Warum das gewählte Element nicht gezeichnet wird. Es bleibt in der Skala und wird unverändert gespeichert.</translation>
+    </message>
+    <message>
+        <source>The text; each line is a line on the dial</source>
+        <translation>Der Text; jede Zeile ist eine Zeile auf dem Zifferblatt</translation>
+    </message>
+    <message>
+        <source>in gauge radii from the centre</source>
+        <translation>in Skalenradien vom Mittelpunkt</translation>
+    </message>
+    <message>
+        <source>Where the text stands across, %1 (right is positive)</source>
+        <translation>Wo der Text waagerecht steht, %1 (rechts ist positiv)</translation>
+    </message>
+    <message>
+        <source>Where the text stands down, %1 (down is positive)</source>
+        <translation>Wo der Text senkrecht steht, %1 (unten ist positiv)</translation>
+    </message>
+    <message>
+        <source>Height of the font in drawing units: the dial is 500 across</source>
+        <translation>Höhe der Schrift in Zeichnungseinheiten: Das Zifferblatt ist 500 breit</translation>
+    </message>
+    <message>
+        <source>Rotation in degrees, clockwise</source>
+        <translation>Drehung in Grad, im Uhrzeigersinn</translation>
+    </message>
+    <message>
+        <source>X:</source>
+        <translation>X:</translation>
+    </message>
+    <message>
+        <source>Y:</source>
+        <translation>Y:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Größe:</translation>
+    </message>
+    <message>
+        <source>Rotation:</source>
+        <translation>Drehung:</translation>
+    </message>
+    <message>
+        <source>Font of the text</source>
+        <translation>Schrift des Textes</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Fett</translation>
+    </message>
+    <message>
+        <source>I</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Kursiv</translation>
+    </message>
+    <message>
+        <source>Which part of the text stands at its position: its left edge, its middle or its right edge</source>
+        <translation>Welcher Teil des Textes an seiner Position steht: sein linker Rand, seine Mitte oder sein rechter Rand</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Set Text Color</source>
+        <translation>Textfarbe festlegen</translation>
+    </message>
+    <message>
+        <source>Where the picture&apos;s centre stands across, %1</source>
+        <translation>Wo die Bildmitte waagerecht steht, %1</translation>
+    </message>
+    <message>
+        <source>Where the picture&apos;s centre stands down, %1</source>
+        <translation>Wo die Bildmitte senkrecht steht, %1</translation>
+    </message>
+    <message>
+        <source>Width of the picture in gauge radii; its height follows</source>
+        <translation>Breite des Bildes in Skalenradien; seine Höhe folgt daraus</translation>
+    </message>
+    <message>
+        <source>Opacity: 1 is solid, 0 invisible</source>
+        <translation>Deckkraft: 1 ist deckend, 0 unsichtbar</translation>
+    </message>
+    <message>
+        <source>Replace...</source>
+        <translation>Ersetzen...</translation>
+    </message>
+    <message>
+        <source>Put another picture file in its place</source>
+        <translation>Eine andere Bilddatei an seine Stelle setzen</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Breite:</translation>
+    </message>
+    <message>
+        <source>Opacity:</source>
+        <translation>Deckkraft:</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Label Texts</source>
+        <translation>Beschriftungstexte</translation>
+    </message>
+    <message>
+        <source>Label texts</source>
+        <translation>Beschriftungstexte</translation>
+    </message>
+    <message>
+        <source>words</source>
+        <translation>Wortlaut</translation>
+    </message>
+    <message>
+        <source>Text X</source>
+        <translation>Text-X</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Text Y</source>
+        <translation>Text-Y</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Text Size</source>
+        <translation>Textgröße</translation>
+    </message>
+    <message>
+        <source>size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Text Rotation</source>
+        <translation>Textdrehung</translation>
+    </message>
+    <message>
+        <source>rotation</source>
+        <translation>Drehung</translation>
+    </message>
+    <message>
+        <source>Text Font</source>
+        <translation>Textschrift</translation>
+    </message>
+    <message>
+        <source>font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>Text Bold</source>
+        <translation>Text fett</translation>
+    </message>
+    <message>
+        <source>bold</source>
+        <translation>fett</translation>
+    </message>
+    <message>
+        <source>Text Italic</source>
+        <translation>Text kursiv</translation>
+    </message>
+    <message>
+        <source>italic</source>
+        <translation>kursiv</translation>
+    </message>
+    <message>
+        <source>Text Alignment</source>
+        <translation>Textausrichtung</translation>
+    </message>
+    <message>
+        <source>alignment</source>
+        <translation>Ausrichtung</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Textfarbe</translation>
+    </message>
+    <message>
+        <source>Text colour</source>
+        <translation>Textfarbe</translation>
+    </message>
+    <message>
+        <source>Picture X</source>
+        <translation>Bild-X</translation>
+    </message>
+    <message>
+        <source>Picture Y</source>
+        <translation>Bild-Y</translation>
+    </message>
+    <message>
+        <source>Picture Width</source>
+        <translation>Bildbreite</translation>
+    </message>
+    <message>
+        <source>width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Picture Rotation</source>
+        <translation>Bilddrehung</translation>
+    </message>
+    <message>
+        <source>Picture Opacity</source>
+        <translation>Bilddeckkraft</translation>
+    </message>
+    <message>
+        <source>opacity</source>
+        <translation>Deckkraft</translation>
+    </message>
+    <message>
+        <source>skip</source>
+        <translation>auslassen</translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation>Bild: %1</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>Text: %1</source>
+        <translation>Text: %1</translation>
+    </message>
+    <message>
+        <source>Not drawn: %1</source>
+        <translation>Nicht gezeichnet: %1</translation>
+    </message>
+    <message>
+        <source>Change Label Texts</source>
+        <translation>„Beschriftungstexte“ ändern</translation>
+    </message>
+    <message>
+        <source>Change Text</source>
+        <translation>„Text“ ändern</translation>
+    </message>
+    <message>
+        <source>Change Picture</source>
+        <translation>„Bild“ ändern</translation>
+    </message>
+    <message>
+        <source>Remove Text</source>
+        <translation>Text entfernen</translation>
+    </message>
+    <message>
+        <source>Remove Picture</source>
+        <translation>Bild entfernen</translation>
+    </message>
+    <message>
+        <source>Move Text</source>
+        <translation>Text verschieben</translation>
+    </message>
+    <message>
+        <source>Move Picture</source>
+        <translation>Bild verschieben</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.svg)</source>
+        <translation>Bilder (*.png *.jpg *.jpeg *.svg)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Bild hinzufügen</translation>
+    </message>
+    <message>
+        <source>Unable to open file</source>
+        <translation>Datei kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB, the most a picture of a gauge may have.</source>
+        <translation>%1 ist größer als %2 MB, mehr als ein Bild einer Skala haben darf.</translation>
+    </message>
+    <message>
+        <source>%1 is not a PNG, JPEG or SVG picture.</source>
+        <translation>%1 ist kein PNG-, JPEG- oder SVG-Bild.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be drawn.
+
+%2</source>
+        <translation>%1 kann nicht gezeichnet werden.
+
+%2</translation>
+    </message>
+    <message>
+        <source>With %1 the gauge would hold %2 MB of pictures; a gauge file may hold at most %3 MB.</source>
+        <translation>Mit %1 enthielte die Skala %2 MB an Bildern; eine Skalendatei darf höchstens %3 MB enthalten.</translation>
+    </message>
+    <message>
+        <source>Replace Picture</source>
+        <translation>Bild ersetzen</translation>
+    </message>
+</context>
+<context>
     <name>FacePainter</name>
     <message>
         <source>The text is empty.</source>
@@ -134,6 +745,63 @@
     <message>
         <source>A layer draws at most %1 texts and pictures.</source>
         <translation>Eine Ebene zeichnet höchstens %1 Texte und Bilder.</translation>
+    </message>
+</context>
+<context>
+    <name>FfmpegWriter</name>
+    <message>
+        <source>The video could not be written: %1</source>
+        <translation>Das Video konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>The video encoder failed: %1</source>
+        <translation>Der Video-Encoder ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>The FFmpeg libraries of this system have no %1 encoder.</source>
+        <translation>Die FFmpeg-Bibliotheken dieses Systems haben keinen %1-Encoder.</translation>
+    </message>
+    <message>
+        <source>The %1 encoder could not be started: %2</source>
+        <translation>Der %1-Encoder konnte nicht gestartet werden: %2</translation>
+    </message>
+    <message>
+        <source>The FFmpeg libraries of this system cannot write %1 files.</source>
+        <translation>Die FFmpeg-Bibliotheken dieses Systems können keine %1-Dateien schreiben.</translation>
+    </message>
+    <message>
+        <source>The frames cannot be converted for the %1 encoder.</source>
+        <translation>Die Einzelbilder lassen sich nicht für den %1-Encoder umwandeln.</translation>
+    </message>
+    <message>
+        <source>A frame could not be converted: %1</source>
+        <translation>Ein Einzelbild konnte nicht umgewandelt werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FrameEncoder</name>
+    <message>
+        <source>The video is already finished.</source>
+        <translation>Das Video ist bereits abgeschlossen.</translation>
+    </message>
+</context>
+<context>
+    <name>Frames</name>
+    <message>
+        <source>The frame rate must be a whole number from %1 to %2, not %3.</source>
+        <translation>Die Bildrate muss eine ganze Zahl von %1 bis %2 sein, nicht %3.</translation>
+    </message>
+    <message>
+        <source>The animation must start and end at times within %1 seconds of 0.</source>
+        <translation>Die Animation muss zu Zeiten beginnen und enden, die höchstens %1 Sekunden von 0 entfernt sind.</translation>
+    </message>
+    <message>
+        <source>The animation must end after it starts; it runs from %1 s to %2 s.</source>
+        <translation>Die Animation muss nach ihrem Beginn enden; sie läuft von %1 s bis %2 s.</translation>
+    </message>
+    <message>
+        <source>An animation may last at most %1 hours; %2 s to %3 s is longer.</source>
+        <translation>Eine Animation darf höchstens %1 Stunden dauern; %2 s bis %3 s ist länger.</translation>
     </message>
 </context>
 <context>
@@ -281,6 +949,149 @@
     <message>
         <source>The keyframe file would be larger than %1 MB.</source>
         <translation>Die Keyframe-Datei wäre größer als %1 MB.</translation>
+    </message>
+</context>
+<context>
+    <name>LabelEditor</name>
+    <message>
+        <source>Labels</source>
+        <translation>Skalenzahlen</translation>
+    </message>
+    <message>
+        <source>Tick Count Radius</source>
+        <translation>Radius der Skalenzahlen</translation>
+    </message>
+    <message>
+        <source>radius</source>
+        <translation>Radius</translation>
+    </message>
+    <message>
+        <source>Tick Count Decimal Places</source>
+        <translation>Nachkommastellen der Skalenzahlen</translation>
+    </message>
+    <message>
+        <source>decimal places</source>
+        <translation>Nachkommastellen</translation>
+    </message>
+    <message>
+        <source>Tick Count Start</source>
+        <translation>Start der Skalenzahlen</translation>
+    </message>
+    <message>
+        <source>first value</source>
+        <translation>erster Wert</translation>
+    </message>
+    <message>
+        <source>Tick Count Increment</source>
+        <translation>Schrittweite der Skalenzahlen</translation>
+    </message>
+    <message>
+        <source>increment</source>
+        <translation>Schrittweite</translation>
+    </message>
+    <message>
+        <source>Tick Count Font</source>
+        <translation>Schrift der Skalenzahlen</translation>
+    </message>
+    <message>
+        <source>Label font</source>
+        <translation>Schrift der Skalenzahlen</translation>
+    </message>
+    <message>
+        <source>Tick Count Color</source>
+        <translation>Farbe der Skalenzahlen</translation>
+    </message>
+    <message>
+        <source>Label colour</source>
+        <translation>Farbe der Skalenzahlen</translation>
+    </message>
+    <message>
+        <source>Rotate Tick Counts</source>
+        <translation>Skalenzahlen drehen</translation>
+    </message>
+    <message>
+        <source>Show Tick Counts</source>
+        <translation>Skalenzahlen anzeigen</translation>
+    </message>
+    <message>
+        <source>Skip First Tick</source>
+        <translation>Erste Zahl auslassen</translation>
+    </message>
+</context>
+<context>
+    <name>LayerEditor</name>
+    <message>
+        <source>%1, %2</source>
+        <comment>a group of controls, then one of its fields</comment>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>Movement</name>
+    <message>
+        <source>A needle&apos;s natural frequency must be from %1 Hz to %2 Hz, not %3 Hz.</source>
+        <translation>Die Eigenfrequenz eines Zeigers muss zwischen %1 Hz und %2 Hz liegen, nicht bei %3 Hz.</translation>
+    </message>
+    <message>
+        <source>A needle&apos;s damping ratio must be from 0 to %1, not %2.</source>
+        <translation>Der Dämpfungsgrad eines Zeigers muss zwischen 0 und %1 liegen, nicht bei %2.</translation>
+    </message>
+</context>
+<context>
+    <name>NeedleFile</name>
+    <message>
+        <source>Layer %1 has %2 needles; a layer may hold at most %3.</source>
+        <translation>Ebene %1 hat %2 Zeiger; eine Ebene darf höchstens %3 enthalten.</translation>
+    </message>
+    <message>
+        <source>Layer %1 has a needle picture of %2 MB; a picture may be at most %3 MB.</source>
+        <translation>Ebene %1 hat ein Zeigerbild von %2 MB; ein Bild darf höchstens %3 MB groß sein.</translation>
+    </message>
+</context>
+<context>
+    <name>NeedlePainter</name>
+    <message>
+        <source>The layer lays no values along its span: it needs primary divisions, and an increment of its labels that is not 0.</source>
+        <translation>Die Ebene trägt keine Werte über ihren Bogen auf: Sie braucht Hauptteilungen und eine Schrittweite der Beschriftung, die nicht 0 ist.</translation>
+    </message>
+    <message>
+        <source>Its shape is not one this version knows.</source>
+        <translation>Diese Version kennt seine Form nicht.</translation>
+    </message>
+    <message>
+        <source>Its value, length or widths are not numbers.</source>
+        <translation>Sein Wert, seine Länge oder Breiten sind keine Zahlen.</translation>
+    </message>
+    <message>
+        <source>Its length must be above 0 and its tail at least 0, both at most %1 radii.</source>
+        <translation>Seine Länge muss über 0 liegen und sein Ende mindestens 0 sein, beide höchstens %1 Radien.</translation>
+    </message>
+    <message>
+        <source>Its widths must be from 0 to %1, and not both 0.</source>
+        <translation>Seine Breiten müssen zwischen 0 und %1 liegen und dürfen nicht beide 0 sein.</translation>
+    </message>
+    <message>
+        <source>Its hub&apos;s radius must be above 0 and at most %1.</source>
+        <translation>Der Radius seiner Nabe muss über 0 und höchstens %1 sein.</translation>
+    </message>
+    <message>
+        <source>Its shadow&apos;s offset and blur must be numbers of at most %1.</source>
+        <translation>Versatz und Unschärfe seines Schattens müssen Zahlen von höchstens %1 sein.</translation>
+    </message>
+    <message>
+        <source>Its pivot must lie below the top of its picture.</source>
+        <translation>Sein Drehpunkt muss unterhalb der Oberkante seines Bildes liegen.</translation>
+    </message>
+</context>
+<context>
+    <name>NeedleValues</name>
+    <message>
+        <source>The gauge has no needles.</source>
+        <translation>Das Instrument hat keine Zeiger.</translation>
+    </message>
+    <message>
+        <source>The gauge has no needle named “%1”.</source>
+        <translation>Das Instrument hat keinen Zeiger namens „%1“.</translation>
     </message>
 </context>
 <context>
@@ -452,6 +1263,29 @@
     </message>
 </context>
 <context>
+    <name>PngSequenceWriter</name>
+    <message>
+        <source>%1 cannot be replaced by a frame: %2</source>
+        <translation>%1 kann nicht durch ein Einzelbild ersetzt werden: %2</translation>
+    </message>
+    <message>
+        <source>It is a device or a pipe, not a file.</source>
+        <translation>Es ist ein Gerät oder eine Pipe, keine Datei.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Den Ordner %1 gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>No temporary folder could be made beside the frames: %1</source>
+        <translation>Neben den Einzelbildern konnte kein temporärer Ordner angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>%1; the earlier frames are kept in %2.</source>
+        <translation>%1; die bisherigen Einzelbilder liegen noch in %2.</translation>
+    </message>
+</context>
+<context>
     <name>QCommandLineParser</name>
     <message>
         <source>Displays help on commandline options.</source>
@@ -467,6 +1301,21 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>RenderArea</name>
+    <message>
+        <source>Change Layers</source>
+        <translation>Ebenen ändern</translation>
+    </message>
+    <message>
+        <source>Add Layer</source>
+        <translation>Ebene hinzufügen</translation>
+    </message>
+    <message>
+        <source>Change Layer</source>
+        <translation>Ebene ändern</translation>
     </message>
 </context>
 <context>
@@ -595,6 +1444,22 @@
         <source>written: %1; not written: %2.</source>
         <translation>geschrieben: %1; nicht geschrieben: %2.</translation>
     </message>
+    <message>
+        <source>What the PNG, SVG and PDF show: the face with its needles (with, the default), the face alone (none), or the needles alone (only).</source>
+        <translation>Was PNG, SVG und PDF zeigen: das Zifferblatt mit seinen Zeigern (with, die Vorgabe), das Zifferblatt allein (none) oder nur die Zeiger (only).</translation>
+    </message>
+    <message>
+        <source>Show the value V on the needles named NAME in this run&apos;s drawings, or on every needle without a name. May be given more than once; a later one wins.</source>
+        <translation>Zeigt in den Bildern dieses Aufrufs den Wert V auf den Zeigern namens NAME, ohne Namen auf allen Zeigern. Darf mehrmals angegeben werden; eine spätere Angabe gilt.</translation>
+    </message>
+    <message>
+        <source>--needles must be with, none or only, not &quot;%1&quot;.</source>
+        <translation>--needles muss with, none oder only sein, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--value must be NAME=V or V, with V a number, not &quot;%1&quot;.</source>
+        <translation>--value muss NAME=V oder V mit einer Zahl V sein, nicht „%1“.</translation>
+    </message>
 </context>
 <context>
     <name>SaveFile</name>
@@ -609,6 +1474,117 @@
         <translation>%1 konnte nicht gespeichert werden.
 
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleEditor</name>
+    <message>
+        <source>Scale:</source>
+        <translation>Verlauf:</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Gleichmäßig</translation>
+    </message>
+    <message>
+        <source>Logarithmic</source>
+        <translation>Logarithmisch</translation>
+    </message>
+    <message>
+        <source>Decibel</source>
+        <translation>Dezibel</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Potenz</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>How values are laid along the span. Even spaces the ticks with the bias; the other scales put each tick and label at its value and leave the bias and the label start and increment unused.</source>
+        <translation>Wie die Werte über den Bereich verteilt sind. „Gleichmäßig“ verteilt die Striche mit der Verzerrung; die anderen Verläufe setzen jeden Strich und jede Skalenzahl an ihren Wert und verwenden weder die Verzerrung noch Start und Schrittweite der Skalenzahlen.</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Von:</translation>
+    </message>
+    <message>
+        <source>Value at the start of the span (in dB on a decibel scale)</source>
+        <translation>Wert am Anfang des Bereichs (in dB bei einem Dezibel-Verlauf)</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Bis:</translation>
+    </message>
+    <message>
+        <source>Value at the end of the span (in dB on a decibel scale)</source>
+        <translation>Wert am Ende des Bereichs (in dB bei einem Dezibel-Verlauf)</translation>
+    </message>
+    <message>
+        <source>Exponent:</source>
+        <translation>Exponent:</translation>
+    </message>
+    <message>
+        <source>Exponent of a power-law scale: 2 for a square-law meter movement, 0.5 for its inverse</source>
+        <translation>Exponent eines Potenzverlaufs: 2 für ein quadratisches Messwerk, 0,5 für dessen Umkehrung</translation>
+    </message>
+    <message>
+        <source>Points...</source>
+        <translation>Punkte...</translation>
+    </message>
+    <message>
+        <source>Edit the calibration table: the fraction of the span at which each value stands</source>
+        <translation>Die Kalibriertabelle bearbeiten: bei welchem Anteil des Bereichs jeder Wert steht</translation>
+    </message>
+    <message>
+        <source>This scale cannot be drawn as it is, so the layer is drawn evenly, with its bias, until it is put right.</source>
+        <translation>Dieser Verlauf kann so nicht gezeichnet werden; die Ebene wird daher gleichmäßig, mit ihrer Verzerrung, gezeichnet, bis er berichtigt ist.</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Scale From</source>
+        <translation>Verlauf von</translation>
+    </message>
+    <message>
+        <source>from</source>
+        <translation>von</translation>
+    </message>
+    <message>
+        <source>Scale To</source>
+        <translation>Verlauf bis</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>Scale Exponent</source>
+        <translation>Exponent des Verlaufs</translation>
+    </message>
+    <message>
+        <source>exponent</source>
+        <translation>Exponent</translation>
+    </message>
+    <message>
+        <source>Scale Points</source>
+        <translation>Punkte des Verlaufs</translation>
+    </message>
+    <message>
+        <source>calibration points</source>
+        <translation>Kalibrierpunkte</translation>
+    </message>
+    <message>
+        <source>%1 The layer is drawn evenly.</source>
+        <translation>%1 Die Ebene wird gleichmäßig gezeichnet.</translation>
+    </message>
+    <message>
+        <source>Change Scale</source>
+        <translation>„Verlauf“ ändern</translation>
     </message>
 </context>
 <context>
@@ -734,6 +1710,48 @@
     </message>
 </context>
 <context>
+    <name>SpanEditor</name>
+    <message>
+        <source>Start Angle</source>
+        <translation>Startwinkel</translation>
+    </message>
+    <message>
+        <source>Start angle</source>
+        <translation>Startwinkel</translation>
+    </message>
+    <message>
+        <source>Angle Length</source>
+        <translation>Winkellänge</translation>
+    </message>
+    <message>
+        <source>Angle length</source>
+        <translation>Winkellänge</translation>
+    </message>
+    <message>
+        <source>Bias</source>
+        <translation>Verzerrung</translation>
+    </message>
+    <message>
+        <source>Bias Type</source>
+        <translation>Verzerrungsart</translation>
+    </message>
+    <message>
+        <source>Bias type</source>
+        <translation>Verzerrungsart</translation>
+    </message>
+</context>
+<context>
+    <name>StagedFile</name>
+    <message>
+        <source>A video cannot be written to this device or pipe.</source>
+        <translation>Auf dieses Gerät oder in diese Pipe kann kein Video geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>No temporary file could be made beside the file.</source>
+        <translation>Neben der Datei konnte keine temporäre Datei angelegt werden.</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>dialwright: only the first file is opened
@@ -790,6 +1808,96 @@
     </message>
 </context>
 <context>
+    <name>TickLevelEditor</name>
+    <message>
+        <source>Primary</source>
+        <translation>Primärstriche</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>Sekundärstriche</translation>
+    </message>
+    <message>
+        <source>Tertiary</source>
+        <translation>Tertiärstriche</translation>
+    </message>
+    <message>
+        <source>Primary ticks</source>
+        <translation>Primärstriche</translation>
+    </message>
+    <message>
+        <source>Secondary ticks</source>
+        <translation>Sekundärstriche</translation>
+    </message>
+    <message>
+        <source>Tertiary ticks</source>
+        <translation>Tertiärstriche</translation>
+    </message>
+    <message>
+        <source>Primary tick colour</source>
+        <translation>Farbe der Primärstriche</translation>
+    </message>
+    <message>
+        <source>Secondary tick colour</source>
+        <translation>Farbe der Sekundärstriche</translation>
+    </message>
+    <message>
+        <source>Tertiary tick colour</source>
+        <translation>Farbe der Tertiärstriche</translation>
+    </message>
+    <message>
+        <source>%1 Count</source>
+        <translation>Anzahl der %1</translation>
+    </message>
+    <message>
+        <source>divisions</source>
+        <translation>Teilungen</translation>
+    </message>
+    <message>
+        <source>%1 Inner Radius</source>
+        <translation>Innenradius der %1</translation>
+    </message>
+    <message>
+        <source>inner radius</source>
+        <translation>Innenradius</translation>
+    </message>
+    <message>
+        <source>%1 Outer Radius</source>
+        <translation>Außenradius der %1</translation>
+    </message>
+    <message>
+        <source>outer radius</source>
+        <translation>Außenradius</translation>
+    </message>
+    <message>
+        <source>%1 Line Width</source>
+        <translation>Linienbreite der %1</translation>
+    </message>
+    <message>
+        <source>line width</source>
+        <translation>Linienbreite</translation>
+    </message>
+    <message>
+        <source>%1 Color</source>
+        <translation>Farbe der %1</translation>
+    </message>
+</context>
+<context>
+    <name>Timeline</name>
+    <message>
+        <source>Its value is not a number.</source>
+        <translation>Sein Wert ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>The ends of its scale have no angle.</source>
+        <translation>Die Enden seines Skalenverlaufs haben keinen Winkel.</translation>
+    </message>
+    <message>
+        <source>Needle %1: %2</source>
+        <translation>Zeiger %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>ValueScale</name>
     <message>
         <source>Line %1 is not a value and a fraction: “%2”.</source>
@@ -801,10 +1909,79 @@
     </message>
 </context>
 <context>
+    <name>ValueSource</name>
+    <message>
+        <source>The values of a sweep must be numbers.</source>
+        <translation>Die Werte eines Durchlaufs müssen Zahlen sein.</translation>
+    </message>
+    <message>
+        <source>A sweep must last more than 0 seconds and at most %1 hours.</source>
+        <translation>Ein Durchlauf muss länger als 0 Sekunden und höchstens %1 Stunden dauern.</translation>
+    </message>
+</context>
+<context>
     <name>VersionDocument</name>
     <message>
         <source>The version document is not well-formed XML: %1 (line %2, column %3)</source>
         <translation>Das Versionsdokument ist kein wohlgeformtes XML: %1 (Zeile %2, Spalte %3)</translation>
+    </message>
+</context>
+<context>
+    <name>VideoFormats</name>
+    <message>
+        <source>PNG sequence (.png)</source>
+        <translation>PNG-Sequenz (.png)</translation>
+    </message>
+    <message>
+        <source>QuickTime Animation, lossless (.mov)</source>
+        <translation>QuickTime Animation, verlustfrei (.mov)</translation>
+    </message>
+    <message>
+        <source>ProRes 4444 (.mov)</source>
+        <translation>ProRes 4444 (.mov)</translation>
+    </message>
+    <message>
+        <source>VP9 (.webm)</source>
+        <translation>VP9 (.webm)</translation>
+    </message>
+    <message>
+        <source>H.264 without transparency (.mp4)</source>
+        <translation>H.264 ohne Transparenz (.mp4)</translation>
+    </message>
+    <message>
+        <source>The frame rate must be from %1 to %2 frames a second.</source>
+        <translation>Die Bildrate muss zwischen %1 und %2 Bildern pro Sekunde liegen.</translation>
+    </message>
+    <message>
+        <source>H.264 needs an even size; choose %1 or %2 pixels.</source>
+        <translation>H.264 braucht eine gerade Größe; wählen Sie %1 oder %2 Pixel.</translation>
+    </message>
+    <message>
+        <source>No file name is given.</source>
+        <translation>Es ist kein Dateiname angegeben.</translation>
+    </message>
+    <message>
+        <source>The frames&apos; file name may hold only one frame number (%d).</source>
+        <translation>Der Dateiname der Einzelbilder darf nur eine Bildnummer (%d) enthalten.</translation>
+    </message>
+</context>
+<context>
+    <name>VideoWriter</name>
+    <message>
+        <source>The video is not open.</source>
+        <translation>Das Video ist nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>A frame is missing: it could not be drawn.</source>
+        <translation>Ein Einzelbild fehlt: Es konnte nicht gezeichnet werden.</translation>
+    </message>
+    <message>
+        <source>A frame has %1 × %2 pixels; the video has %3 × %3.</source>
+        <translation>Ein Einzelbild hat %1 × %2 Pixel; das Video hat %3 × %3.</translation>
+    </message>
+    <message>
+        <source>The animation has no frames.</source>
+        <translation>Die Animation hat keine Einzelbilder.</translation>
     </message>
 </context>
 <context>
@@ -1322,126 +2499,6 @@
         <translation>Farbe wählen</translation>
     </message>
     <message>
-        <source>Primary</source>
-        <translation>Primärstriche</translation>
-    </message>
-    <message>
-        <source>Secondary</source>
-        <translation>Sekundärstriche</translation>
-    </message>
-    <message>
-        <source>Tertiary</source>
-        <translation>Tertiärstriche</translation>
-    </message>
-    <message>
-        <source>%1 Count</source>
-        <translation>Anzahl der %1</translation>
-    </message>
-    <message>
-        <source>%1 Inner Radius</source>
-        <translation>Innenradius der %1</translation>
-    </message>
-    <message>
-        <source>%1 Outer Radius</source>
-        <translation>Außenradius der %1</translation>
-    </message>
-    <message>
-        <source>%1 Line Width</source>
-        <translation>Linienbreite der %1</translation>
-    </message>
-    <message>
-        <source>%1 Color</source>
-        <translation>Farbe der %1</translation>
-    </message>
-    <message>
-        <source>Arc %1 Start</source>
-        <translation>Start von Bogen %1</translation>
-    </message>
-    <message>
-        <source>Arc %1 Length</source>
-        <translation>Länge von Bogen %1</translation>
-    </message>
-    <message>
-        <source>Arc %1 Radius</source>
-        <translation>Radius von Bogen %1</translation>
-    </message>
-    <message>
-        <source>Arc %1 Line Width</source>
-        <translation>Linienbreite von Bogen %1</translation>
-    </message>
-    <message>
-        <source>Arc %1 Color</source>
-        <translation>Farbe von Bogen %1</translation>
-    </message>
-    <message>
-        <source>Start Angle</source>
-        <translation>Startwinkel</translation>
-    </message>
-    <message>
-        <source>Angle Length</source>
-        <translation>Winkellänge</translation>
-    </message>
-    <message>
-        <source>Bias</source>
-        <translation>Verzerrung</translation>
-    </message>
-    <message>
-        <source>Bias Type</source>
-        <translation>Verzerrungsart</translation>
-    </message>
-    <message>
-        <source>Rounded Tick Caps</source>
-        <translation>Abgerundete Strichenden</translation>
-    </message>
-    <message>
-        <source>Rounded Arc Caps</source>
-        <translation>Abgerundete Bogenenden</translation>
-    </message>
-    <message>
-        <source>Tick Count Radius</source>
-        <translation>Radius der Skalenzahlen</translation>
-    </message>
-    <message>
-        <source>Tick Count Start</source>
-        <translation>Start der Skalenzahlen</translation>
-    </message>
-    <message>
-        <source>Tick Count Decimal Places</source>
-        <translation>Nachkommastellen der Skalenzahlen</translation>
-    </message>
-    <message>
-        <source>Tick Count Increment</source>
-        <translation>Schrittweite der Skalenzahlen</translation>
-    </message>
-    <message>
-        <source>Tick Count Font</source>
-        <translation>Schrift der Skalenzahlen</translation>
-    </message>
-    <message>
-        <source>Tick Count Color</source>
-        <translation>Farbe der Skalenzahlen</translation>
-    </message>
-    <message>
-        <source>Scale</source>
-        <translation>Verlauf</translation>
-    </message>
-    <message>
-        <source>Scale From</source>
-        <translation>Verlauf von</translation>
-    </message>
-    <message>
-        <source>Scale To</source>
-        <translation>Verlauf bis</translation>
-    </message>
-    <message>
-        <source>Scale Exponent</source>
-        <translation>Exponent des Verlaufs</translation>
-    </message>
-    <message>
-        <source>Scale Points</source>
-        <translation>Punkte des Verlaufs</translation>
-    </message>
-    <message>
         <source>New Layer</source>
         <translation>Neue Ebene</translation>
     </message>
@@ -1626,74 +2683,6 @@
 %2</translation>
     </message>
     <message>
-        <source>Scale:</source>
-        <translation>Verlauf:</translation>
-    </message>
-    <message>
-        <source>Even</source>
-        <translation>Gleichmäßig</translation>
-    </message>
-    <message>
-        <source>Logarithmic</source>
-        <translation>Logarithmisch</translation>
-    </message>
-    <message>
-        <source>Decibel</source>
-        <translation>Dezibel</translation>
-    </message>
-    <message>
-        <source>Power</source>
-        <translation>Potenz</translation>
-    </message>
-    <message>
-        <source>Table</source>
-        <translation>Tabelle</translation>
-    </message>
-    <message>
-        <source>How values are laid along the span. Even spaces the ticks with the bias; the other scales put each tick and label at its value and leave the bias and the label start and increment unused.</source>
-        <translation>Wie die Werte über den Bereich verteilt sind. „Gleichmäßig“ verteilt die Striche mit der Verzerrung; die anderen Verläufe setzen jeden Strich und jede Skalenzahl an ihren Wert und verwenden weder die Verzerrung noch Start und Schrittweite der Skalenzahlen.</translation>
-    </message>
-    <message>
-        <source>From:</source>
-        <translation>Von:</translation>
-    </message>
-    <message>
-        <source>Value at the start of the span (in dB on a decibel scale)</source>
-        <translation>Wert am Anfang des Bereichs (in dB bei einem Dezibel-Verlauf)</translation>
-    </message>
-    <message>
-        <source>To:</source>
-        <translation>Bis:</translation>
-    </message>
-    <message>
-        <source>Value at the end of the span (in dB on a decibel scale)</source>
-        <translation>Wert am Ende des Bereichs (in dB bei einem Dezibel-Verlauf)</translation>
-    </message>
-    <message>
-        <source>Exponent:</source>
-        <translation>Exponent:</translation>
-    </message>
-    <message>
-        <source>Exponent of a power-law scale: 2 for a square-law meter movement, 0.5 for its inverse</source>
-        <translation>Exponent eines Potenzverlaufs: 2 für ein quadratisches Messwerk, 0,5 für dessen Umkehrung</translation>
-    </message>
-    <message>
-        <source>Points...</source>
-        <translation>Punkte...</translation>
-    </message>
-    <message>
-        <source>Edit the calibration table: the fraction of the span at which each value stands</source>
-        <translation>Die Kalibriertabelle bearbeiten: bei welchem Anteil des Bereichs jeder Wert steht</translation>
-    </message>
-    <message>
-        <source>This scale cannot be drawn as it is, so the layer is drawn evenly, with its bias, until it is put right.</source>
-        <translation>Dieser Verlauf kann so nicht gezeichnet werden; die Ebene wird daher gleichmäßig, mit ihrer Verzerrung, gezeichnet, bis er berichtigt ist.</translation>
-    </message>
-    <message>
-        <source>%1 The layer is drawn evenly.</source>
-        <translation>%1 Die Ebene wird gleichmäßig gezeichnet.</translation>
-    </message>
-    <message>
         <source>Update Check Unavailable</source>
         <translation>Update-Suche nicht verfügbar</translation>
     </message>
@@ -1758,103 +2747,6 @@ Danke, dass Sie Dialwright verwenden!</translation>
         <translation>Website besuchen</translation>
     </message>
     <message>
-        <source>Primary ticks</source>
-        <translation>Primärstriche</translation>
-    </message>
-    <message>
-        <source>Secondary ticks</source>
-        <translation>Sekundärstriche</translation>
-    </message>
-    <message>
-        <source>Tertiary ticks</source>
-        <translation>Tertiärstriche</translation>
-    </message>
-    <message>
-        <source>Primary tick colour</source>
-        <translation>Farbe der Primärstriche</translation>
-    </message>
-    <message>
-        <source>Secondary tick colour</source>
-        <translation>Farbe der Sekundärstriche</translation>
-    </message>
-    <message>
-        <source>Tertiary tick colour</source>
-        <translation>Farbe der Tertiärstriche</translation>
-    </message>
-    <message>
-        <source>%1, %2</source>
-        <comment>a group of controls, then one of its fields</comment>
-        <translation>%1, %2</translation>
-    </message>
-    <message>
-        <source>divisions</source>
-        <translation>Teilungen</translation>
-    </message>
-    <message>
-        <source>inner radius</source>
-        <translation>Innenradius</translation>
-    </message>
-    <message>
-        <source>outer radius</source>
-        <translation>Außenradius</translation>
-    </message>
-    <message>
-        <source>line width</source>
-        <translation>Linienbreite</translation>
-    </message>
-    <message>
-        <source>Arc %1</source>
-        <translation>Bogen %1</translation>
-    </message>
-    <message>
-        <source>start angle</source>
-        <translation>Startwinkel</translation>
-    </message>
-    <message>
-        <source>length</source>
-        <translation>Länge</translation>
-    </message>
-    <message>
-        <source>radius</source>
-        <translation>Radius</translation>
-    </message>
-    <message>
-        <source>Arc %1 colour</source>
-        <translation>Farbe von Bogen %1</translation>
-    </message>
-    <message>
-        <source>Labels</source>
-        <translation>Skalenzahlen</translation>
-    </message>
-    <message>
-        <source>Start angle</source>
-        <translation>Startwinkel</translation>
-    </message>
-    <message>
-        <source>Angle length</source>
-        <translation>Winkellänge</translation>
-    </message>
-    <message>
-        <source>Bias type</source>
-        <translation>Verzerrungsart</translation>
-    </message>
-    <message>
-        <source>from</source>
-        <translation>von</translation>
-    </message>
-    <message>
-        <source>to</source>
-        <translation>bis</translation>
-    </message>
-    <message>
-        <source>exponent</source>
-        <translation>Exponent</translation>
-    </message>
-    <message>
-        <source>calibration points</source>
-        <translation>Kalibrierpunkte</translation>
-    </message>
-    <message>
         <source>Preset</source>
         <translation>Vorlage</translation>
     </message>
@@ -1865,34 +2757,6 @@ Danke, dass Sie Dialwright verwenden!</translation>
     <message>
         <source>Load gauge or preset</source>
         <translation>Skala oder Vorlage laden</translation>
-    </message>
-    <message>
-        <source>Ticks</source>
-        <translation>Teilstriche</translation>
-    </message>
-    <message>
-        <source>rounded end caps</source>
-        <translation>abgerundete Enden</translation>
-    </message>
-    <message>
-        <source>first value</source>
-        <translation>erster Wert</translation>
-    </message>
-    <message>
-        <source>decimal places</source>
-        <translation>Nachkommastellen</translation>
-    </message>
-    <message>
-        <source>increment</source>
-        <translation>Schrittweite</translation>
-    </message>
-    <message>
-        <source>Label colour</source>
-        <translation>Farbe der Skalenzahlen</translation>
-    </message>
-    <message>
-        <source>Label font</source>
-        <translation>Schrift der Skalenzahlen</translation>
     </message>
     <message>
         <source>Export size in pixels</source>
@@ -1933,364 +2797,8 @@ Danke, dass Sie Dialwright verwenden!</translation>
         <translation>Wiederholen: %1</translation>
     </message>
     <message>
-        <source>Label Texts</source>
-        <translation>Beschriftungstexte</translation>
-    </message>
-    <message>
-        <source>Text</source>
-        <translation>Text</translation>
-    </message>
-    <message>
-        <source>Text X</source>
-        <translation>Text-X</translation>
-    </message>
-    <message>
-        <source>Text Y</source>
-        <translation>Text-Y</translation>
-    </message>
-    <message>
-        <source>Text Size</source>
-        <translation>Textgröße</translation>
-    </message>
-    <message>
-        <source>Text Rotation</source>
-        <translation>Textdrehung</translation>
-    </message>
-    <message>
-        <source>Text Font</source>
-        <translation>Textschrift</translation>
-    </message>
-    <message>
-        <source>Text Bold</source>
-        <translation>Text fett</translation>
-    </message>
-    <message>
-        <source>Text Italic</source>
-        <translation>Text kursiv</translation>
-    </message>
-    <message>
-        <source>Text Alignment</source>
-        <translation>Textausrichtung</translation>
-    </message>
-    <message>
-        <source>Text Color</source>
-        <translation>Textfarbe</translation>
-    </message>
-    <message>
-        <source>Picture X</source>
-        <translation>Bild-X</translation>
-    </message>
-    <message>
-        <source>Picture Y</source>
-        <translation>Bild-Y</translation>
-    </message>
-    <message>
-        <source>Picture Width</source>
-        <translation>Bildbreite</translation>
-    </message>
-    <message>
-        <source>Picture Rotation</source>
-        <translation>Bilddrehung</translation>
-    </message>
-    <message>
-        <source>Picture Opacity</source>
-        <translation>Bilddeckkraft</translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation>Bild</translation>
-    </message>
-    <message>
-        <source>Face</source>
-        <translation>Zifferblatt</translation>
-    </message>
-    <message>
-        <source>Label texts, one a line: the first line labels the first primary tick, the next line the next tick, and so on (the tick&apos;s angle is shown beside each line). An empty line leaves its tick without a label. With no text the labels are numbers.</source>
-        <translation>Beschriftungstexte, einer pro Zeile: Die erste Zeile beschriftet den ersten Primärstrich, die nächste Zeile den nächsten Strich und so weiter (der Winkel des Strichs steht neben jeder Zeile). Eine leere Zeile lässt ihren Strich ohne Beschriftung. Ohne Text sind die Beschriftungen Zahlen.</translation>
-    </message>
-    <message>
-        <source>Numbers (type texts to replace them)</source>
-        <translation>Zahlen (Texte eingeben, um sie zu ersetzen)</translation>
-    </message>
-    <message>
-        <source>Label Texts:</source>
-        <translation>Beschriftungstexte:</translation>
-    </message>
-    <message>
-        <source>The layer&apos;s pictures and texts, in the order they are drawn. Select one to edit it here, or click it on the preview; drag it there or move it with the arrow keys.</source>
-        <translation>Die Bilder und Texte der Ebene in der Reihenfolge, in der sie gezeichnet werden. Wählen Sie eines aus, um es hier zu bearbeiten, oder klicken Sie es in der Vorschau an; ziehen Sie es dort oder bewegen Sie es mit den Pfeiltasten.</translation>
-    </message>
-    <message>
-        <source>Texts and Pictures:</source>
-        <translation>Texte und Bilder:</translation>
-    </message>
-    <message>
-        <source>Add Text</source>
-        <translation>Text hinzufügen</translation>
-    </message>
-    <message>
-        <source>Add a text to the layer, below the hub</source>
-        <translation>Der Ebene einen Text unterhalb der Nabe hinzufügen</translation>
-    </message>
-    <message>
-        <source>Add Picture...</source>
-        <translation>Bild hinzufügen...</translation>
-    </message>
-    <message>
-        <source>Add a PNG, JPEG or SVG picture to the layer; the gauge file carries it. An SVG picture stays vector in SVG and PDF.</source>
-        <translation>Der Ebene ein PNG-, JPEG- oder SVG-Bild hinzufügen; die Skalendatei führt es mit. Ein SVG-Bild bleibt in SVG und PDF ein Vektorbild.</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>Entfernen</translation>
-    </message>
-    <message>
-        <source>Remove the selected text or picture</source>
-        <translation>Den gewählten Text oder das gewählte Bild entfernen</translation>
-    </message>
-    <message>
-        <source>Select a text or a picture to edit it.</source>
-        <translation>Wählen Sie einen Text oder ein Bild aus, um es zu bearbeiten.</translation>
-    </message>
-    <message>
-        <source>Why the selected element is not drawn. It is kept in the gauge and saved as it is.</source>
-        <translation>Warum das gewählte Element nicht gezeichnet wird. Es bleibt in der Skala und wird unverändert gespeichert.</translation>
-    </message>
-    <message>
-        <source>The text; each line is a line on the dial</source>
-        <translation>Der Text; jede Zeile ist eine Zeile auf dem Zifferblatt</translation>
-    </message>
-    <message>
-        <source>in gauge radii from the centre</source>
-        <translation>in Skalenradien vom Mittelpunkt</translation>
-    </message>
-    <message>
-        <source>Where the text stands across, %1 (right is positive)</source>
-        <translation>Wo der Text waagerecht steht, %1 (rechts ist positiv)</translation>
-    </message>
-    <message>
-        <source>Where the text stands down, %1 (down is positive)</source>
-        <translation>Wo der Text senkrecht steht, %1 (unten ist positiv)</translation>
-    </message>
-    <message>
-        <source>Height of the font in drawing units: the dial is 500 across</source>
-        <translation>Höhe der Schrift in Zeichnungseinheiten: Das Zifferblatt ist 500 breit</translation>
-    </message>
-    <message>
-        <source>Rotation in degrees, clockwise</source>
-        <translation>Drehung in Grad, im Uhrzeigersinn</translation>
-    </message>
-    <message>
-        <source>X:</source>
-        <translation>X:</translation>
-    </message>
-    <message>
-        <source>Y:</source>
-        <translation>Y:</translation>
-    </message>
-    <message>
-        <source>Size:</source>
-        <translation>Größe:</translation>
-    </message>
-    <message>
-        <source>Rotation:</source>
-        <translation>Drehung:</translation>
-    </message>
-    <message>
-        <source>Font of the text</source>
-        <translation>Schrift des Textes</translation>
-    </message>
-    <message>
-        <source>B</source>
-        <translation>F</translation>
-    </message>
-    <message>
-        <source>Bold</source>
-        <translation>Fett</translation>
-    </message>
-    <message>
-        <source>I</source>
-        <translation>K</translation>
-    </message>
-    <message>
-        <source>Italic</source>
-        <translation>Kursiv</translation>
-    </message>
-    <message>
-        <source>Which part of the text stands at its position: its left edge, its middle or its right edge</source>
-        <translation>Welcher Teil des Textes an seiner Position steht: sein linker Rand, seine Mitte oder sein rechter Rand</translation>
-    </message>
-    <message>
-        <source>Left</source>
-        <translation>Links</translation>
-    </message>
-    <message>
-        <source>Center</source>
-        <translation>Mitte</translation>
-    </message>
-    <message>
-        <source>Right</source>
-        <translation>Rechts</translation>
-    </message>
-    <message>
-        <source>Set Text Color</source>
-        <translation>Textfarbe festlegen</translation>
-    </message>
-    <message>
-        <source>Where the picture&apos;s centre stands across, %1</source>
-        <translation>Wo die Bildmitte waagerecht steht, %1</translation>
-    </message>
-    <message>
-        <source>Where the picture&apos;s centre stands down, %1</source>
-        <translation>Wo die Bildmitte senkrecht steht, %1</translation>
-    </message>
-    <message>
-        <source>Width of the picture in gauge radii; its height follows</source>
-        <translation>Breite des Bildes in Skalenradien; seine Höhe folgt daraus</translation>
-    </message>
-    <message>
-        <source>Opacity: 1 is solid, 0 invisible</source>
-        <translation>Deckkraft: 1 ist deckend, 0 unsichtbar</translation>
-    </message>
-    <message>
-        <source>Replace...</source>
-        <translation>Ersetzen...</translation>
-    </message>
-    <message>
-        <source>Put another picture file in its place</source>
-        <translation>Eine andere Bilddatei an seine Stelle setzen</translation>
-    </message>
-    <message>
-        <source>Width:</source>
-        <translation>Breite:</translation>
-    </message>
-    <message>
-        <source>Opacity:</source>
-        <translation>Deckkraft:</translation>
-    </message>
-    <message>
-        <source>skip</source>
-        <translation>auslassen</translation>
-    </message>
-    <message>
-        <source>Picture: %1</source>
-        <translation>Bild: %1</translation>
-    </message>
-    <message>
-        <source>unknown</source>
-        <translation>unbekannt</translation>
-    </message>
-    <message>
-        <source>Text: %1</source>
-        <translation>Text: %1</translation>
-    </message>
-    <message>
-        <source>Not drawn: %1</source>
-        <translation>Nicht gezeichnet: %1</translation>
-    </message>
-    <message>
-        <source>Remove Text</source>
-        <translation>Text entfernen</translation>
-    </message>
-    <message>
-        <source>Remove Picture</source>
-        <translation>Bild entfernen</translation>
-    </message>
-    <message>
-        <source>Move Text</source>
-        <translation>Text verschieben</translation>
-    </message>
-    <message>
-        <source>Move Picture</source>
-        <translation>Bild verschieben</translation>
-    </message>
-    <message>
-        <source>Pictures (*.png *.jpg *.jpeg *.svg)</source>
-        <translation>Bilder (*.png *.jpg *.jpeg *.svg)</translation>
-    </message>
-    <message>
-        <source>Add Picture</source>
-        <translation>Bild hinzufügen</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 MB, the most a picture of a gauge may have.</source>
-        <translation>%1 ist größer als %2 MB, mehr als ein Bild einer Skala haben darf.</translation>
-    </message>
-    <message>
-        <source>%1 is not a PNG, JPEG or SVG picture.</source>
-        <translation>%1 ist kein PNG-, JPEG- oder SVG-Bild.</translation>
-    </message>
-    <message>
-        <source>%1 cannot be drawn.
-
-%2</source>
-        <translation>%1 kann nicht gezeichnet werden.
-
-%2</translation>
-    </message>
-    <message>
-        <source>With %1 the gauge would hold %2 MB of pictures; a gauge file may hold at most %3 MB.</source>
-        <translation>Mit %1 enthielte die Skala %2 MB an Bildern; eine Skalendatei darf höchstens %3 MB enthalten.</translation>
-    </message>
-    <message>
-        <source>Replace Picture</source>
-        <translation>Bild ersetzen</translation>
-    </message>
-    <message>
-        <source>Label texts</source>
-        <translation>Beschriftungstexte</translation>
-    </message>
-    <message>
-        <source>Texts and pictures</source>
-        <translation>Texte und Bilder</translation>
-    </message>
-    <message>
-        <source>words</source>
-        <translation>Wortlaut</translation>
-    </message>
-    <message>
-        <source>X</source>
-        <translation>X</translation>
-    </message>
-    <message>
-        <source>Y</source>
-        <translation>Y</translation>
-    </message>
-    <message>
-        <source>size</source>
-        <translation>Größe</translation>
-    </message>
-    <message>
-        <source>rotation</source>
-        <translation>Drehung</translation>
-    </message>
-    <message>
-        <source>font</source>
-        <translation>Schrift</translation>
-    </message>
-    <message>
-        <source>bold</source>
-        <translation>fett</translation>
-    </message>
-    <message>
-        <source>italic</source>
-        <translation>kursiv</translation>
-    </message>
-    <message>
-        <source>alignment</source>
-        <translation>Ausrichtung</translation>
-    </message>
-    <message>
-        <source>Text colour</source>
-        <translation>Textfarbe</translation>
-    </message>
-    <message>
-        <source>width</source>
-        <translation>Breite</translation>
-    </message>
-    <message>
-        <source>opacity</source>
-        <translation>Deckkraft</translation>
+        <source>Change Layer</source>
+        <translation>Ebene ändern</translation>
     </message>
 </context>
 </TS>

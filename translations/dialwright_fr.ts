@@ -2,10 +2,80 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>ArcEditor</name>
+    <message>
+        <source>Arc %1</source>
+        <translation>Arc %1</translation>
+    </message>
+    <message>
+        <source>Arc %1 Start</source>
+        <translation>Début de l’arc %1</translation>
+    </message>
+    <message>
+        <source>start angle</source>
+        <translation>angle de départ</translation>
+    </message>
+    <message>
+        <source>Arc %1 Length</source>
+        <translation>Longueur de l’arc %1</translation>
+    </message>
+    <message>
+        <source>length</source>
+        <translation>longueur</translation>
+    </message>
+    <message>
+        <source>Arc %1 Radius</source>
+        <translation>Rayon de l’arc %1</translation>
+    </message>
+    <message>
+        <source>radius</source>
+        <translation>rayon</translation>
+    </message>
+    <message>
+        <source>Arc %1 Line Width</source>
+        <translation>Épaisseur de l’arc %1</translation>
+    </message>
+    <message>
+        <source>line width</source>
+        <translation>épaisseur du trait</translation>
+    </message>
+    <message>
+        <source>Arc %1 Color</source>
+        <translation>Couleur de l’arc %1</translation>
+    </message>
+    <message>
+        <source>Arc %1 colour</source>
+        <translation>Couleur de l’arc %1</translation>
+    </message>
+</context>
+<context>
     <name>BoundedOutput</name>
     <message>
         <source>Cancelled.</source>
         <translation>Annulé.</translation>
+    </message>
+</context>
+<context>
+    <name>CapsEditor</name>
+    <message>
+        <source>Rounded Tick Caps</source>
+        <translation>Extrémités arrondies des graduations</translation>
+    </message>
+    <message>
+        <source>Ticks</source>
+        <translation>Graduations</translation>
+    </message>
+    <message>
+        <source>rounded end caps</source>
+        <translation>extrémités arrondies</translation>
+    </message>
+    <message>
+        <source>Rounded Arc Caps</source>
+        <translation>Extrémités arrondies des arcs</translation>
+    </message>
+    <message>
+        <source>Arcs</source>
+        <translation>Arcs</translation>
     </message>
 </context>
 <context>
@@ -44,6 +114,164 @@
     <message>
         <source>The picture is not PNG, JPEG or SVG.</source>
         <translation>L’image n’est ni PNG, ni JPEG, ni SVG.</translation>
+    </message>
+</context>
+<context>
+    <name>DriveData</name>
+    <message>
+        <source>“%1”</source>
+        <translation>«&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>A quote in the header row is never closed.</source>
+        <translation>Un guillemet de la ligne d’en-tête n’est jamais fermé.</translation>
+    </message>
+    <message>
+        <source>In the header row, text follows the closing quote of a name.</source>
+        <translation>Dans la ligne d’en-tête, du texte suit le guillemet fermant d’un nom.</translation>
+    </message>
+    <message>
+        <source>The file has %1 columns; a data file may have at most %2.</source>
+        <translation>Le fichier a %1 colonnes&#xa0;; un fichier de données peut en avoir au plus %2.</translation>
+    </message>
+    <message>
+        <source>The first line holds numbers, not names: the file needs a header row naming its columns.</source>
+        <translation>La première ligne contient des nombres, pas des noms&#xa0;: le fichier a besoin d’une ligne d’en-tête qui nomme ses colonnes.</translation>
+    </message>
+    <message>
+        <source>The file has a single column, %1; it needs a column of times and at least one of values.</source>
+        <translation>Le fichier n’a qu’une colonne, %1&#xa0;; il lui faut une colonne de temps et au moins une de valeurs.</translation>
+    </message>
+    <message>
+        <source>The time column names a unit, %1, that is not one of s, ms, us, min or h; its numbers are read as seconds.</source>
+        <translation>La colonne du temps indique une unité, %1, qui n’est ni s, ni ms, ni us, ni min, ni h&#xa0;; ses nombres sont lus comme des secondes.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB, the most a data file may have.</source>
+        <translation>Le fichier dépasse %1 Mo, plus qu’un fichier de données ne peut en avoir.</translation>
+    </message>
+    <message>
+        <source>The file is UTF-16 text; save it as UTF-8 text.</source>
+        <translation>Le fichier est un texte UTF-16&#xa0;; enregistrez-le comme texte UTF-8.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Le fichier est vide.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Line %1: a quote is never closed; the rest of the file is not read.</source>
+        <translation>Ligne %1&#xa0;: un guillemet n’est jamais fermé&#xa0;; le reste du fichier n’est pas lu.</translation>
+    </message>
+    <message>
+        <source>text follows the closing quote of a field.</source>
+        <translation>du texte suit le guillemet fermant d’un champ.</translation>
+    </message>
+    <message>
+        <source>%1 fields, where the header row names %2 columns.</source>
+        <translation>%1 champs, alors que la ligne d’en-tête nomme %2 colonnes.</translation>
+    </message>
+    <message>
+        <source>the time is missing.</source>
+        <translation>il manque le temps.</translation>
+    </message>
+    <message>
+        <source>%1 is not a time: seconds such as 12.5, or hh:mm:ss.sss.</source>
+        <translation>%1 n’est pas un temps&#xa0;: des secondes comme 12.5, ou hh:mm:ss.sss.</translation>
+    </message>
+    <message>
+        <source>the time %1 s comes before %2 s, the time of an earlier row.</source>
+        <translation>le temps %1 s précède %2 s, le temps d’une ligne précédente.</translation>
+    </message>
+    <message>
+        <source>%1 in column %2 is not a number.</source>
+        <translation>%1 dans la colonne %2 n’est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>Line %1: reading stops here; a data file may have at most %2 rows and %3 values.</source>
+        <translation>Ligne %1&#xa0;: la lecture s’arrête ici&#xa0;; un fichier de données peut avoir au plus %2 lignes et %3 valeurs.</translation>
+    </message>
+    <message>
+        <source>Rows not listed here that could not be read: %1.</source>
+        <translation>Autres lignes illisibles, non citées ici&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The file has a header row but no data.</source>
+        <translation>Le fichier a une ligne d’en-tête, mais pas de données.</translation>
+    </message>
+    <message>
+        <source>No row of data could be read. %1</source>
+        <translation>Aucune ligne de données n’a pu être lue. %1</translation>
+    </message>
+    <message>
+        <source>None of the value columns (%1) holds a number.</source>
+        <translation>Aucune des colonnes de valeurs (%1) ne contient de nombre.</translation>
+    </message>
+    <message>
+        <source>Columns without a number are left out: %1.</source>
+        <translation>Les colonnes sans nombre sont laissées de côté&#xa0;: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>EmbeddedTargets</name>
+    <message>
+        <source>The angle table has no rows.</source>
+        <translation>La table des angles n’a aucune ligne.</translation>
+    </message>
+    <message>
+        <source>Row %1 of the angle table is not a pair of finite numbers.</source>
+        <translation>La ligne %1 de la table des angles n’est pas une paire de nombres finis.</translation>
+    </message>
+    <message>
+        <source>The value %1 in row %2 of the angle table is too large for a float.</source>
+        <translation>La valeur %1 de la ligne %2 de la table des angles est trop grande pour un float.</translation>
+    </message>
+    <message>
+        <source>The angle of %1° in row %2 of the angle table does not fit the table&apos;s numbers.</source>
+        <translation>L’angle de %1° de la ligne %2 de la table des angles ne tient pas dans les nombres de la table.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot name a variable in C.</source>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas nommer une variable en C.</translation>
+    </message>
+    <message>
+        <source>The C source would be larger than %1 MB.</source>
+        <translation>Le fichier source C dépasserait %1 Mo.</translation>
+    </message>
+    <message>
+        <source>The picture has no pixels.</source>
+        <translation>L’image n’a aucun pixel.</translation>
+    </message>
+    <message>
+        <source>The picture is %1 x %2 pixels; LVGL 8 takes at most %3 pixels each way.</source>
+        <translation>L’image a %1 x %2 pixels&#xa0;; LVGL 8 accepte au plus %3 pixels dans chaque sens.</translation>
+    </message>
+    <message>
+        <source>The LVGL image&apos;s size, stride and data do not agree.</source>
+        <translation>La taille, le pas de ligne et les données de l’image LVGL ne concordent pas.</translation>
+    </message>
+    <message>
+        <source>The picture is %1 x %2 pixels; LVGL 9 takes at most %3 pixels each way.</source>
+        <translation>L’image a %1 x %2 pixels&#xa0;; LVGL 9 accepte au plus %3 pixels dans chaque sens.</translation>
+    </message>
+    <message>
+        <source>Rows can be aligned to a power of two of bytes up to %1, not to %2.</source>
+        <translation>Les lignes peuvent être alignées sur une puissance de deux d’octets jusqu’à %1, pas sur %2.</translation>
+    </message>
+    <message>
+        <source>A row of %1 pixels takes %2 bytes in %3; LVGL 9 takes rows of at most %4 bytes.</source>
+        <translation>Une ligne de %1 pixels occupe %2 octets en %3&#xa0;; LVGL 9 accepte des lignes d’au plus %4 octets.</translation>
+    </message>
+    <message>
+        <source>The picture takes %1 bytes in %2; LVGL takes at most %3.</source>
+        <translation>L’image occupe %1 octets en %2&#xa0;; LVGL en accepte au plus %3.</translation>
+    </message>
+    <message>
+        <source>The picture is %1 x %2 pixels; a TFT sprite takes at most %3 pixels each way.</source>
+        <translation>L’image a %1 x %2 pixels&#xa0;; un sprite TFT accepte au plus %3 pixels dans chaque sens.</translation>
     </message>
 </context>
 <context>
@@ -98,6 +326,389 @@
     </message>
 </context>
 <context>
+    <name>FaceEditor</name>
+    <message>
+        <source>Face</source>
+        <translation>Cadran</translation>
+    </message>
+    <message>
+        <source>Label texts, one a line: the first line labels the first primary tick, the next line the next tick, and so on (the tick&apos;s angle is shown beside each line). An empty line leaves its tick without a label. With no text the labels are numbers.</source>
+        <translation>Textes des graduations, un par ligne&#xa0;: la première ligne légende la première graduation principale, la ligne suivante la graduation suivante, et ainsi de suite (l’angle de la graduation est indiqué à côté de chaque ligne). Une ligne vide laisse sa graduation sans légende. Sans texte, les légendes sont des nombres.</translation>
+    </message>
+    <message>
+        <source>Numbers (type texts to replace them)</source>
+        <translation>Nombres (tapez des textes pour les remplacer)</translation>
+    </message>
+    <message>
+        <source>Label Texts:</source>
+        <translation>Textes des graduations&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The layer&apos;s pictures and texts, in the order they are drawn. Select one to edit it here, or click it on the preview; drag it there or move it with the arrow keys.</source>
+        <translation>Les images et textes du calque, dans l’ordre où ils sont dessinés. Sélectionnez-en un pour le modifier ici, ou cliquez dessus dans l’aperçu&#xa0;; faites-le glisser ou déplacez-le avec les touches fléchées.</translation>
+    </message>
+    <message>
+        <source>Texts and pictures</source>
+        <translation>Textes et images</translation>
+    </message>
+    <message>
+        <source>Texts and Pictures:</source>
+        <translation>Textes et images&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Ajouter un texte</translation>
+    </message>
+    <message>
+        <source>Add a text to the layer, below the hub</source>
+        <translation>Ajouter un texte au calque, sous le moyeu</translation>
+    </message>
+    <message>
+        <source>Add Picture...</source>
+        <translation>Ajouter une image...</translation>
+    </message>
+    <message>
+        <source>Add a PNG, JPEG or SVG picture to the layer; the gauge file carries it. An SVG picture stays vector in SVG and PDF.</source>
+        <translation>Ajouter une image PNG, JPEG ou SVG au calque&#xa0;; le fichier de cadran la contient. Une image SVG reste vectorielle en SVG et en PDF.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Remove the selected text or picture</source>
+        <translation>Supprimer le texte ou l’image sélectionné</translation>
+    </message>
+    <message>
+        <source>Select a text or a picture to edit it.</source>
+        <translation>Sélectionnez un texte ou une image pour le modifier.</translation>
+    </message>
+    <message>
+        <source>Why the selected element is not drawn. It is kept in the gauge and saved as it is.</source>
+        <translation>Pourquoi l’élément sélectionné n’est pas dessiné. Il reste dans le cadran et est enregistré tel quel.</translation>
+    </message>
+    <message>
+        <source>The text; each line is a line on the dial</source>
+        <translation>Le texte&#xa0;; chaque ligne est une ligne sur le cadran</translation>
+    </message>
+    <message>
+        <source>in gauge radii from the centre</source>
+        <translation>en rayons du cadran depuis le centre</translation>
+    </message>
+    <message>
+        <source>Where the text stands across, %1 (right is positive)</source>
+        <translation>Position horizontale du texte, %1 (vers la droite est positif)</translation>
+    </message>
+    <message>
+        <source>Where the text stands down, %1 (down is positive)</source>
+        <translation>Position verticale du texte, %1 (vers le bas est positif)</translation>
+    </message>
+    <message>
+        <source>Height of the font in drawing units: the dial is 500 across</source>
+        <translation>Hauteur de la police en unités de dessin&#xa0;: le cadran fait 500 de large</translation>
+    </message>
+    <message>
+        <source>Rotation in degrees, clockwise</source>
+        <translation>Rotation en degrés, dans le sens horaire</translation>
+    </message>
+    <message>
+        <source>X:</source>
+        <translation>X&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Y:</source>
+        <translation>Y&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Taille&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Rotation:</source>
+        <translation>Rotation&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Font of the text</source>
+        <translation>Police du texte</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Gras</translation>
+    </message>
+    <message>
+        <source>I</source>
+        <translation>I</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Italique</translation>
+    </message>
+    <message>
+        <source>Which part of the text stands at its position: its left edge, its middle or its right edge</source>
+        <translation>Quelle partie du texte se trouve à sa position&#xa0;: son bord gauche, son milieu ou son bord droit</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Set Text Color</source>
+        <translation>Choisir la couleur du texte</translation>
+    </message>
+    <message>
+        <source>Where the picture&apos;s centre stands across, %1</source>
+        <translation>Position horizontale du centre de l’image, %1</translation>
+    </message>
+    <message>
+        <source>Where the picture&apos;s centre stands down, %1</source>
+        <translation>Position verticale du centre de l’image, %1</translation>
+    </message>
+    <message>
+        <source>Width of the picture in gauge radii; its height follows</source>
+        <translation>Largeur de l’image en rayons du cadran&#xa0;; sa hauteur en découle</translation>
+    </message>
+    <message>
+        <source>Opacity: 1 is solid, 0 invisible</source>
+        <translation>Opacité&#xa0;: 1 est opaque, 0 invisible</translation>
+    </message>
+    <message>
+        <source>Replace...</source>
+        <translation>Remplacer...</translation>
+    </message>
+    <message>
+        <source>Put another picture file in its place</source>
+        <translation>Mettre un autre fichier image à sa place</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Largeur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Opacity:</source>
+        <translation>Opacité&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Label Texts</source>
+        <translation>Textes des graduations</translation>
+    </message>
+    <message>
+        <source>Label texts</source>
+        <translation>Textes des graduations</translation>
+    </message>
+    <message>
+        <source>words</source>
+        <translation>contenu</translation>
+    </message>
+    <message>
+        <source>Text X</source>
+        <translation>X du texte</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Text Y</source>
+        <translation>Y du texte</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Text Size</source>
+        <translation>Taille du texte</translation>
+    </message>
+    <message>
+        <source>size</source>
+        <translation>taille</translation>
+    </message>
+    <message>
+        <source>Text Rotation</source>
+        <translation>Rotation du texte</translation>
+    </message>
+    <message>
+        <source>rotation</source>
+        <translation>rotation</translation>
+    </message>
+    <message>
+        <source>Text Font</source>
+        <translation>Police du texte</translation>
+    </message>
+    <message>
+        <source>font</source>
+        <translation>police</translation>
+    </message>
+    <message>
+        <source>Text Bold</source>
+        <translation>Texte en gras</translation>
+    </message>
+    <message>
+        <source>bold</source>
+        <translation>gras</translation>
+    </message>
+    <message>
+        <source>Text Italic</source>
+        <translation>Texte en italique</translation>
+    </message>
+    <message>
+        <source>italic</source>
+        <translation>italique</translation>
+    </message>
+    <message>
+        <source>Text Alignment</source>
+        <translation>Alignement du texte</translation>
+    </message>
+    <message>
+        <source>alignment</source>
+        <translation>alignement</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Couleur du texte</translation>
+    </message>
+    <message>
+        <source>Text colour</source>
+        <translation>Couleur du texte</translation>
+    </message>
+    <message>
+        <source>Picture X</source>
+        <translation>X de l’image</translation>
+    </message>
+    <message>
+        <source>Picture Y</source>
+        <translation>Y de l’image</translation>
+    </message>
+    <message>
+        <source>Picture Width</source>
+        <translation>Largeur de l’image</translation>
+    </message>
+    <message>
+        <source>width</source>
+        <translation>largeur</translation>
+    </message>
+    <message>
+        <source>Picture Rotation</source>
+        <translation>Rotation de l’image</translation>
+    </message>
+    <message>
+        <source>Picture Opacity</source>
+        <translation>Opacité de l’image</translation>
+    </message>
+    <message>
+        <source>opacity</source>
+        <translation>opacité</translation>
+    </message>
+    <message>
+        <source>skip</source>
+        <translation>sauter</translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation>Image&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>inconnu</translation>
+    </message>
+    <message>
+        <source>Text: %1</source>
+        <translation>Texte&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Not drawn: %1</source>
+        <translation>Non dessiné&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Change Label Texts</source>
+        <translation>Modifier «&#xa0;Textes des graduations&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Change Text</source>
+        <translation>Modifier «&#xa0;Texte&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Change Picture</source>
+        <translation>Modifier «&#xa0;Image&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Remove Text</source>
+        <translation>Supprimer le texte</translation>
+    </message>
+    <message>
+        <source>Remove Picture</source>
+        <translation>Supprimer l’image</translation>
+    </message>
+    <message>
+        <source>Move Text</source>
+        <translation>Déplacer le texte</translation>
+    </message>
+    <message>
+        <source>Move Picture</source>
+        <translation>Déplacer l’image</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.svg)</source>
+        <translation>Images (*.png *.jpg *.jpeg *.svg)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Ajouter une image</translation>
+    </message>
+    <message>
+        <source>Unable to open file</source>
+        <translation>Impossible d’ouvrir le fichier</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB, the most a picture of a gauge may have.</source>
+        <translation>%1 dépasse %2 Mo, le maximum pour une image de cadran.</translation>
+    </message>
+    <message>
+        <source>%1 is not a PNG, JPEG or SVG picture.</source>
+        <translation>%1 n’est pas une image PNG, JPEG ou SVG.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be drawn.
+
+%2</source>
+        <translation>%1 ne peut pas être dessiné.
+
+%2</translation>
+    </message>
+    <message>
+        <source>With %1 the gauge would hold %2 MB of pictures; a gauge file may hold at most %3 MB.</source>
+        <translation>Avec %1, le cadran contiendrait %2 Mo d’images&#xa0;; un fichier de cadran peut en contenir au plus %3 Mo.</translation>
+    </message>
+    <message>
+        <source>Replace Picture</source>
+        <translation>Remplacer l’image</translation>
+    </message>
+</context>
+<context>
     <name>FacePainter</name>
     <message>
         <source>The text is empty.</source>
@@ -134,6 +745,63 @@
     <message>
         <source>A layer draws at most %1 texts and pictures.</source>
         <translation>Un calque dessine au plus %1 textes et images.</translation>
+    </message>
+</context>
+<context>
+    <name>FfmpegWriter</name>
+    <message>
+        <source>The video could not be written: %1</source>
+        <translation>Impossible d’écrire la vidéo : %1</translation>
+    </message>
+    <message>
+        <source>The video encoder failed: %1</source>
+        <translation>L’encodeur vidéo a échoué : %1</translation>
+    </message>
+    <message>
+        <source>The FFmpeg libraries of this system have no %1 encoder.</source>
+        <translation>Les bibliothèques FFmpeg de ce système n’ont pas d’encodeur %1.</translation>
+    </message>
+    <message>
+        <source>The %1 encoder could not be started: %2</source>
+        <translation>Impossible de démarrer l’encodeur %1 : %2</translation>
+    </message>
+    <message>
+        <source>The FFmpeg libraries of this system cannot write %1 files.</source>
+        <translation>Les bibliothèques FFmpeg de ce système ne savent pas écrire de fichiers %1.</translation>
+    </message>
+    <message>
+        <source>The frames cannot be converted for the %1 encoder.</source>
+        <translation>Impossible de convertir les images pour l’encodeur %1.</translation>
+    </message>
+    <message>
+        <source>A frame could not be converted: %1</source>
+        <translation>Impossible de convertir une image : %1</translation>
+    </message>
+</context>
+<context>
+    <name>FrameEncoder</name>
+    <message>
+        <source>The video is already finished.</source>
+        <translation>La vidéo est déjà terminée.</translation>
+    </message>
+</context>
+<context>
+    <name>Frames</name>
+    <message>
+        <source>The frame rate must be a whole number from %1 to %2, not %3.</source>
+        <translation>La fréquence d’images doit être un nombre entier de %1 à %2, et non %3.</translation>
+    </message>
+    <message>
+        <source>The animation must start and end at times within %1 seconds of 0.</source>
+        <translation>L’animation doit commencer et finir à des instants à moins de %1 secondes de 0.</translation>
+    </message>
+    <message>
+        <source>The animation must end after it starts; it runs from %1 s to %2 s.</source>
+        <translation>L’animation doit finir après son début&#xa0;; elle va de %1 s à %2 s.</translation>
+    </message>
+    <message>
+        <source>An animation may last at most %1 hours; %2 s to %3 s is longer.</source>
+        <translation>Une animation peut durer au plus %1 heures&#xa0;; de %2 s à %3 s, c’est plus long.</translation>
     </message>
 </context>
 <context>
@@ -281,6 +949,149 @@
     <message>
         <source>The keyframe file would be larger than %1 MB.</source>
         <translation>Le fichier d’images clés dépasserait %1 Mo.</translation>
+    </message>
+</context>
+<context>
+    <name>LabelEditor</name>
+    <message>
+        <source>Labels</source>
+        <translation>Chiffres</translation>
+    </message>
+    <message>
+        <source>Tick Count Radius</source>
+        <translation>Rayon des chiffres</translation>
+    </message>
+    <message>
+        <source>radius</source>
+        <translation>rayon</translation>
+    </message>
+    <message>
+        <source>Tick Count Decimal Places</source>
+        <translation>Décimales des chiffres</translation>
+    </message>
+    <message>
+        <source>decimal places</source>
+        <translation>décimales</translation>
+    </message>
+    <message>
+        <source>Tick Count Start</source>
+        <translation>Début des chiffres</translation>
+    </message>
+    <message>
+        <source>first value</source>
+        <translation>première valeur</translation>
+    </message>
+    <message>
+        <source>Tick Count Increment</source>
+        <translation>Pas des chiffres</translation>
+    </message>
+    <message>
+        <source>increment</source>
+        <translation>pas</translation>
+    </message>
+    <message>
+        <source>Tick Count Font</source>
+        <translation>Police des chiffres</translation>
+    </message>
+    <message>
+        <source>Label font</source>
+        <translation>Police des chiffres</translation>
+    </message>
+    <message>
+        <source>Tick Count Color</source>
+        <translation>Couleur des chiffres</translation>
+    </message>
+    <message>
+        <source>Label colour</source>
+        <translation>Couleur des chiffres</translation>
+    </message>
+    <message>
+        <source>Rotate Tick Counts</source>
+        <translation>Tourner les chiffres</translation>
+    </message>
+    <message>
+        <source>Show Tick Counts</source>
+        <translation>Afficher les chiffres</translation>
+    </message>
+    <message>
+        <source>Skip First Tick</source>
+        <translation>Omettre le premier</translation>
+    </message>
+</context>
+<context>
+    <name>LayerEditor</name>
+    <message>
+        <source>%1, %2</source>
+        <comment>a group of controls, then one of its fields</comment>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>Movement</name>
+    <message>
+        <source>A needle&apos;s natural frequency must be from %1 Hz to %2 Hz, not %3 Hz.</source>
+        <translation>La fréquence propre d’une aiguille doit être de %1 Hz à %2 Hz, et non de %3 Hz.</translation>
+    </message>
+    <message>
+        <source>A needle&apos;s damping ratio must be from 0 to %1, not %2.</source>
+        <translation>Le taux d’amortissement d’une aiguille doit être de 0 à %1, et non de %2.</translation>
+    </message>
+</context>
+<context>
+    <name>NeedleFile</name>
+    <message>
+        <source>Layer %1 has %2 needles; a layer may hold at most %3.</source>
+        <translation>Le calque %1 contient %2 aiguilles&#xa0;; un calque peut en contenir au plus %3.</translation>
+    </message>
+    <message>
+        <source>Layer %1 has a needle picture of %2 MB; a picture may be at most %3 MB.</source>
+        <translation>Le calque %1 contient une image d’aiguille de %2 Mo&#xa0;; une image peut faire au plus %3 Mo.</translation>
+    </message>
+</context>
+<context>
+    <name>NeedlePainter</name>
+    <message>
+        <source>The layer lays no values along its span: it needs primary divisions, and an increment of its labels that is not 0.</source>
+        <translation>Le calque ne place aucune valeur le long de son arc&#xa0;: il lui faut des graduations principales et un pas des étiquettes différent de 0.</translation>
+    </message>
+    <message>
+        <source>Its shape is not one this version knows.</source>
+        <translation>Cette version ne connaît pas sa forme.</translation>
+    </message>
+    <message>
+        <source>Its value, length or widths are not numbers.</source>
+        <translation>Sa valeur, sa longueur ou ses largeurs ne sont pas des nombres.</translation>
+    </message>
+    <message>
+        <source>Its length must be above 0 and its tail at least 0, both at most %1 radii.</source>
+        <translation>Sa longueur doit être supérieure à 0 et sa queue au moins 0, toutes deux d’au plus %1 rayons.</translation>
+    </message>
+    <message>
+        <source>Its widths must be from 0 to %1, and not both 0.</source>
+        <translation>Ses largeurs doivent aller de 0 à %1, sans être toutes deux nulles.</translation>
+    </message>
+    <message>
+        <source>Its hub&apos;s radius must be above 0 and at most %1.</source>
+        <translation>Le rayon de son moyeu doit être supérieur à 0 et d’au plus %1.</translation>
+    </message>
+    <message>
+        <source>Its shadow&apos;s offset and blur must be numbers of at most %1.</source>
+        <translation>Le décalage et le flou de son ombre doivent être des nombres d’au plus %1.</translation>
+    </message>
+    <message>
+        <source>Its pivot must lie below the top of its picture.</source>
+        <translation>Son pivot doit se trouver sous le haut de son image.</translation>
+    </message>
+</context>
+<context>
+    <name>NeedleValues</name>
+    <message>
+        <source>The gauge has no needles.</source>
+        <translation>La jauge n’a pas d’aiguille.</translation>
+    </message>
+    <message>
+        <source>The gauge has no needle named “%1”.</source>
+        <translation>La jauge n’a pas d’aiguille nommée «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -452,6 +1263,29 @@
     </message>
 </context>
 <context>
+    <name>PngSequenceWriter</name>
+    <message>
+        <source>%1 cannot be replaced by a frame: %2</source>
+        <translation>%1 ne peut pas être remplacé par une image : %2</translation>
+    </message>
+    <message>
+        <source>It is a device or a pipe, not a file.</source>
+        <translation>C’est un périphérique ou un tube, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Le dossier %1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>No temporary folder could be made beside the frames: %1</source>
+        <translation>Impossible de créer un dossier temporaire à côté des images : %1</translation>
+    </message>
+    <message>
+        <source>%1; the earlier frames are kept in %2.</source>
+        <translation>%1 ; les images précédentes sont conservées dans %2.</translation>
+    </message>
+</context>
+<context>
     <name>QCommandLineParser</name>
     <message>
         <source>Displays help on commandline options.</source>
@@ -467,6 +1301,21 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>RenderArea</name>
+    <message>
+        <source>Change Layers</source>
+        <translation>Modifier les calques</translation>
+    </message>
+    <message>
+        <source>Add Layer</source>
+        <translation>Ajouter un calque</translation>
+    </message>
+    <message>
+        <source>Change Layer</source>
+        <translation>Modifier le calque</translation>
     </message>
 </context>
 <context>
@@ -595,6 +1444,22 @@
         <source>written: %1; not written: %2.</source>
         <translation>écrit&#xa0;: %1&#xa0;; non écrit&#xa0;: %2.</translation>
     </message>
+    <message>
+        <source>What the PNG, SVG and PDF show: the face with its needles (with, the default), the face alone (none), or the needles alone (only).</source>
+        <translation>Ce que montrent le PNG, le SVG et le PDF&#xa0;: le cadran avec ses aiguilles (with, par défaut), le cadran seul (none) ou les aiguilles seules (only).</translation>
+    </message>
+    <message>
+        <source>Show the value V on the needles named NAME in this run&apos;s drawings, or on every needle without a name. May be given more than once; a later one wins.</source>
+        <translation>Affiche la valeur V sur les aiguilles nommées NAME dans les dessins de cette exécution, ou sur toutes les aiguilles sans nom. Peut être donné plusieurs fois&#xa0;; le dernier l’emporte.</translation>
+    </message>
+    <message>
+        <source>--needles must be with, none or only, not &quot;%1&quot;.</source>
+        <translation>--needles doit valoir with, none ou only, et non «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>--value must be NAME=V or V, with V a number, not &quot;%1&quot;.</source>
+        <translation>--value doit être NAME=V ou V, V étant un nombre, et non «&#xa0;%1&#xa0;».</translation>
+    </message>
 </context>
 <context>
     <name>SaveFile</name>
@@ -609,6 +1474,117 @@
         <translation>%1 n’a pas pu être enregistré.
 
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleEditor</name>
+    <message>
+        <source>Scale:</source>
+        <translation>Échelle&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Régulière</translation>
+    </message>
+    <message>
+        <source>Logarithmic</source>
+        <translation>Logarithmique</translation>
+    </message>
+    <message>
+        <source>Decibel</source>
+        <translation>Décibels</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Puissance</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>How values are laid along the span. Even spaces the ticks with the bias; the other scales put each tick and label at its value and leave the bias and the label start and increment unused.</source>
+        <translation>Comment les valeurs se répartissent sur l’étendue. «&#xa0;Régulière&#xa0;» espace les graduations selon le biais&#xa0;; les autres échelles placent chaque graduation et chaque chiffre à sa valeur et n’utilisent ni le biais, ni le début et le pas des chiffres.</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>De&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Value at the start of the span (in dB on a decibel scale)</source>
+        <translation>Valeur au début de l’étendue (en dB sur une échelle en décibels)</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>À&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Value at the end of the span (in dB on a decibel scale)</source>
+        <translation>Valeur à la fin de l’étendue (en dB sur une échelle en décibels)</translation>
+    </message>
+    <message>
+        <source>Exponent:</source>
+        <translation>Exposant&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Exponent of a power-law scale: 2 for a square-law meter movement, 0.5 for its inverse</source>
+        <translation>Exposant d’une échelle en puissance&#xa0;: 2 pour un équipage de mesure quadratique, 0,5 pour son inverse</translation>
+    </message>
+    <message>
+        <source>Points...</source>
+        <translation>Points...</translation>
+    </message>
+    <message>
+        <source>Edit the calibration table: the fraction of the span at which each value stands</source>
+        <translation>Modifier la table d’étalonnage&#xa0;: la fraction de l’étendue où se trouve chaque valeur</translation>
+    </message>
+    <message>
+        <source>This scale cannot be drawn as it is, so the layer is drawn evenly, with its bias, until it is put right.</source>
+        <translation>Cette échelle ne peut pas être dessinée telle quelle&#xa0;; le calque est donc dessiné de façon régulière, avec son biais, jusqu’à ce qu’elle soit corrigée.</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Échelle</translation>
+    </message>
+    <message>
+        <source>Scale From</source>
+        <translation>Début de l’échelle</translation>
+    </message>
+    <message>
+        <source>from</source>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>Scale To</source>
+        <translation>Fin de l’échelle</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>à</translation>
+    </message>
+    <message>
+        <source>Scale Exponent</source>
+        <translation>Exposant de l’échelle</translation>
+    </message>
+    <message>
+        <source>exponent</source>
+        <translation>exposant</translation>
+    </message>
+    <message>
+        <source>Scale Points</source>
+        <translation>Points de l’échelle</translation>
+    </message>
+    <message>
+        <source>calibration points</source>
+        <translation>points d’étalonnage</translation>
+    </message>
+    <message>
+        <source>%1 The layer is drawn evenly.</source>
+        <translation>%1 Le calque est dessiné de façon régulière.</translation>
+    </message>
+    <message>
+        <source>Change Scale</source>
+        <translation>Modifier «&#xa0;Échelle&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -734,6 +1710,48 @@
     </message>
 </context>
 <context>
+    <name>SpanEditor</name>
+    <message>
+        <source>Start Angle</source>
+        <translation>Angle de départ</translation>
+    </message>
+    <message>
+        <source>Start angle</source>
+        <translation>Angle de départ</translation>
+    </message>
+    <message>
+        <source>Angle Length</source>
+        <translation>Étendue angulaire</translation>
+    </message>
+    <message>
+        <source>Angle length</source>
+        <translation>Étendue angulaire</translation>
+    </message>
+    <message>
+        <source>Bias</source>
+        <translation>Biais</translation>
+    </message>
+    <message>
+        <source>Bias Type</source>
+        <translation>Type de biais</translation>
+    </message>
+    <message>
+        <source>Bias type</source>
+        <translation>Type de biais</translation>
+    </message>
+</context>
+<context>
+    <name>StagedFile</name>
+    <message>
+        <source>A video cannot be written to this device or pipe.</source>
+        <translation>Impossible d’écrire une vidéo sur ce périphérique ou dans ce tube.</translation>
+    </message>
+    <message>
+        <source>No temporary file could be made beside the file.</source>
+        <translation>Impossible de créer un fichier temporaire à côté du fichier.</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>dialwright: only the first file is opened
@@ -790,6 +1808,96 @@
     </message>
 </context>
 <context>
+    <name>TickLevelEditor</name>
+    <message>
+        <source>Primary</source>
+        <translation>graduations principales</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>graduations secondaires</translation>
+    </message>
+    <message>
+        <source>Tertiary</source>
+        <translation>graduations tertiaires</translation>
+    </message>
+    <message>
+        <source>Primary ticks</source>
+        <translation>Graduations principales</translation>
+    </message>
+    <message>
+        <source>Secondary ticks</source>
+        <translation>Graduations secondaires</translation>
+    </message>
+    <message>
+        <source>Tertiary ticks</source>
+        <translation>Graduations tertiaires</translation>
+    </message>
+    <message>
+        <source>Primary tick colour</source>
+        <translation>Couleur des graduations principales</translation>
+    </message>
+    <message>
+        <source>Secondary tick colour</source>
+        <translation>Couleur des graduations secondaires</translation>
+    </message>
+    <message>
+        <source>Tertiary tick colour</source>
+        <translation>Couleur des graduations tertiaires</translation>
+    </message>
+    <message>
+        <source>%1 Count</source>
+        <translation>Nombre de %1</translation>
+    </message>
+    <message>
+        <source>divisions</source>
+        <translation>divisions</translation>
+    </message>
+    <message>
+        <source>%1 Inner Radius</source>
+        <translation>Rayon intérieur des %1</translation>
+    </message>
+    <message>
+        <source>inner radius</source>
+        <translation>rayon intérieur</translation>
+    </message>
+    <message>
+        <source>%1 Outer Radius</source>
+        <translation>Rayon extérieur des %1</translation>
+    </message>
+    <message>
+        <source>outer radius</source>
+        <translation>rayon extérieur</translation>
+    </message>
+    <message>
+        <source>%1 Line Width</source>
+        <translation>Épaisseur des %1</translation>
+    </message>
+    <message>
+        <source>line width</source>
+        <translation>épaisseur du trait</translation>
+    </message>
+    <message>
+        <source>%1 Color</source>
+        <translation>Couleur des %1</translation>
+    </message>
+</context>
+<context>
+    <name>Timeline</name>
+    <message>
+        <source>Its value is not a number.</source>
+        <translation>Sa valeur n’est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>The ends of its scale have no angle.</source>
+        <translation>Les extrémités de son échelle n’ont pas d’angle.</translation>
+    </message>
+    <message>
+        <source>Needle %1: %2</source>
+        <translation>Aiguille %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
     <name>ValueScale</name>
     <message>
         <source>Line %1 is not a value and a fraction: “%2”.</source>
@@ -801,10 +1909,79 @@
     </message>
 </context>
 <context>
+    <name>ValueSource</name>
+    <message>
+        <source>The values of a sweep must be numbers.</source>
+        <translation>Les valeurs d’un balayage doivent être des nombres.</translation>
+    </message>
+    <message>
+        <source>A sweep must last more than 0 seconds and at most %1 hours.</source>
+        <translation>Un balayage doit durer plus de 0 seconde et au plus %1 heures.</translation>
+    </message>
+</context>
+<context>
     <name>VersionDocument</name>
     <message>
         <source>The version document is not well-formed XML: %1 (line %2, column %3)</source>
         <translation>Le document de version n’est pas du XML bien formé&#xa0;: %1 (ligne %2, colonne %3)</translation>
+    </message>
+</context>
+<context>
+    <name>VideoFormats</name>
+    <message>
+        <source>PNG sequence (.png)</source>
+        <translation>Séquence PNG (.png)</translation>
+    </message>
+    <message>
+        <source>QuickTime Animation, lossless (.mov)</source>
+        <translation>QuickTime Animation, sans perte (.mov)</translation>
+    </message>
+    <message>
+        <source>ProRes 4444 (.mov)</source>
+        <translation>ProRes 4444 (.mov)</translation>
+    </message>
+    <message>
+        <source>VP9 (.webm)</source>
+        <translation>VP9 (.webm)</translation>
+    </message>
+    <message>
+        <source>H.264 without transparency (.mp4)</source>
+        <translation>H.264 sans transparence (.mp4)</translation>
+    </message>
+    <message>
+        <source>The frame rate must be from %1 to %2 frames a second.</source>
+        <translation>La fréquence d’images doit être comprise entre %1 et %2 images par seconde.</translation>
+    </message>
+    <message>
+        <source>H.264 needs an even size; choose %1 or %2 pixels.</source>
+        <translation>H.264 exige une taille paire ; choisissez %1 ou %2 pixels.</translation>
+    </message>
+    <message>
+        <source>No file name is given.</source>
+        <translation>Aucun nom de fichier n’est indiqué.</translation>
+    </message>
+    <message>
+        <source>The frames&apos; file name may hold only one frame number (%d).</source>
+        <translation>Le nom de fichier des images ne peut contenir qu’un seul numéro d’image (%d).</translation>
+    </message>
+</context>
+<context>
+    <name>VideoWriter</name>
+    <message>
+        <source>The video is not open.</source>
+        <translation>La vidéo n’est pas ouverte.</translation>
+    </message>
+    <message>
+        <source>A frame is missing: it could not be drawn.</source>
+        <translation>Il manque une image : elle n’a pas pu être dessinée.</translation>
+    </message>
+    <message>
+        <source>A frame has %1 × %2 pixels; the video has %3 × %3.</source>
+        <translation>Une image fait %1 × %2 pixels ; la vidéo fait %3 × %3.</translation>
+    </message>
+    <message>
+        <source>The animation has no frames.</source>
+        <translation>L’animation ne contient aucune image.</translation>
     </message>
 </context>
 <context>
@@ -1322,126 +2499,6 @@
         <translation>Choisir une couleur</translation>
     </message>
     <message>
-        <source>Primary</source>
-        <translation>graduations principales</translation>
-    </message>
-    <message>
-        <source>Secondary</source>
-        <translation>graduations secondaires</translation>
-    </message>
-    <message>
-        <source>Tertiary</source>
-        <translation>graduations tertiaires</translation>
-    </message>
-    <message>
-        <source>%1 Count</source>
-        <translation>Nombre de %1</translation>
-    </message>
-    <message>
-        <source>%1 Inner Radius</source>
-        <translation>Rayon intérieur des %1</translation>
-    </message>
-    <message>
-        <source>%1 Outer Radius</source>
-        <translation>Rayon extérieur des %1</translation>
-    </message>
-    <message>
-        <source>%1 Line Width</source>
-        <translation>Épaisseur des %1</translation>
-    </message>
-    <message>
-        <source>%1 Color</source>
-        <translation>Couleur des %1</translation>
-    </message>
-    <message>
-        <source>Arc %1 Start</source>
-        <translation>Début de l’arc %1</translation>
-    </message>
-    <message>
-        <source>Arc %1 Length</source>
-        <translation>Longueur de l’arc %1</translation>
-    </message>
-    <message>
-        <source>Arc %1 Radius</source>
-        <translation>Rayon de l’arc %1</translation>
-    </message>
-    <message>
-        <source>Arc %1 Line Width</source>
-        <translation>Épaisseur de l’arc %1</translation>
-    </message>
-    <message>
-        <source>Arc %1 Color</source>
-        <translation>Couleur de l’arc %1</translation>
-    </message>
-    <message>
-        <source>Start Angle</source>
-        <translation>Angle de départ</translation>
-    </message>
-    <message>
-        <source>Angle Length</source>
-        <translation>Étendue angulaire</translation>
-    </message>
-    <message>
-        <source>Bias</source>
-        <translation>Biais</translation>
-    </message>
-    <message>
-        <source>Bias Type</source>
-        <translation>Type de biais</translation>
-    </message>
-    <message>
-        <source>Rounded Tick Caps</source>
-        <translation>Extrémités arrondies des graduations</translation>
-    </message>
-    <message>
-        <source>Rounded Arc Caps</source>
-        <translation>Extrémités arrondies des arcs</translation>
-    </message>
-    <message>
-        <source>Tick Count Radius</source>
-        <translation>Rayon des chiffres</translation>
-    </message>
-    <message>
-        <source>Tick Count Start</source>
-        <translation>Début des chiffres</translation>
-    </message>
-    <message>
-        <source>Tick Count Decimal Places</source>
-        <translation>Décimales des chiffres</translation>
-    </message>
-    <message>
-        <source>Tick Count Increment</source>
-        <translation>Pas des chiffres</translation>
-    </message>
-    <message>
-        <source>Tick Count Font</source>
-        <translation>Police des chiffres</translation>
-    </message>
-    <message>
-        <source>Tick Count Color</source>
-        <translation>Couleur des chiffres</translation>
-    </message>
-    <message>
-        <source>Scale</source>
-        <translation>Échelle</translation>
-    </message>
-    <message>
-        <source>Scale From</source>
-        <translation>Début de l’échelle</translation>
-    </message>
-    <message>
-        <source>Scale To</source>
-        <translation>Fin de l’échelle</translation>
-    </message>
-    <message>
-        <source>Scale Exponent</source>
-        <translation>Exposant de l’échelle</translation>
-    </message>
-    <message>
-        <source>Scale Points</source>
-        <translation>Points de l’échelle</translation>
-    </message>
-    <message>
         <source>New Layer</source>
         <translation>Nouveau calque</translation>
     </message>
@@ -1626,74 +2683,6 @@
 %2</translation>
     </message>
     <message>
-        <source>Scale:</source>
-        <translation>Échelle&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Even</source>
-        <translation>Régulière</translation>
-    </message>
-    <message>
-        <source>Logarithmic</source>
-        <translation>Logarithmique</translation>
-    </message>
-    <message>
-        <source>Decibel</source>
-        <translation>Décibels</translation>
-    </message>
-    <message>
-        <source>Power</source>
-        <translation>Puissance</translation>
-    </message>
-    <message>
-        <source>Table</source>
-        <translation>Table</translation>
-    </message>
-    <message>
-        <source>How values are laid along the span. Even spaces the ticks with the bias; the other scales put each tick and label at its value and leave the bias and the label start and increment unused.</source>
-        <translation>Comment les valeurs se répartissent sur l’étendue. «&#xa0;Régulière&#xa0;» espace les graduations selon le biais&#xa0;; les autres échelles placent chaque graduation et chaque chiffre à sa valeur et n’utilisent ni le biais, ni le début et le pas des chiffres.</translation>
-    </message>
-    <message>
-        <source>From:</source>
-        <translation>De&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Value at the start of the span (in dB on a decibel scale)</source>
-        <translation>Valeur au début de l’étendue (en dB sur une échelle en décibels)</translation>
-    </message>
-    <message>
-        <source>To:</source>
-        <translation>À&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Value at the end of the span (in dB on a decibel scale)</source>
-        <translation>Valeur à la fin de l’étendue (en dB sur une échelle en décibels)</translation>
-    </message>
-    <message>
-        <source>Exponent:</source>
-        <translation>Exposant&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Exponent of a power-law scale: 2 for a square-law meter movement, 0.5 for its inverse</source>
-        <translation>Exposant d’une échelle en puissance&#xa0;: 2 pour un équipage de mesure quadratique, 0,5 pour son inverse</translation>
-    </message>
-    <message>
-        <source>Points...</source>
-        <translation>Points...</translation>
-    </message>
-    <message>
-        <source>Edit the calibration table: the fraction of the span at which each value stands</source>
-        <translation>Modifier la table d’étalonnage&#xa0;: la fraction de l’étendue où se trouve chaque valeur</translation>
-    </message>
-    <message>
-        <source>This scale cannot be drawn as it is, so the layer is drawn evenly, with its bias, until it is put right.</source>
-        <translation>Cette échelle ne peut pas être dessinée telle quelle&#xa0;; le calque est donc dessiné de façon régulière, avec son biais, jusqu’à ce qu’elle soit corrigée.</translation>
-    </message>
-    <message>
-        <source>%1 The layer is drawn evenly.</source>
-        <translation>%1 Le calque est dessiné de façon régulière.</translation>
-    </message>
-    <message>
         <source>Update Check Unavailable</source>
         <translation>Recherche de mises à jour indisponible</translation>
     </message>
@@ -1758,103 +2747,6 @@ Merci d’utiliser Dialwright&#xa0;!</translation>
         <translation>Visiter le site</translation>
     </message>
     <message>
-        <source>Primary ticks</source>
-        <translation>Graduations principales</translation>
-    </message>
-    <message>
-        <source>Secondary ticks</source>
-        <translation>Graduations secondaires</translation>
-    </message>
-    <message>
-        <source>Tertiary ticks</source>
-        <translation>Graduations tertiaires</translation>
-    </message>
-    <message>
-        <source>Primary tick colour</source>
-        <translation>Couleur des graduations principales</translation>
-    </message>
-    <message>
-        <source>Secondary tick colour</source>
-        <translation>Couleur des graduations secondaires</translation>
-    </message>
-    <message>
-        <source>Tertiary tick colour</source>
-        <translation>Couleur des graduations tertiaires</translation>
-    </message>
-    <message>
-        <source>%1, %2</source>
-        <comment>a group of controls, then one of its fields</comment>
-        <translation>%1, %2</translation>
-    </message>
-    <message>
-        <source>divisions</source>
-        <translation>divisions</translation>
-    </message>
-    <message>
-        <source>inner radius</source>
-        <translation>rayon intérieur</translation>
-    </message>
-    <message>
-        <source>outer radius</source>
-        <translation>rayon extérieur</translation>
-    </message>
-    <message>
-        <source>line width</source>
-        <translation>épaisseur du trait</translation>
-    </message>
-    <message>
-        <source>Arc %1</source>
-        <translation>Arc %1</translation>
-    </message>
-    <message>
-        <source>start angle</source>
-        <translation>angle de départ</translation>
-    </message>
-    <message>
-        <source>length</source>
-        <translation>longueur</translation>
-    </message>
-    <message>
-        <source>radius</source>
-        <translation>rayon</translation>
-    </message>
-    <message>
-        <source>Arc %1 colour</source>
-        <translation>Couleur de l’arc %1</translation>
-    </message>
-    <message>
-        <source>Labels</source>
-        <translation>Chiffres</translation>
-    </message>
-    <message>
-        <source>Start angle</source>
-        <translation>Angle de départ</translation>
-    </message>
-    <message>
-        <source>Angle length</source>
-        <translation>Étendue angulaire</translation>
-    </message>
-    <message>
-        <source>Bias type</source>
-        <translation>Type de biais</translation>
-    </message>
-    <message>
-        <source>from</source>
-        <translation>de</translation>
-    </message>
-    <message>
-        <source>to</source>
-        <translation>à</translation>
-    </message>
-    <message>
-        <source>exponent</source>
-        <translation>exposant</translation>
-    </message>
-    <message>
-        <source>calibration points</source>
-        <translation>points d’étalonnage</translation>
-    </message>
-    <message>
         <source>Preset</source>
         <translation>Modèle</translation>
     </message>
@@ -1865,34 +2757,6 @@ Merci d’utiliser Dialwright&#xa0;!</translation>
     <message>
         <source>Load gauge or preset</source>
         <translation>Charger un cadran ou un modèle</translation>
-    </message>
-    <message>
-        <source>Ticks</source>
-        <translation>Graduations</translation>
-    </message>
-    <message>
-        <source>rounded end caps</source>
-        <translation>extrémités arrondies</translation>
-    </message>
-    <message>
-        <source>first value</source>
-        <translation>première valeur</translation>
-    </message>
-    <message>
-        <source>decimal places</source>
-        <translation>décimales</translation>
-    </message>
-    <message>
-        <source>increment</source>
-        <translation>pas</translation>
-    </message>
-    <message>
-        <source>Label colour</source>
-        <translation>Couleur des chiffres</translation>
-    </message>
-    <message>
-        <source>Label font</source>
-        <translation>Police des chiffres</translation>
     </message>
     <message>
         <source>Export size in pixels</source>
@@ -1933,364 +2797,8 @@ Merci d’utiliser Dialwright&#xa0;!</translation>
         <translation>Rétablir&#xa0;: %1</translation>
     </message>
     <message>
-        <source>Label Texts</source>
-        <translation>Textes des graduations</translation>
-    </message>
-    <message>
-        <source>Text</source>
-        <translation>Texte</translation>
-    </message>
-    <message>
-        <source>Text X</source>
-        <translation>X du texte</translation>
-    </message>
-    <message>
-        <source>Text Y</source>
-        <translation>Y du texte</translation>
-    </message>
-    <message>
-        <source>Text Size</source>
-        <translation>Taille du texte</translation>
-    </message>
-    <message>
-        <source>Text Rotation</source>
-        <translation>Rotation du texte</translation>
-    </message>
-    <message>
-        <source>Text Font</source>
-        <translation>Police du texte</translation>
-    </message>
-    <message>
-        <source>Text Bold</source>
-        <translation>Texte en gras</translation>
-    </message>
-    <message>
-        <source>Text Italic</source>
-        <translation>Texte en italique</translation>
-    </message>
-    <message>
-        <source>Text Alignment</source>
-        <translation>Alignement du texte</translation>
-    </message>
-    <message>
-        <source>Text Color</source>
-        <translation>Couleur du texte</translation>
-    </message>
-    <message>
-        <source>Picture X</source>
-        <translation>X de l’image</translation>
-    </message>
-    <message>
-        <source>Picture Y</source>
-        <translation>Y de l’image</translation>
-    </message>
-    <message>
-        <source>Picture Width</source>
-        <translation>Largeur de l’image</translation>
-    </message>
-    <message>
-        <source>Picture Rotation</source>
-        <translation>Rotation de l’image</translation>
-    </message>
-    <message>
-        <source>Picture Opacity</source>
-        <translation>Opacité de l’image</translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation>Image</translation>
-    </message>
-    <message>
-        <source>Face</source>
-        <translation>Cadran</translation>
-    </message>
-    <message>
-        <source>Label texts, one a line: the first line labels the first primary tick, the next line the next tick, and so on (the tick&apos;s angle is shown beside each line). An empty line leaves its tick without a label. With no text the labels are numbers.</source>
-        <translation>Textes des graduations, un par ligne&#xa0;: la première ligne légende la première graduation principale, la ligne suivante la graduation suivante, et ainsi de suite (l’angle de la graduation est indiqué à côté de chaque ligne). Une ligne vide laisse sa graduation sans légende. Sans texte, les légendes sont des nombres.</translation>
-    </message>
-    <message>
-        <source>Numbers (type texts to replace them)</source>
-        <translation>Nombres (tapez des textes pour les remplacer)</translation>
-    </message>
-    <message>
-        <source>Label Texts:</source>
-        <translation>Textes des graduations&#xa0;:</translation>
-    </message>
-    <message>
-        <source>The layer&apos;s pictures and texts, in the order they are drawn. Select one to edit it here, or click it on the preview; drag it there or move it with the arrow keys.</source>
-        <translation>Les images et textes du calque, dans l’ordre où ils sont dessinés. Sélectionnez-en un pour le modifier ici, ou cliquez dessus dans l’aperçu&#xa0;; faites-le glisser ou déplacez-le avec les touches fléchées.</translation>
-    </message>
-    <message>
-        <source>Texts and Pictures:</source>
-        <translation>Textes et images&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Add Text</source>
-        <translation>Ajouter un texte</translation>
-    </message>
-    <message>
-        <source>Add a text to the layer, below the hub</source>
-        <translation>Ajouter un texte au calque, sous le moyeu</translation>
-    </message>
-    <message>
-        <source>Add Picture...</source>
-        <translation>Ajouter une image...</translation>
-    </message>
-    <message>
-        <source>Add a PNG, JPEG or SVG picture to the layer; the gauge file carries it. An SVG picture stays vector in SVG and PDF.</source>
-        <translation>Ajouter une image PNG, JPEG ou SVG au calque&#xa0;; le fichier de cadran la contient. Une image SVG reste vectorielle en SVG et en PDF.</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>Supprimer</translation>
-    </message>
-    <message>
-        <source>Remove the selected text or picture</source>
-        <translation>Supprimer le texte ou l’image sélectionné</translation>
-    </message>
-    <message>
-        <source>Select a text or a picture to edit it.</source>
-        <translation>Sélectionnez un texte ou une image pour le modifier.</translation>
-    </message>
-    <message>
-        <source>Why the selected element is not drawn. It is kept in the gauge and saved as it is.</source>
-        <translation>Pourquoi l’élément sélectionné n’est pas dessiné. Il reste dans le cadran et est enregistré tel quel.</translation>
-    </message>
-    <message>
-        <source>The text; each line is a line on the dial</source>
-        <translation>Le texte&#xa0;; chaque ligne est une ligne sur le cadran</translation>
-    </message>
-    <message>
-        <source>in gauge radii from the centre</source>
-        <translation>en rayons du cadran depuis le centre</translation>
-    </message>
-    <message>
-        <source>Where the text stands across, %1 (right is positive)</source>
-        <translation>Position horizontale du texte, %1 (vers la droite est positif)</translation>
-    </message>
-    <message>
-        <source>Where the text stands down, %1 (down is positive)</source>
-        <translation>Position verticale du texte, %1 (vers le bas est positif)</translation>
-    </message>
-    <message>
-        <source>Height of the font in drawing units: the dial is 500 across</source>
-        <translation>Hauteur de la police en unités de dessin&#xa0;: le cadran fait 500 de large</translation>
-    </message>
-    <message>
-        <source>Rotation in degrees, clockwise</source>
-        <translation>Rotation en degrés, dans le sens horaire</translation>
-    </message>
-    <message>
-        <source>X:</source>
-        <translation>X&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Y:</source>
-        <translation>Y&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Size:</source>
-        <translation>Taille&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Rotation:</source>
-        <translation>Rotation&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Font of the text</source>
-        <translation>Police du texte</translation>
-    </message>
-    <message>
-        <source>B</source>
-        <translation>G</translation>
-    </message>
-    <message>
-        <source>Bold</source>
-        <translation>Gras</translation>
-    </message>
-    <message>
-        <source>I</source>
-        <translation>I</translation>
-    </message>
-    <message>
-        <source>Italic</source>
-        <translation>Italique</translation>
-    </message>
-    <message>
-        <source>Which part of the text stands at its position: its left edge, its middle or its right edge</source>
-        <translation>Quelle partie du texte se trouve à sa position&#xa0;: son bord gauche, son milieu ou son bord droit</translation>
-    </message>
-    <message>
-        <source>Left</source>
-        <translation>Gauche</translation>
-    </message>
-    <message>
-        <source>Center</source>
-        <translation>Centre</translation>
-    </message>
-    <message>
-        <source>Right</source>
-        <translation>Droite</translation>
-    </message>
-    <message>
-        <source>Set Text Color</source>
-        <translation>Choisir la couleur du texte</translation>
-    </message>
-    <message>
-        <source>Where the picture&apos;s centre stands across, %1</source>
-        <translation>Position horizontale du centre de l’image, %1</translation>
-    </message>
-    <message>
-        <source>Where the picture&apos;s centre stands down, %1</source>
-        <translation>Position verticale du centre de l’image, %1</translation>
-    </message>
-    <message>
-        <source>Width of the picture in gauge radii; its height follows</source>
-        <translation>Largeur de l’image en rayons du cadran&#xa0;; sa hauteur en découle</translation>
-    </message>
-    <message>
-        <source>Opacity: 1 is solid, 0 invisible</source>
-        <translation>Opacité&#xa0;: 1 est opaque, 0 invisible</translation>
-    </message>
-    <message>
-        <source>Replace...</source>
-        <translation>Remplacer...</translation>
-    </message>
-    <message>
-        <source>Put another picture file in its place</source>
-        <translation>Mettre un autre fichier image à sa place</translation>
-    </message>
-    <message>
-        <source>Width:</source>
-        <translation>Largeur&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Opacity:</source>
-        <translation>Opacité&#xa0;:</translation>
-    </message>
-    <message>
-        <source>skip</source>
-        <translation>sauter</translation>
-    </message>
-    <message>
-        <source>Picture: %1</source>
-        <translation>Image&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>unknown</source>
-        <translation>inconnu</translation>
-    </message>
-    <message>
-        <source>Text: %1</source>
-        <translation>Texte&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Not drawn: %1</source>
-        <translation>Non dessiné&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Remove Text</source>
-        <translation>Supprimer le texte</translation>
-    </message>
-    <message>
-        <source>Remove Picture</source>
-        <translation>Supprimer l’image</translation>
-    </message>
-    <message>
-        <source>Move Text</source>
-        <translation>Déplacer le texte</translation>
-    </message>
-    <message>
-        <source>Move Picture</source>
-        <translation>Déplacer l’image</translation>
-    </message>
-    <message>
-        <source>Pictures (*.png *.jpg *.jpeg *.svg)</source>
-        <translation>Images (*.png *.jpg *.jpeg *.svg)</translation>
-    </message>
-    <message>
-        <source>Add Picture</source>
-        <translation>Ajouter une image</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 MB, the most a picture of a gauge may have.</source>
-        <translation>%1 dépasse %2 Mo, le maximum pour une image de cadran.</translation>
-    </message>
-    <message>
-        <source>%1 is not a PNG, JPEG or SVG picture.</source>
-        <translation>%1 n’est pas une image PNG, JPEG ou SVG.</translation>
-    </message>
-    <message>
-        <source>%1 cannot be drawn.
-
-%2</source>
-        <translation>%1 ne peut pas être dessiné.
-
-%2</translation>
-    </message>
-    <message>
-        <source>With %1 the gauge would hold %2 MB of pictures; a gauge file may hold at most %3 MB.</source>
-        <translation>Avec %1, le cadran contiendrait %2 Mo d’images&#xa0;; un fichier de cadran peut en contenir au plus %3 Mo.</translation>
-    </message>
-    <message>
-        <source>Replace Picture</source>
-        <translation>Remplacer l’image</translation>
-    </message>
-    <message>
-        <source>Label texts</source>
-        <translation>Textes des graduations</translation>
-    </message>
-    <message>
-        <source>Texts and pictures</source>
-        <translation>Textes et images</translation>
-    </message>
-    <message>
-        <source>words</source>
-        <translation>contenu</translation>
-    </message>
-    <message>
-        <source>X</source>
-        <translation>X</translation>
-    </message>
-    <message>
-        <source>Y</source>
-        <translation>Y</translation>
-    </message>
-    <message>
-        <source>size</source>
-        <translation>taille</translation>
-    </message>
-    <message>
-        <source>rotation</source>
-        <translation>rotation</translation>
-    </message>
-    <message>
-        <source>font</source>
-        <translation>police</translation>
-    </message>
-    <message>
-        <source>bold</source>
-        <translation>gras</translation>
-    </message>
-    <message>
-        <source>italic</source>
-        <translation>italique</translation>
-    </message>
-    <message>
-        <source>alignment</source>
-        <translation>alignement</translation>
-    </message>
-    <message>
-        <source>Text colour</source>
-        <translation>Couleur du texte</translation>
-    </message>
-    <message>
-        <source>width</source>
-        <translation>largeur</translation>
-    </message>
-    <message>
-        <source>opacity</source>
-        <translation>opacité</translation>
+        <source>Change Layer</source>
+        <translation>Modifier le calque</translation>
     </message>
 </context>
 </TS>

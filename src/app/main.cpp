@@ -9,11 +9,44 @@
 
 #include <cstdio>
 
-int main(int argc, char *argv[])
+namespace {
+
+// --help and --version are answered without a window, so that they work
+// where there is no display.
+bool asksOnlyForText(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "-h" || argument == "--help" || argument == "-?" || argument == "-v"
+            || argument == "--version" || argument == "--help-all")
+            return true;
+    }
+    return false;
+}
+
+void nameApplication()
+{
     QCoreApplication::setApplicationName(QStringLiteral("Dialwright"));
     QCoreApplication::setApplicationVersion(dialwrightVersion());
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (asksOnlyForText(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        nameApplication();
+        installTranslations(QLocale(), &app);
+        QCommandLineParser parser;
+        describeCommandLine(parser);
+        // Prints the text asked for and ends the program.
+        parser.process(app);
+        return 0;
+    }
+
+    QApplication app(argc, argv);
+    nameApplication();
     // Where the settings and the user's own presets are kept.
     QCoreApplication::setOrganizationName(QStringLiteral("Dialwright"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("dialwright.org"));

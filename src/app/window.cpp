@@ -1,52 +1,66 @@
-#include "app/window.h"
+#include "app/window_p.h"
 
-#include "render/renderarea.h"
+#include "app/toolkitmessages.h"
+#include "export/gui/exportrunner.h"
+#include "model/gaugedocument.h"
+#include "render/gui/renderarea.h"
 #include "ui/colorbutton.h"
-#include "version.h"
 
-#include <QAbstractItemView>
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QNetworkAccessManager>
-#include <QPlainTextEdit>
 #include <QScrollArea>
-#include <QUndoStack>
 
-Window::Window(QWidget *parent) : QWidget(parent)
+Window::Window(QWidget *parent) : Window(WindowServices(), parent) {}
+
+Window::Window(const WindowServices &services, QWidget *parent)
+    : QWidget(parent), d(std::make_unique<Private>(services))
 {
-    setupUi(this);
+    dropExpectedToolkitWarnings();
+    Ui::Window &form = d->form;
+    form.setupUi(this);
     placeFormInScrollArea();
     // The product page is a deployment setting shared with the update check.
-    aboutLabel->setText(aboutLabel->text().arg(
-        QStringLiteral(DIALWRIGHT_PRODUCT_URL).toHtmlEscaped()));
+    form.aboutLabel->setText(
+        form.aboutLabel->text().arg(QStringLiteral(DIALWRIGHT_PRODUCT_URL).toHtmlEscaped()));
     // The link opens through the safe opening of web addresses, never by
     // the label itself (which would open any address it holds).
-    connect(aboutLabel, &QLabel::linkActivated, this, &Window::openWebAddress);
+    connect(form.aboutLabel, &QLabel::linkActivated, this, &Window::openWebAddress);
 
+    d->document = new GaugeDocument(this);
+    d->document->setObjectName(QStringLiteral("gaugeDocument"));
+    d->document->reset({namedLayer{tr("Layer 1"), gaugeData()}}, 0);
     renderArea = new RenderArea;
-    addLayerItem(tr("Layer 1"));
-    renderArea->layers.append(renderArea->defaultGauge());
+    renderArea->setDocument(d->document);
 
-    describeControlGroups();
-    biasTypeComboBox->addItem(tr("Exponential"));
-    biasTypeComboBox->addItem(tr("Midpoint"));
-    setUpScaleControls();
-    setUpFaceControls();
+    form.biasTypeComboBox->addItem(tr("Exponential"));
+    form.biasTypeComboBox->addItem(tr("Midpoint"));
+    setUpEditors();
     connectForm();
     setUpLayerList();
     placePreview();
-    storeInitialLayer();
+    followDocument();
+    connect(d->document, &GaugeDocument::cleanChanged, this,
+            [this](bool clean) { setWindowModified(!clean); });
+    connect(d->document, &GaugeDocument::filePathChanged, this, &Window::updateWindowTitle);
+    updateWindowTitle();
+    // Seen wherever no reference picture covers the label.
+    setWidgetColor(form.referenceLabel, Qt::black);
 
-    applicationDirectory = QCoreApplication::applicationDirPath();
-    presetComboBox->setPlaceholderText(tr("Choose a preset"));
+    d->applicationDirectory = services.applicationDirectory.isEmpty()
+        ? QCoreApplication::applicationDirPath()
+        : services.applicationDirectory;
+    form.presetComboBox->setPlaceholderText(tr("Choose a preset"));
     getPresetsFromFolder();
-    setUpHistory();
+    d->exports = new ExportRunner(this, services.exportProgressDelay);
+    setUpUndoKeys();
+    setUpWheel();
     setUpMenuBar();
     // Last, so that it names and watches every control built above.
     setUpAccessibility();
     growToFitForm();
     setAcceptDrops(true);
-    networkManager = new QNetworkAccessManager(this);
+    d->networkManager = new QNetworkAccessManager(this);
     checkForUpdates();
 }
 
@@ -54,34 +68,25 @@ Window::~Window()
 {
     // QWidget's destructor hides the window, which takes the focus from a
     // focused spin box and makes it report editingFinished. By then this is
-    // no longer a Window, so no signal of the form may reach its slots.
+    // no longer a Window, so no signal of the form may reach its slots, and
+    // the document it edits must not tell the views, which go first.
     for (QObject *child : findChildren<QObject *>())
         QObject::disconnect(child, nullptr, this, nullptr);
+    d->document->disconnect();
+    delete d->exports;
 }
 
-void Window::describeControlGroups()
+GaugeDocument *Window::document() const
 {
-    levelControls = {{
-        {gaugeDivisions1SpinBox, gaugeDivisions1InnerRadiusSpinBox,
-         gaugeDivisions1OuterRadiusSpinBox, gaugeDivisions1WidthSpinBox,
-         gaugeDivisions1ColorButton, &Window::divisions1Changed, &Window::divisions1ColorChanged},
-        {gaugeDivisions2SpinBox, gaugeDivisions2InnerRadiusSpinBox,
-         gaugeDivisions2OuterRadiusSpinBox, gaugeDivisions2WidthSpinBox,
-         gaugeDivisions2ColorButton, &Window::divisions2Changed, &Window::divisions2ColorChanged},
-        {gaugeDivisions3SpinBox, gaugeDivisions3InnerRadiusSpinBox,
-         gaugeDivisions3OuterRadiusSpinBox, gaugeDivisions3WidthSpinBox,
-         gaugeDivisions3ColorButton, &Window::divisions3Changed, &Window::divisions3ColorChanged},
-    }};
-    arcControls = {{
-        {arc1StartAngleSpinBox, arc1AngleLengthSpinBox, arc1RadiusSpinBox, arc1WidthSpinBox,
-         arc1ColorButton, &Window::arc1Changed, &Window::arc1ColorChanged},
-        {arc2StartAngleSpinBox, arc2AngleLengthSpinBox, arc2RadiusSpinBox, arc2WidthSpinBox,
-         arc2ColorButton, &Window::arc2Changed, &Window::arc2ColorChanged},
-        {arc3StartAngleSpinBox, arc3AngleLengthSpinBox, arc3RadiusSpinBox, arc3WidthSpinBox,
-         arc3ColorButton, &Window::arc3Changed, &Window::arc3ColorChanged},
-        {arc4StartAngleSpinBox, arc4AngleLengthSpinBox, arc4RadiusSpinBox, arc4WidthSpinBox,
-         arc4ColorButton, &Window::arc4Changed, &Window::arc4ColorChanged},
-    }};
+    return d->document;
+}
+
+QList<namedLayer> Window::collectLayers()
+{
+    // The preview's editing copy is the selected layer's, unless a setter of
+    // the preview changed it; then it is stored first, as the edit it is.
+    renderArea->saveLayerData(d->document->currentRow());
+    return d->document->layers();
 }
 
 namespace {
@@ -97,70 +102,7 @@ public:
     bool hasHeightForWidth() const override { return false; }
 };
 
-// Connects the signal a form control reports its edits with (see
-// FormConnection) to a slot or function object of the window.
-template <typename Receiver>
-void connectEdit(QObject *sender, Window *window, Receiver receiver)
-{
-    if (auto *spinBox = qobject_cast<QDoubleSpinBox *>(sender))
-        QObject::connect(spinBox, &QDoubleSpinBox::valueChanged, window, receiver);
-    else if (auto *intSpinBox = qobject_cast<QSpinBox *>(sender))
-        QObject::connect(intSpinBox, &QSpinBox::valueChanged, window, receiver);
-    else if (auto *comboBox = qobject_cast<QComboBox *>(sender))
-        QObject::connect(comboBox, &QComboBox::activated, window, receiver);
-    else if (auto *button = qobject_cast<QAbstractButton *>(sender))
-        QObject::connect(button, &QAbstractButton::clicked, window, receiver);
-    else if (auto *text = qobject_cast<QPlainTextEdit *>(sender))
-        QObject::connect(text, &QPlainTextEdit::textChanged, window, receiver);
-    else
-        Q_UNREACHABLE();
-}
-
 } // namespace
-
-void Window::connectForm()
-{
-    const QList<QObject *> editing = layerEditingControls();
-    for (const FormConnection &row : formConnections()) {
-        const int index = int(editing.indexOf(row.sender));
-        if (index < 0) {
-            connectEdit(row.sender, this, row.slot);
-            continue;
-        }
-        // The slot's work, and whatever it sets off, is one undo step.
-        // Steps of one spin box or text merge while the user keeps at it; a
-        // colour, a font, a choice or a check is a step of its own.
-        const bool typed = qobject_cast<QAbstractSpinBox *>(row.sender)
-            || qobject_cast<QPlainTextEdit *>(row.sender);
-        const int mergeKey = typed ? index : -1;
-        const QString text = tr("Change %1").arg(controlStepName(row.sender));
-        connectEdit(row.sender, this, [this, text, mergeKey] { beginEditStep(text, mergeKey); });
-        connectEdit(row.sender, this, row.slot);
-        connectEdit(row.sender, this, [this] { endEditStep(); });
-    }
-}
-
-void Window::setUpLayerList()
-{
-    // Row 0 is selected before the list is connected, so this runs no slot.
-    layerList->setCurrentRow(0);
-    layerList->setEditTriggers(QAbstractItemView::DoubleClicked
-                               | QAbstractItemView::EditKeyPressed);
-
-    connect(layerList, &QListWidget::currentItemChanged, this, &Window::layerChanged);
-    // A name edited in the list is one step; the edits the rename handler
-    // makes to the item are part of it.
-    connect(layerList, &QListWidget::itemChanged, this,
-            [this] { beginEditStep(tr("Rename Layer")); });
-    connect(layerList, &QListWidget::itemChanged, this, &Window::layerRenamed);
-    connect(layerList, &QListWidget::itemChanged, this, [this] { endEditStep(); });
-    connect(AddLayerButton, &QAbstractButton::clicked, this, &Window::addLayer);
-    connect(RemoveLayerButton, &QAbstractButton::clicked, this, &Window::removeLayer);
-    connect(loadReferenceButton, &QAbstractButton::clicked, this, &Window::loadReference);
-    connect(clearReferenceButton, &QAbstractButton::clicked, this, &Window::clearReference);
-    connect(checkUpdatesButton, &QAbstractButton::clicked, this,
-            &Window::startManualUpdateCheck);
-}
 
 void Window::growToFitForm()
 {
@@ -169,7 +111,7 @@ void Window::growToFitForm()
     layout()->activate();
     // The area has no frame, and its viewport takes its whole size once shown.
     const QSize shortfall =
-        formScrollArea->widget()->minimumSizeHint() - formScrollArea->size();
+        d->formScrollArea->widget()->minimumSizeHint() - d->formScrollArea->size();
     resize(size() + shortfall.expandedTo(QSize(0, 0)));
 }
 
@@ -189,21 +131,21 @@ void Window::placeFormInScrollArea()
 
     auto *page = new QWidget;
     page->setObjectName(QStringLiteral("formPage"));
-    verticalLayout->removeItem(MainForm);
-    MainForm->setParent(nullptr);
+    d->form.verticalLayout->removeItem(d->form.MainForm);
+    d->form.MainForm->setParent(nullptr);
     auto *pageLayout = new FormPageLayout(page);
     pageLayout->setContentsMargins(0, 0, 0, 0);
-    pageLayout->addLayout(MainForm);
+    pageLayout->addLayout(d->form.MainForm);
 
-    formScrollArea = new QScrollArea(this);
-    formScrollArea->setObjectName(QStringLiteral("formScrollArea"));
-    formScrollArea->setFrameShape(QFrame::NoFrame);
-    formScrollArea->setWidgetResizable(true);
+    d->formScrollArea = new QScrollArea(this);
+    d->formScrollArea->setObjectName(QStringLiteral("formScrollArea"));
+    d->formScrollArea->setFrameShape(QFrame::NoFrame);
+    d->formScrollArea->setWidgetResizable(true);
     // Not a stop of its own in the tab order; it still scrolls to the
     // control that Tab moves to.
-    formScrollArea->setFocusPolicy(Qt::NoFocus);
-    formScrollArea->setWidget(page);
-    verticalLayout->addWidget(formScrollArea);
+    d->formScrollArea->setFocusPolicy(Qt::NoFocus);
+    d->formScrollArea->setWidget(page);
+    d->form.verticalLayout->addWidget(d->formScrollArea);
     for (int i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
 }
@@ -214,52 +156,5 @@ void Window::placePreview()
     // over referenceLabel.
     auto *renderLayout = new QGridLayout;
     renderLayout->addWidget(renderArea, 0, 0, Qt::AlignCenter);
-    RenderBox->setLayout(renderLayout);
-}
-
-// Pushes the form's initial values into the editing copy and stores it as
-// layer 0. The colours are those of a default layer, fixed here rather than
-// read back from the buttons, which have none yet.
-void Window::storeInitialLayer()
-{
-    angleChanged();
-
-    const gaugeData defaults;
-    for (int i = 0; i < int(levelControls.size()); ++i) {
-        const LevelControls &level = levelControls[i];
-        setWidgetColor(level.color, defaults.divisionColor[i]);
-        renderArea->setDivisions(i, level.count->value(), level.innerRadius->value(),
-                                 level.outerRadius->value(), level.width->value(),
-                                 defaults.divisionColor[i]);
-    }
-    for (int i = 0; i < int(arcControls.size()); ++i) {
-        const ArcControls &arc = arcControls[i];
-        setWidgetColor(arc.color, defaults.arcColor[i]);
-        renderArea->setArc(i, arc.startAngle->value(), arc.angleLength->value(),
-                           arc.radius->value(), arc.width->value(), defaults.arcColor[i]);
-    }
-
-    setWidgetColor(tickColorButton, defaults.tickCountColor);
-    // The font button is the label font's holder from the first edit on, so
-    // it starts with the font the first layer gets.
-    tickCountFontButton->setFont(defaults.tickCountFont);
-    renderArea->setTickCounts(tickCountCheckBox->isChecked(), tickCountStartSpinBox->value(),
-                              tickCountIncrementSpinBox->value(),
-                              tickCountDecimalPlacesSpinBox->value(),
-                              tickCountRadiusSpinBox->value(),
-                              tickCountRotateCheckBox->isChecked(),
-                              skipFirstTickCheckBox->isChecked(), defaults.tickCountFont,
-                              defaults.tickCountColor);
-    // Seen wherever no reference picture covers the label.
-    setWidgetColor(referenceLabel, Qt::black);
-
-    renderArea->setRoundCaps(roundedTickCapsCheckBox->isChecked(),
-                             roundedArcCapsCheckBox->isChecked());
-    renderArea->saveLayerData(layerList->currentRow());
-}
-
-void Window::startManualUpdateCheck()
-{
-    manualUpdateCheck = true;
-    checkForUpdates();
+    d->form.RenderBox->setLayout(renderLayout);
 }

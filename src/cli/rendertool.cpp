@@ -14,6 +14,8 @@
 #include <QFileInfo>
 #include <QIODevice>
 
+#include <cmath>
+
 #include <functional>
 #include <memory>
 #include <optional>
@@ -70,6 +72,9 @@ struct Request
     QString gauge;
     // A diameter above 0 draws the PDF, and the SVG, at a true size.
     PhysicalOutputOptions physical;
+    // What of the gauge the drawings show, and the needles' values in them.
+    needleDrawing needles = needleDrawing::with;
+    QList<NeedleValue> values;
 };
 
 class RenderTool
@@ -85,6 +90,7 @@ private:
     // Each step returns the exit status when the run ends there.
     std::optional<int> parse(const QStringList &arguments, Request *request);
     std::optional<int> parsePhysical(Request *request);
+    std::optional<int> parseNeedles(Request *request);
     void warnIfOffPage(const Request &request);
     std::optional<int> read(const QString &input, QList<namedLayer> *layers);
     std::vector<Output> outputsFor(const Request &request, const QList<namedLayer> &layers) const;
@@ -138,6 +144,16 @@ private:
         tr("Fill the dial with COLOR (a name or #rrggbb) under the gauge in the PDF, so that "
            "white marks show on paper."),
         QStringLiteral("COLOR")};
+    const QCommandLineOption m_needlesOption{
+        QStringLiteral("needles"),
+        tr("What the PNG, SVG and PDF show: the face with its needles (with, the default), the "
+           "face alone (none), or the needles alone (only)."),
+        QStringLiteral("WHICH")};
+    const QCommandLineOption m_valueOption{
+        QStringLiteral("value"),
+        tr("Show the value V on the needles named NAME in this run's drawings, or on every "
+           "needle without a name. May be given more than once; a later one wins."),
+        QStringLiteral("[NAME=]V")};
 };
 
 int RenderTool::usageError(const QString &reason)
@@ -161,9 +177,9 @@ std::optional<int> RenderTool::parse(const QStringList &arguments, Request *requ
             .arg(exportSizeMax)
             .arg(defaultSize),
         QStringLiteral("N"));
-    const QCommandLineOption pngOption(QStringLiteral("png"),
-                                       tr("Write the gauge as a PNG with a transparent background."),
-                                       QStringLiteral("FILE"));
+    const QCommandLineOption pngOption(
+        QStringLiteral("png"), tr("Write the gauge as a PNG with a transparent background."),
+        QStringLiteral("FILE"));
     const QCommandLineOption svgOption(QStringLiteral("svg"), tr("Write the gauge as an SVG."),
                                        QStringLiteral("FILE"));
     const QCommandLineOption keyframesOption(
@@ -175,7 +191,8 @@ std::optional<int> RenderTool::parse(const QStringList &arguments, Request *requ
         QStringLiteral("FILE"));
     m_parser.addOptions({sizeOption, pngOption, svgOption, m_pdfOption, keyframesOption,
                          gaugeOption, m_diameterOption, m_hairlineOption, m_pageOption,
-                         m_scaleBarOption, m_centreCrossOption, m_backgroundOption});
+                         m_scaleBarOption, m_centreCrossOption, m_backgroundOption, m_needlesOption,
+                         m_valueOption});
     m_parser.addPositionalArgument(QStringLiteral("GAUGEFILE"),
                                    tr("The gauge file to read (JSON or an earlier version's)."));
 
@@ -190,10 +207,10 @@ std::optional<int> RenderTool::parse(const QStringList &arguments, Request *requ
         return RenderToolSuccess;
     }
     if (m_parser.isSet(versionOption)) {
-        m_out.write(QStringLiteral("%1 %2\n")
-                        .arg(QCoreApplication::applicationName(),
-                             QCoreApplication::applicationVersion())
-                        .toLocal8Bit());
+        m_out.write(
+            QStringLiteral("%1 %2\n")
+                .arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion())
+                .toLocal8Bit());
         return RenderToolSuccess;
     }
 
@@ -209,6 +226,8 @@ std::optional<int> RenderTool::parse(const QStringList &arguments, Request *requ
     }
     if (const auto status = parsePhysical(request))
         return *status;
+    if (const auto status = parseNeedles(request))
+        return *status;
     const QStringList positional = m_parser.positionalArguments();
     if (positional.size() != 1)
         return usageError(positional.isEmpty() ? tr("No gauge file given.")
@@ -216,10 +235,8 @@ std::optional<int> RenderTool::parse(const QStringList &arguments, Request *requ
     request->input = positional.constFirst();
 
     const std::pair<const QCommandLineOption *, QString *> targets[] = {
-        {&gaugeOption, &request->gauge},
-        {&keyframesOption, &request->keyframes},
-        {&svgOption, &request->svg},
-        {&pngOption, &request->png},
+        {&gaugeOption, &request->gauge}, {&keyframesOption, &request->keyframes},
+        {&svgOption, &request->svg},     {&pngOption, &request->png},
         {&m_pdfOption, &request->pdf},
     };
     int outputCount = 0;
@@ -305,6 +322,34 @@ std::optional<int> RenderTool::parsePhysical(Request *request)
     return std::nullopt;
 }
 
+std::optional<int> RenderTool::parseNeedles(Request *request)
+{
+    if (m_parser.isSet(m_needlesOption)) {
+        const QString which = m_parser.value(m_needlesOption);
+        if (which == QLatin1String("with"))
+            request->needles = needleDrawing::with;
+        else if (which == QLatin1String("none"))
+            request->needles = needleDrawing::none;
+        else if (which == QLatin1String("only"))
+            request->needles = needleDrawing::only;
+        else
+            return usageError(tr("--needles must be with, none or only, not \"%1\".").arg(which));
+    }
+    for (const QString &given : m_parser.values(m_valueOption)) {
+        // The last "=" parts the name from the value, so a name may hold one.
+        const qsizetype equals = given.lastIndexOf(QLatin1Char('='));
+        NeedleValue value;
+        value.name = equals < 0 ? QString() : given.left(equals);
+        bool ok = false;
+        value.value = given.mid(equals + 1).toDouble(&ok);
+        if (!ok || !std::isfinite(value.value) || (equals >= 0 && value.name.isEmpty()))
+            return usageError(
+                tr("--value must be NAME=V or V, with V a number, not \"%1\".").arg(given));
+        request->values.append(value);
+    }
+    return std::nullopt;
+}
+
 // A fixed page is not shrunk to hold a larger gauge: the drawing keeps its
 // true size and what lies beyond the page is cut off, which is worth saying.
 void RenderTool::warnIfOffPage(const Request &request)
@@ -334,25 +379,35 @@ std::optional<int> RenderTool::read(const QString &input, QList<namedLayer> *lay
 // The outputs in the order they are made and written: gauge document,
 // keyframes, SVG, PNG, PDF.
 std::vector<Output> RenderTool::outputsFor(const Request &request,
-                                          const QList<namedLayer> &layers) const
+                                           const QList<namedLayer> &layers) const
 {
-    const QList<gaugeData> drawing = layerData(layers);
+    QList<gaugeData> drawing = layerData(layers);
+    // Checked when the file was read.
+    (void)setNeedleValues(drawing, request.values);
     const int size = request.size;
     SvgExportOptions svgOptions;
     svgOptions.diameterMm = request.physical.diameterMm;
     svgOptions.hairlineMm = request.physical.hairlineMm;
-    const PhysicalOutputOptions physical = request.physical;
+    svgOptions.needles = request.needles;
+    PhysicalOutputOptions physical = request.physical;
+    physical.needles = request.needles;
+    GaugePaintControl control;
+    control.needles = request.needles;
 
     std::vector<Output> outputs;
     if (!request.gauge.isEmpty()) {
-        outputs.push_back({request.gauge, [layers](QIODevice *device, QString *error) {
+        outputs.push_back({request.gauge,
+                           [layers](QIODevice *device, QString *error) {
                                return writeGaugeDocument(layers, device, error);
-                           }, nullptr});
+                           },
+                           nullptr});
     }
     if (!request.keyframes.isEmpty()) {
-        outputs.push_back({request.keyframes, [layers](QIODevice *device, QString *error) {
+        outputs.push_back({request.keyframes,
+                           [layers](QIODevice *device, QString *error) {
                                return writeKeyframeCsv(layers, device, error);
-                           }, nullptr});
+                           },
+                           nullptr});
     }
     if (!request.svg.isEmpty()) {
         outputs.push_back({request.svg,
@@ -362,11 +417,13 @@ std::vector<Output> RenderTool::outputsFor(const Request &request,
                            nullptr});
     }
     if (!request.png.isEmpty()) {
-        outputs.push_back({request.png, [drawing, size](QIODevice *device, QString *error) {
+        outputs.push_back({request.png,
+                           [drawing, size, control](QIODevice *device, QString *error) {
                                QByteArray png;
-                               return gaugePng(drawing, size, &png, error)
+                               return gaugePng(drawing, size, &png, error, control)
                                    && writeAllBytes(device, png, error);
-                           }, nullptr});
+                           },
+                           nullptr});
     }
     if (!request.pdf.isEmpty()) {
         outputs.push_back({request.pdf,
@@ -421,11 +478,10 @@ int RenderTool::commit(std::vector<Output> &outputs)
     if (outputs.size() > 1) {
         const QString separator = QStringLiteral(", ");
         say(QStringLiteral("%1: %2").arg(QCoreApplication::applicationName(),
-                                         written.isEmpty()
-                                             ? tr("no output was written.")
-                                             : tr("written: %1; not written: %2.")
-                                                   .arg(written.join(separator),
-                                                        notWritten.join(separator))));
+                                         written.isEmpty() ? tr("no output was written.")
+                                                           : tr("written: %1; not written: %2.")
+                                                                 .arg(written.join(separator),
+                                                                      notWritten.join(separator))));
     }
     return RenderToolFailed;
 }
@@ -438,6 +494,12 @@ int RenderTool::run(const QStringList &arguments)
     QList<namedLayer> layers;
     if (const auto status = read(request.input, &layers))
         return *status;
+    QString error;
+    QList<gaugeData> drawing = layerData(layers);
+    if (!setNeedleValues(drawing, request.values, &error)) {
+        fail(request.input, error);
+        return RenderToolFailed;
+    }
     warnIfOffPage(request);
     std::vector<Output> outputs = outputsFor(request, layers);
     if (const auto status = render(outputs))
@@ -447,8 +509,7 @@ int RenderTool::run(const QStringList &arguments)
 
 } // namespace
 
-int runRenderTool(const QStringList &arguments, QIODevice &standardOutput,
-                  QIODevice &standardError)
+int runRenderTool(const QStringList &arguments, QIODevice &standardOutput, QIODevice &standardError)
 {
     return RenderTool(standardOutput, standardError).run(arguments);
 }

@@ -83,6 +83,7 @@ bool writeGaugeSvg(const QList<gaugeData> &layers, int size, QIODevice *device, 
     GaugePaintControl control;
     control.cancelled = [&output, &svg] { return output.stopped() || svg.failed(); };
     control.ticksDone = options.ticksDone;
+    control.needles = options.needles;
     paintGaugeLayers(&painter, size,
                      trueSize
                          ? PhysicalSize::physicalLayers(layers, options.diameterMm,

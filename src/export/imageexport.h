@@ -38,6 +38,8 @@ struct SvgExportOptions
     // wide.
     double diameterMm = 0.0;
     double hairlineMm = PhysicalSize::defaultHairlineMm;
+    // The face with its needles, without them, or the needles alone.
+    needleDrawing needles = needleDrawing::with;
 };
 
 // Writes the SVG file of the gauge on a square of edge `size` to `device`

@@ -6,6 +6,9 @@
 #include <QBuffer>
 #include <QCoreApplication>
 
+#include <algorithm>
+#include <cmath>
+
 qint64 keyframeCount(const gaugeData &layer)
 {
     return TickLayout(layer).primaryCount();
@@ -43,6 +46,41 @@ QString keyframeNameField(const QString &name)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
+namespace {
+
+// The fewest characters formatKeyframeNumber gives `x`: its sign and the
+// digits before its point, one fewer where rounding could still carry.
+qint64 leastNumberCharacters(double x)
+{
+    const double magnitude = std::fabs(x);
+    const qint64 sign = x <= -1.0 ? 1 : 0;
+    if (!(magnitude >= 10.0) || !std::isfinite(magnitude))
+        return sign + 1;
+    return sign + std::max<qint64>(1, qint64(std::floor(std::log10(magnitude))));
+}
+
+// The fewest bytes the keyframe file of the layers can have, counted up to
+// a little past `limit`.
+qint64 leastKeyframeBytes(const QList<namedLayer> &layers, qint64 limit)
+{
+    qint64 bytes = 17; // "Layer,Tick,Angle\r"
+    for (const namedLayer &layer : layers) {
+        if (keyframeCount(layer.data) == 0)
+            continue;
+        // The name, two commas, the angle's one character at least, and
+        // the end of the record.
+        const qint64 fixed = keyframeNameField(layer.name).toUtf8().size() + 4;
+        for (PrimaryTicks tick(layer.data); !tick.atEnd(); tick.next()) {
+            bytes += fixed + leastNumberCharacters(tick.value());
+            if (bytes > limit)
+                return bytes;
+        }
+    }
+    return bytes;
+}
+
+} // namespace
+
 bool writeKeyframeCsv(const QList<namedLayer> &layers, QIODevice *device, QString *error,
                       const std::atomic_bool *cancel, qint64 byteLimit)
 {
@@ -61,11 +99,17 @@ bool writeKeyframeCsv(const QList<namedLayer> &layers, QIODevice *device, QStrin
         }
     }
 
-    BoundedOutput output(device, byteLimit,
-                         QCoreApplication::translate("Keyframes",
-                                                     "The keyframe file would be larger than %1 MB.")
-                             .arg(megabytes(byteLimit)),
-                         cancel);
+    const QString tooLarge =
+        QCoreApplication::translate("Keyframes", "The keyframe file would be larger than %1 MB.")
+            .arg(megabytes(byteLimit));
+    // A file that is certain to be too large is refused before a number is
+    // formatted: that can take a minute for millions of huge values.
+    if (leastKeyframeBytes(layers, byteLimit) > byteLimit) {
+        if (error)
+            *error = tooLarge;
+        return false;
+    }
+    BoundedOutput output(device, byteLimit, tooLarge, cancel);
     // Handed on in pieces of about this size.
     constexpr qsizetype chunk = 1 << 16;
     QByteArray text("Layer,Tick,Angle\r");

@@ -75,11 +75,14 @@ public:
         m_painter->drawLine(QLineF(point(x1, y1), point(x2, y2)));
     }
 
-    void background(const QColor &color)
+    // The dial's own circle, radius 1.0, not the drawing square's.
+    void background(const QColor &color, double diameterMm)
     {
+        const QPointF c = m_placement.drawingMm.center();
+        const double r = diameterMm / 2.0;
         m_painter->setPen(Qt::NoPen);
         m_painter->setBrush(color);
-        m_painter->drawEllipse(rect(m_placement.drawingMm));
+        m_painter->drawEllipse(rect(QRectF(c.x() - r, c.y() - r, 2.0 * r, 2.0 * r)));
         m_painter->setBrush(Qt::NoBrush);
     }
 
@@ -238,7 +241,7 @@ void paintPhysicalGauge(QPainter *painter, const QList<gaugeData> &layers,
     PageDrawing page(painter, placement);
     painter->setRenderHint(QPainter::Antialiasing);
     if (options.background.isValid())
-        page.background(options.background);
+        page.background(options.background, options.diameterMm);
 
     painter->save();
     const double scale = PhysicalSize::millimetresPerUnit(options.diameterMm) * page.devicePerMm();
@@ -246,6 +249,7 @@ void paintPhysicalGauge(QPainter *painter, const QList<gaugeData> &layers,
     painter->scale(scale, scale);
     GaugePaintControl control;
     control.cancelled = stopped;
+    control.needles = options.needles;
     paintGaugeLayers(painter, DrawingSpace::size,
                      PhysicalSize::physicalLayers(layers, options.diameterMm, options.hairlineMm,
                                                   painter->device()->logicalDpiY()),

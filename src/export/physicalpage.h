@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/gaugedata.h"
+#include "render/gaugepainter.h"
 #include "render/physicalsize.h"
 
 #include <QColor>
@@ -35,10 +36,11 @@ struct PhysicalOutputOptions
     // A 50 mm bar with millimetre ticks below the dial, to check that the
     // printer did not scale the page.
     bool scaleBar = false;
-    // Fills the drawing's inscribed circle (the dial and a little beyond its
-    // edge) under the gauge; invalid: the paper shows through, as the
-    // images' transparent background does.
+    // Fills the dial (the circle at radius 1.0) under the gauge; invalid:
+    // the paper shows through, as the images' transparent background does.
     QColor background;
+    // The face with its needles, without them, or the needles alone.
+    needleDrawing needles = needleDrawing::with;
 };
 
 namespace PhysicalLayout {

@@ -1,6 +1,6 @@
 #include "export/pngwriter.h"
 
-#include "render/parallel.h"
+#include "concurrency/parallel.h"
 
 #include <QCoreApplication>
 #include <QImage>

@@ -8,12 +8,18 @@
 #include <QPaintEngine>
 #include <QPainterPath>
 #include <QTextItem>
+#include <QXmlStreamWriter>
+
+#include <algorithm>
 
 namespace {
 
 // Pieces are handed to the output once this much is gathered; anything
 // larger goes out on its own.
 constexpr qsizetype flushSize = 1 << 16;
+// Characters of a font family escaped at a time, so that a family too long
+// for the output is refused before all of it is made.
+constexpr qsizetype familyPiece = 1 << 16;
 
 bool isXmlCharacter(char32_t c)
 {
@@ -21,54 +27,31 @@ bool isXmlCharacter(char32_t c)
         || (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
 }
 
-// The escaped form of one character, or null when it stands for itself.
-const char *escapeOf(QChar c, bool attribute)
-{
-    switch (c.unicode()) {
-    case '&':
-        return "&amp;";
-    case '<':
-        return "&lt;";
-    case '>':
-        return "&gt;";
-    case '"':
-        return "&quot;";
-    case '\r':
-        return "&#13;";
-    case '\n':
-        return attribute ? "&#10;" : nullptr;
-    case '\t':
-        return attribute ? "&#9;" : nullptr;
-    default:
-        return nullptr;
-    }
-}
-
-// Escaped UTF-8 of text that holds only XML characters.
+// Escaped UTF-8 of text that holds only XML characters, as the toolkit's
+// XML writer escapes it: &, <, > and " always, and in an attribute tab, line
+// feed and carriage return as character references too. The writer escapes
+// a value that way only as an attribute of an element, so one is started
+// and all but the value cut off. In an element's content a carriage return
+// is written as a reference as well, or a reader would turn it (and a line
+// feed after it) into a single line feed.
 QByteArray escaped(const QString &text, bool attribute)
 {
     QString out;
-    out.reserve(text.size());
-    for (const QChar c : text) {
-        if (const char *escape = escapeOf(c, attribute))
-            out += QLatin1String(escape);
-        else
-            out += c;
+    QXmlStreamWriter writer(&out);
+    if (attribute) {
+        writer.writeStartElement(QStringLiteral("a"));
+        const qsizetype valueStart = out.size() + qstrlen(" v=\"");
+        writer.writeAttribute(QStringLiteral("v"), text);
+        return QStringView(out).mid(valueStart, out.size() - valueStart - 1).toUtf8();
     }
+    qsizetype at = 0;
+    for (qsizetype cr = text.indexOf(u'\r'); cr >= 0; cr = text.indexOf(u'\r', at)) {
+        writer.writeCharacters(text.mid(at, cr - at));
+        writer.writeEntityReference(QStringLiteral("#13"));
+        at = cr + 1;
+    }
+    writer.writeCharacters(text.mid(at));
     return out.toUtf8();
-}
-
-// The bytes escaped(text, true) would have, without making them.
-qint64 escapedAttributeSize(const QString &text)
-{
-    qint64 size = 0;
-    for (const QChar c : text) {
-        if (const char *escape = escapeOf(c, true))
-            size += qint64(qstrlen(escape));
-        else
-            size += c.unicode() < 0x80 ? 1 : c.isSurrogate() ? 2 : c.unicode() < 0x800 ? 2 : 3;
-    }
-    return size;
 }
 
 QByteArray number(double value)
@@ -112,7 +95,7 @@ QString xmlCharacters(const QString &text)
             continue;
         }
         out += c.isSurrogate() || !isXmlCharacter(c.unicode()) ? QChar(QChar::ReplacementCharacter)
-                                                                : c;
+                                                               : c;
     }
     return out;
 }
@@ -144,6 +127,7 @@ public:
         m_failed = false;
         m_afterFirstState = false;
         m_gradients = 0;
+        m_filters = 0;
         m_definedGradients.clear();
         m_pen = QPen();
         put("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n<svg");
@@ -183,6 +167,55 @@ public:
 
     Type type() const override { return QPaintEngine::SVG; }
 
+    // A group of the document's own: the group of the painter's state is
+    // closed around it and opened again inside it, and after it, so that
+    // what is drawn keeps its state.
+    void openGroup(const QList<GroupingDevice::Attribute> &attributes)
+    {
+        if (stopped())
+            return;
+        if (m_afterFirstState)
+            put("</g>\n");
+        QByteArray tag = "<g";
+        for (const auto &[name, value] : attributes)
+            tag += ' ' + name + "=\"" + xmlAttribute(xmlCharacters(value)) + '"';
+        put(tag + ">\n");
+        if (m_afterFirstState)
+            put(m_stateGroup);
+    }
+
+    void closeGroup()
+    {
+        if (stopped())
+            return;
+        if (m_afterFirstState)
+            put("</g>\n");
+        put("</g>\n");
+        if (m_afterFirstState)
+            put(m_stateGroup);
+    }
+
+    QString addShadowFilter(double sigma, const double rgba[4])
+    {
+        const QString id = QStringLiteral("shadow%1").arg(++m_filters);
+        if (stopped())
+            return id;
+        if (m_afterFirstState)
+            put("</g>\n");
+        // The colour of the shadow where what it is applied to is not
+        // transparent, as opaque as that is times the shadow's alpha.
+        put("<filter id=\"" + id.toLatin1()
+            + "\" x=\"-50%\" y=\"-50%\" width=\"200%\" height=\"200%\" "
+              "color-interpolation-filters=\"sRGB\">\n"
+              "<feColorMatrix type=\"matrix\" values=\"0 0 0 0 "
+            + number(rgba[0]) + " 0 0 0 0 " + number(rgba[1]) + " 0 0 0 0 " + number(rgba[2])
+            + " 0 0 0 " + number(rgba[3]) + " 0\"/>\n<feGaussianBlur stdDeviation=\""
+            + number(sigma) + "\"/>\n</filter>\n");
+        if (m_afterFirstState)
+            put(m_stateGroup);
+        return id;
+    }
+
     // Every change of state closes the group of the previous state and opens
     // one that states everything again.
     void updateState(const QPaintEngineState &newState) override
@@ -195,17 +228,19 @@ public:
         // is written in one pass.
         const QByteArray fill = paintServer(newState.brush());
         const QByteArray stroke = paintServer(newState.pen().brush());
+        m_stateGroup.clear();
+        m_capturing = true;
         put("<g ");
         brushAttributes(newState.brush(), fill);
         penAttributes(newState.pen(), stroke);
         const QTransform t = newState.transform();
-        put("transform=\"matrix(" + number(t.m11()) + ',' + number(t.m12()) + ','
-            + number(t.m21()) + ',' + number(t.m22()) + ',' + number(t.dx()) + ','
-            + number(t.dy()) + ")\"\n");
+        put("transform=\"matrix(" + number(t.m11()) + ',' + number(t.m12()) + ',' + number(t.m21())
+            + ',' + number(t.m22()) + ',' + number(t.dx()) + ',' + number(t.dy()) + ")\"\n");
         fontAttributes(newState.font());
         if (!qFuzzyIsNull(newState.opacity() - 1))
             put("opacity=\"" + number(newState.opacity()) + "\" ");
         put(">\n");
+        m_capturing = false;
         m_afterFirstState = true;
         flushWhenFull();
     }
@@ -269,8 +304,8 @@ public:
                 while (i + 1 < count
                        && path.elementAt(i + 1).type == QPainterPath::CurveToDataElement) {
                     ++i;
-                    element += ' ' + number(path.elementAt(i).x) + ','
-                        + number(path.elementAt(i).y);
+                    element +=
+                        ' ' + number(path.elementAt(i).x) + ',' + number(path.elementAt(i).y);
                 }
                 element += ' ';
                 continue;
@@ -520,20 +555,28 @@ private:
     }
 
     // The family is written with every group and every label; it is escaped
-    // once per family, and one too long for what is left of the output's
-    // allowance fails the output before it is made.
+    // once per family, piece by piece, and one too long for what is left of
+    // the output's allowance fails the output before it is made.
     void putFamily(const QString &family)
     {
         if (!family.isSharedWith(m_family) && family != m_family) {
             m_family = family;
             m_escapedFamily.clear();
             const QString characters = xmlCharacters(family);
-            if (!m_output->reserve(m_pending.size() + escapedAttributeSize(characters))) {
-                m_failed = true;
-                m_family.clear();
-                return;
+            for (qsizetype at = 0; at < characters.size();) {
+                qsizetype size = std::min(familyPiece, characters.size() - at);
+                // A pair of surrogates stays in one piece.
+                if (at + size < characters.size() && characters.at(at + size - 1).isHighSurrogate())
+                    --size;
+                m_escapedFamily += escaped(characters.mid(at, size), true);
+                if (!m_output->reserve(m_pending.size() + m_escapedFamily.size())) {
+                    m_failed = true;
+                    m_family.clear();
+                    m_escapedFamily.clear();
+                    return;
+                }
+                at += size;
             }
-            m_escapedFamily = escaped(characters, true);
         }
         put(m_escapedFamily);
     }
@@ -542,6 +585,8 @@ private:
     {
         if (m_failed)
             return;
+        if (m_capturing)
+            m_stateGroup += bytes;
         if (bytes.size() >= flushSize) {
             flush();
             send(bytes);
@@ -582,6 +627,10 @@ private:
     QList<std::pair<QBrush, QByteArray>> m_definedGradients;
     QString m_family;
     QByteArray m_escapedFamily;
+    // The opening tag of the group of the painter's state.
+    QByteArray m_stateGroup;
+    bool m_capturing = false;
+    int m_filters = 0;
 };
 
 SvgStream::SvgStream(BoundedOutput *output, const Settings &settings)
@@ -594,6 +643,21 @@ SvgStream::~SvgStream() = default;
 QPaintEngine *SvgStream::paintEngine() const
 {
     return m_engine.get();
+}
+
+void SvgStream::openGroup(const QList<Attribute> &attributes)
+{
+    m_engine->openGroup(attributes);
+}
+
+void SvgStream::closeGroup()
+{
+    m_engine->closeGroup();
+}
+
+QString SvgStream::addShadowFilter(double sigma, const double rgba[4])
+{
+    return m_engine->addShadowFilter(sigma, rgba);
 }
 
 bool SvgStream::failed() const

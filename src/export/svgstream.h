@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/groupingdevice.h"
+
 #include <QByteArray>
 #include <QPaintDevice>
 #include <QRectF>
@@ -22,12 +24,12 @@ class SvgStreamEngine;
 // instead of being gathered in memory, so its size is bounded by `output`
 // while it is written; gradients are defined where they are first used; and
 // a PNG or JPEG picture of the gauge is embedded as its own file's bytes.
-class SvgStream : public QPaintDevice
+class SvgStream : public QPaintDevice, public GroupingDevice
 {
 public:
     struct Settings
     {
-        QSize size;   // width and height, given in millimetres at `resolution`
+        QSize size; // width and height, given in millimetres at `resolution`
         // When valid, the width and height in millimetres instead: a drawing
         // of a true size.
         QSizeF sizeMm;
@@ -46,6 +48,10 @@ public:
     // the output then tells why.
     bool failed() const;
 
+    void openGroup(const QList<Attribute> &attributes) override;
+    void closeGroup() override;
+    QString addShadowFilter(double sigma, const double rgba[4]) override;
+
 protected:
     int metric(PaintDeviceMetric metric) const override;
 
@@ -59,12 +65,12 @@ private:
 // and U+FFFF) become U+FFFD.
 QString xmlCharacters(const QString &text);
 
-// `text` as the content of an element, in UTF-8: &, <, > and " escaped as
-// the toolkit escapes HTML, a carriage return as a character reference so
-// that a reader does not turn it into a line feed.
+// `text` as the content of an element, in UTF-8, escaped by the toolkit's
+// XML writer (&, <, > and "), and a carriage return as a character
+// reference so that a reader does not turn it into a line feed.
 QByteArray xmlText(const QString &text);
 
-// `value` for an attribute in double quotes, in UTF-8: as xmlText, and tab
-// and line feed as character references too, so a reader gets them back
-// instead of spaces.
+// `value` for an attribute in double quotes, in UTF-8, escaped by the
+// toolkit's XML writer: as xmlText, and tab and line feed as character
+// references too, so a reader gets them back instead of spaces.
 QByteArray xmlAttribute(const QString &value);

@@ -1,6 +1,7 @@
 #include "gaugefile/facejson.h"
 
-#include "gaugefile/gaugedocument.h"
+#include "gaugefile/jsonfields.h"
+#include "model/faceelements.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -9,24 +10,11 @@
 
 namespace {
 
-constexpr double nan = std::numeric_limits<double>::quiet_NaN();
-
 // The context of this file's texts in the translations.
 struct GaugeDocument
 {
     Q_DECLARE_TR_FUNCTIONS(GaugeDocument)
 };
-
-// A number key of an element: absent keeps `fallback`, a value that is not a
-// number reads as NaN, so that it is not drawn rather than drawn somewhere
-// the file did not say.
-double elementNumber(const QJsonObject &object, const QString &key, double fallback)
-{
-    const QJsonValue value = object.value(key);
-    if (value.isUndefined())
-        return fallback;
-    return value.isDouble() ? value.toDouble() : nan;
-}
 
 QString megabytesOf(qint64 bytes)
 {
@@ -140,9 +128,9 @@ void faceTextFromJson(faceText &text, const QJsonObject &object)
     faceText read = text;
     read.fileObject = QJsonObject();
     read.text = object.value(QLatin1String("text")).toString(read.text);
-    read.x = elementNumber(object, QStringLiteral("x"), read.x);
-    read.y = elementNumber(object, QStringLiteral("y"), read.y);
-    read.rotation = elementNumber(object, QStringLiteral("rotation"), read.rotation);
+    read.x = jsonElementNumber(object, QStringLiteral("x"), read.x);
+    read.y = jsonElementNumber(object, QStringLiteral("y"), read.y);
+    read.rotation = jsonElementNumber(object, QStringLiteral("rotation"), read.rotation);
     read.color = jsonColor(object, read.color);
     const QJsonValue align = object.value(QLatin1String("align"));
     if (align.isString())
@@ -150,7 +138,7 @@ void faceTextFromJson(faceText &text, const QJsonObject &object)
 
     const QJsonObject font = object.value(QLatin1String("font")).toObject();
     read.family = font.value(QLatin1String("family")).toString(read.family);
-    read.size = elementNumber(font, QStringLiteral("size"), read.size);
+    read.size = jsonElementNumber(font, QStringLiteral("size"), read.size);
     read.bold = jsonBool(font, QStringLiteral("bold"), read.bold);
     read.italic = jsonBool(font, QStringLiteral("italic"), read.italic);
 
@@ -164,24 +152,16 @@ void facePictureFromJson(facePicture &picture, const QJsonObject &object)
     facePicture read = picture;
     read.fileObject = QJsonObject();
     const QJsonValue data = object.value(QLatin1String("data"));
-    if (data.isString()) {
-        // Base64 wrapped into lines by another tool still reads.
-        QByteArray base64 = data.toString().toLatin1();
-        base64.replace('\n', QByteArray()).replace('\r', QByteArray()).replace(' ', QByteArray());
-        auto decoded =
-            QByteArray::fromBase64Encoding(base64, QByteArray::AbortOnBase64DecodingErrors);
-        read.data = decoded ? *decoded : QByteArray();
-    } else if (!data.isUndefined()) {
-        read.data.clear();
-    }
+    if (!data.isUndefined())
+        read.data = jsonBase64Data(data);
     const QJsonValue format = object.value(QLatin1String("format"));
     if (!format.isUndefined())
         read.format = pictureFormatFromName(format.toString());
-    read.x = elementNumber(object, QStringLiteral("x"), read.x);
-    read.y = elementNumber(object, QStringLiteral("y"), read.y);
-    read.width = elementNumber(object, QStringLiteral("width"), read.width);
-    read.rotation = elementNumber(object, QStringLiteral("rotation"), read.rotation);
-    read.opacity = elementNumber(object, QStringLiteral("opacity"), read.opacity);
+    read.x = jsonElementNumber(object, QStringLiteral("x"), read.x);
+    read.y = jsonElementNumber(object, QStringLiteral("y"), read.y);
+    read.width = jsonElementNumber(object, QStringLiteral("width"), read.width);
+    read.rotation = jsonElementNumber(object, QStringLiteral("rotation"), read.rotation);
+    read.opacity = jsonElementNumber(object, QStringLiteral("opacity"), read.opacity);
 
     if (facePictureToJson(read) != object)
         read.fileObject = object;

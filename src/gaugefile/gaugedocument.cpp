@@ -2,7 +2,9 @@
 
 #include "fileio/boundedoutput.h"
 #include "gaugefile/facejson.h"
+#include "gaugefile/jsonfields.h"
 #include "gaugefile/legacyreader.h"
+#include "gaugefile/needlejson.h"
 #include "gaugefile/scalejson.h"
 
 #include <QBuffer>
@@ -19,7 +21,7 @@ namespace {
 
 QString colorText(const QColor &color)
 {
-    return color.name(QColor::HexRgb);
+    return jsonColorText(color);
 }
 
 // The point size a font is stored with: its point size rounded, as
@@ -87,35 +89,6 @@ QString syntaxError(const QString &reason, const QByteArray &bytes, qsizetype of
 
 } // namespace
 
-double jsonDouble(const QJsonObject &object, const QString &key, double fallback)
-{
-    return object.value(key).toDouble(fallback);
-}
-
-int jsonInt(const QJsonObject &object, const QString &key, int fallback)
-{
-    const QJsonValue value = object.value(key);
-    if (!value.isDouble())
-        return fallback;
-    const double number = value.toDouble();
-    if (!std::isfinite(number) || std::trunc(number) != number
-        || number < double(std::numeric_limits<int>::min())
-        || number > double(std::numeric_limits<int>::max()))
-        return fallback;
-    return static_cast<int>(number);
-}
-
-bool jsonBool(const QJsonObject &object, const QString &key, bool fallback)
-{
-    return object.value(key).toBool(fallback);
-}
-
-QColor jsonColor(const QJsonObject &object, const QColor &fallback)
-{
-    const QColor color = QColor::fromString(object.value(QLatin1String("color")).toString());
-    return color.isValid() ? color : fallback;
-}
-
 QJsonObject divisionToJson(int count, double innerRadius, double outerRadius, double width,
                            const QColor &color)
 {
@@ -161,13 +134,20 @@ QJsonObject layerToJson(const gaugeData &layer)
         arcs.append(arcToJson(layer.arcStartAngle[i], layer.arcAngleLength[i],
                               layer.arcRadius[i], layer.arcWidth[i], layer.arcColor[i]));
 
-    // Only these four attributes of the label font are kept; a weight above
-    // Medium counts as bold and any slanted style as italic.
+    // These attributes of the label font are kept; a weight above Medium
+    // counts as bold and any slanted style as italic. Underline and
+    // strikeout, which the font dialog offers and the labels show, are
+    // written only when they are on, so that other layers are written as
+    // they always were.
     QJsonObject font;
     font.insert(QLatin1String("family"), storedFamily(layer.tickCountFont));
     font.insert(QLatin1String("pointSize"), storedPointSize(layer.tickCountFont));
     font.insert(QLatin1String("bold"), layer.tickCountFont.weight() > QFont::Medium);
     font.insert(QLatin1String("italic"), layer.tickCountFont.style() != QFont::StyleNormal);
+    if (layer.tickCountFont.underline())
+        font.insert(QLatin1String("underline"), true);
+    if (layer.tickCountFont.strikeOut())
+        font.insert(QLatin1String("strikeOut"), true);
 
     QJsonObject ticks;
     ticks.insert(QLatin1String("enabled"), layer.tickCountEnabled);
@@ -182,6 +162,7 @@ QJsonObject layerToJson(const gaugeData &layer)
 
     QJsonObject object;
     faceToJson(layer, &object, &ticks);
+    needlesToJson(layer, &object);
     object.insert(QLatin1String("gauge"), gauge);
     object.insert(QLatin1String("divisions"), divisions);
     object.insert(QLatin1String("arcs"), arcs);
@@ -251,10 +232,13 @@ void layerFromJson(gaugeData &layer, const QJsonObject &object)
     rebuilt.setWeight(jsonBool(font, QStringLiteral("bold"), false) ? QFont::Bold : QFont::Normal);
     rebuilt.setStyle(jsonBool(font, QStringLiteral("italic"), false) ? QFont::StyleItalic
                                                                       : QFont::StyleNormal);
+    rebuilt.setUnderline(jsonBool(font, QStringLiteral("underline"), false));
+    rebuilt.setStrikeOut(jsonBool(font, QStringLiteral("strikeOut"), false));
     layer.tickCountFont = rebuilt;
 
     scaleFromJson(layer.scale, object);
     faceFromJson(layer, object);
+    needlesFromJson(layer, object);
 }
 
 bool isDefaultLayer(const gaugeData &layer)
@@ -411,7 +395,9 @@ bool readGaugeDocument(const QByteArray &bytes, QList<namedLayer> &layers, QStri
         // Every layer's texts and pictures are counted before any is read.
         qint64 pictureBytes = 0;
         for (qsizetype i = 0; i < array.size(); ++i) {
-            if (!checkFaceLimits(array.at(i).toObject(), i + 1, &pictureBytes, error))
+            const QJsonObject layerObject = array.at(i).toObject();
+            if (!checkFaceLimits(layerObject, i + 1, &pictureBytes, error)
+                || !checkNeedleLimits(layerObject, i + 1, &pictureBytes, error))
                 return false;
         }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/gaugedata.h"
+#include "gaugefile/jsonfields.h"
 #include "model/namedlayer.h"
 
 #include <QByteArray>
@@ -56,13 +57,3 @@ void layerFromJson(gaugeData &layer, const QJsonObject &object);
 
 // True when the layer serialises exactly like a freshly made default layer.
 bool isDefaultLayer(const gaugeData &layer);
-
-// Lenient readers of one key: each returns `fallback` when the key is absent
-// or its value is not of the expected JSON type.
-double jsonDouble(const QJsonObject &object, const QString &key, double fallback);
-// Only a number with an integral value that fits a signed 32-bit integer.
-int jsonInt(const QJsonObject &object, const QString &key, int fallback);
-// Only JSON true and false; numbers and strings are not booleans.
-bool jsonBool(const QJsonObject &object, const QString &key, bool fallback);
-// Always reads the key "color": any text QColor::fromString accepts.
-QColor jsonColor(const QJsonObject &object, const QColor &fallback);

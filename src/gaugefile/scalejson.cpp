@@ -1,6 +1,6 @@
 #include "gaugefile/scalejson.h"
 
-#include "gaugefile/gaugedocument.h"
+#include "gaugefile/jsonfields.h"
 
 #include <QJsonArray>
 

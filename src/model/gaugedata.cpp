@@ -1,5 +1,7 @@
 #include "model/gaugedata.h"
 
+#include <QCoreApplication>
+
 QFont gaugeData::defaultTickCountFont()
 {
     return QFont(QStringLiteral("Sans Serif"), 10, -1, false);
@@ -20,7 +22,36 @@ bool gaugeData::operator==(const gaugeData &o) const
         && tickCountRadius == o.tickCountRadius && tickCountRotate == o.tickCountRotate
         && tickCountSkipFirst == o.tickCountSkipFirst && tickCountFont == o.tickCountFont
         && tickCountColor == o.tickCountColor && scale == o.scale
-        && tickCountTexts == o.tickCountTexts && pictures == o.pictures && texts == o.texts;
+        && tickCountTexts == o.tickCountTexts && pictures == o.pictures && texts == o.texts
+        && needles == o.needles;
+}
+
+bool setNeedleValues(QList<gaugeData> &layers, const QList<NeedleValue> &values, QString *error)
+{
+    QList<gaugeData> set = layers;
+    for (const NeedleValue &given : values) {
+        bool found = false;
+        for (gaugeData &layer : set) {
+            for (gaugeNeedle &needle : layer.needles) {
+                if (given.name.isEmpty() || needle.name == given.name) {
+                    needle.value = given.value;
+                    needle.fileObject = QJsonObject();
+                    found = true;
+                }
+            }
+        }
+        if (!found) {
+            if (error)
+                *error = given.name.isEmpty()
+                    ? QCoreApplication::translate("NeedleValues", "The gauge has no needles.")
+                    : QCoreApplication::translate("NeedleValues",
+                                                  "The gauge has no needle named \u201c%1\u201d.")
+                          .arg(given.name);
+            return false;
+        }
+    }
+    layers = set;
+    return true;
 }
 
 void registerGaugeDataMetaType()

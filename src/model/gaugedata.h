@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/faceelements.h"
+#include "model/needle.h"
 #include "model/valuescale.h"
 
 #include <QColor>
@@ -55,6 +56,9 @@ struct gaugeData
     // texts, each in list order.
     QList<facePicture> pictures;
     QList<faceText> texts;
+    // Drawn over the whole gauge, after every layer's ticks, labels and face,
+    // in layer and list order.
+    QList<gaugeNeedle> needles;
 
     // "Sans Serif", 10 points, default weight, not italic.
     static QFont defaultTickCountFont();
@@ -64,6 +68,12 @@ struct gaugeData
 };
 
 Q_DECLARE_METATYPE(gaugeData)
+
+// Gives the needles of the layers the values, in order, so that a later one
+// wins. Returns false with a one-line reason in `error` (when given), and
+// the layers untouched, when a name is no needle's.
+[[nodiscard]] bool setNeedleValues(QList<gaugeData> &layers, const QList<NeedleValue> &values,
+                                   QString *error = nullptr);
 
 // Registers gaugeData with the meta-type system under the name "gaugeData".
 void registerGaugeDataMetaType();

@@ -1,6 +1,6 @@
 #include "render/bandpainter.h"
 
-#include "render/parallel.h"
+#include "concurrency/parallel.h"
 
 #include <QImage>
 #include <QPainter>

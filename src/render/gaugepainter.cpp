@@ -3,6 +3,7 @@
 #include "render/capsulefill.h"
 #include "render/drawingspace.h"
 #include "render/facepainter.h"
+#include "render/needlepainter.h"
 #include "render/ticklayout.h"
 
 #include <QPaintEngine>
@@ -407,13 +408,16 @@ bool paintGaugeLayers(QPainter *painter, int size, const QList<gaugeData> &layer
                       const GaugePaintLimits &limits, const GaugePaintControl &control)
 {
     beginGaugePainting(painter, size);
-    paintGaugeHub(painter);
-    GaugePaintBudget budget = GaugePaintBudget::from(limits);
-    for (const gaugeData &layer : layers) {
-        if (!paintGaugeLayer(painter, layer, budget, limits, control))
-            return false;
+    if (control.needles != needleDrawing::only) {
+        paintGaugeHub(painter);
+        GaugePaintBudget budget = GaugePaintBudget::from(limits);
+        for (const gaugeData &layer : layers) {
+            if (!paintGaugeLayer(painter, layer, budget, limits, control))
+                return false;
+        }
     }
-    return true;
+    return control.needles == needleDrawing::none
+        || paintGaugeNeedles(painter, layers, control.cancelled);
 }
 
 qint64 gaugeTickLines(const QList<gaugeData> &layers)

@@ -75,10 +75,15 @@ struct GaugePaintBudget
     bool operator!=(const GaugePaintBudget &other) const { return !(*this == other); }
 };
 
+// What of a gauge a drawing shows: everything, the face without its
+// needles, or the needles alone.
+enum class needleDrawing { with, none, only };
+
 // Lets the caller of a long drawing stop it, follow it, and limit it to a
 // part of the device. Everything here is optional.
 struct GaugePaintControl
 {
+    needleDrawing needles = needleDrawing::with;
     // Asked between ticks, a few hundred ticks apart, on the drawing
     // thread: true abandons the drawing.
     std::function<bool()> cancelled;
@@ -100,7 +105,8 @@ struct GaugePaintControl
 // Draws every layer onto the square (0, 0)-(size, size) of the painter's
 // device: the centre dot, then per layer its arcs; per primary tick, the
 // tick, its label and the secondary and tertiary ticks that follow it; then
-// its pictures and its texts. The
+// its pictures and its texts; over all of it the needles of every layer
+// (unless `control` asks for the face alone, or for the needles alone). The
 // painter must be active; its pen, brush, font, hints and transformation are
 // changed and not restored. Returns false when `control` cancelled it.
 bool paintGaugeLayers(QPainter *painter, int size, const QList<gaugeData> &layers,

@@ -2,17 +2,18 @@
 
 #include "render/bandpainter.h"
 #include "render/gaugepainter.h"
-#include "render/parallel.h"
+#include "render/needlepainter.h"
+#include "concurrency/parallel.h"
 #include "render/ticklayout.h"
 
 #include <QPainter>
-#include <QThreadPool>
 
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
 #include <limits>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -92,6 +93,15 @@ bool reusable(const LayerPicture &picture, const gaugeData &layer,
     return true;
 }
 
+// The layer without its needles: what its kept picture shows. Needles are
+// drawn over all the layers' pictures every time, so moving one never
+// draws a layer again.
+gaugeData faceOf(gaugeData layer)
+{
+    layer.needles.clear();
+    return layer;
+}
+
 // Starts a drawing of the target's picture on `painter`, on an image made
 // by blankPicture: the part the target shows lies on the image.
 void beginPicture(QPainter *painter, const PreviewRenderer::Target &target)
@@ -110,21 +120,6 @@ void keepVisible(GaugePaintControl *control, const PreviewRenderer::Target &targ
 
 } // namespace
 
-struct PreviewRenderer::Shared
-{
-    std::mutex mutex;
-    std::condition_variable stopped;
-    bool running = false;
-    bool pending = false;
-    QList<gaugeData> layers;
-    Target target;
-    quint64 generation = 0;
-    // The newest request's number; a drawing for an older one stops.
-    std::atomic<quint64> newest{0};
-    // Only the running job touches these.
-    std::vector<LayerPicture> kept;
-};
-
 struct PreviewRenderer::Result
 {
     quint64 generation = 0;
@@ -134,6 +129,24 @@ struct PreviewRenderer::Result
     Work work;
 };
 
+struct PreviewRenderer::Shared
+{
+    std::mutex mutex;
+    // A request has come, or the renderer is going.
+    std::condition_variable changed;
+    bool pending = false;
+    bool ending = false;
+    QList<gaugeData> layers;
+    Target target;
+    quint64 generation = 0;
+    // The newest request's number; a drawing for an older one stops.
+    std::atomic<quint64> newest{0};
+    // The newest finished picture that the GUI thread has not taken yet.
+    std::optional<Result> finished;
+    // Only the worker thread touches these.
+    std::vector<LayerPicture> kept;
+};
+
 bool PreviewRenderer::Target::operator==(const Target &other) const
 {
     return size == other.size && devicePixelRatio == other.devicePixelRatio && dpiX == other.dpiX
@@ -141,32 +154,40 @@ bool PreviewRenderer::Target::operator==(const Target &other) const
 }
 
 PreviewRenderer::PreviewRenderer(QObject *parent)
-    : QObject(parent), m_shared(std::make_shared<Shared>())
+    : QObject(parent), m_shared(std::make_unique<Shared>())
 {
 }
 
 PreviewRenderer::~PreviewRenderer()
 {
-    std::unique_lock<std::mutex> lock(m_shared->mutex);
-    m_shared->pending = false;
-    m_shared->newest = ~quint64(0);
-    m_shared->stopped.wait(lock, [this] { return !m_shared->running; });
+    {
+        std::lock_guard<std::mutex> lock(m_shared->mutex);
+        m_shared->pending = false;
+        m_shared->ending = true;
+        m_shared->newest = ~quint64(0);
+    }
+    m_shared->changed.notify_one();
+    if (m_worker.joinable())
+        m_worker.join();
 }
 
 void PreviewRenderer::request(const QList<gaugeData> &layers, const Target &target)
 {
     ++m_requested;
-    std::lock_guard<std::mutex> lock(m_shared->mutex);
-    m_shared->layers = layers;
-    m_shared->target = target;
-    m_shared->generation = m_requested;
-    m_shared->pending = true;
-    m_shared->newest = m_requested;
-    if (!m_shared->running) {
-        m_shared->running = true;
-        QThreadPool::globalInstance()->start(
-            [shared = m_shared, owner = this] { work(shared, owner); });
+    {
+        std::lock_guard<std::mutex> lock(m_shared->mutex);
+        m_shared->layers = layers;
+        m_shared->target = target;
+        m_shared->generation = m_requested;
+        m_shared->pending = true;
+        m_shared->newest = m_requested;
     }
+    m_shared->changed.notify_one();
+    // A thread of its own rather than one of the toolkit's pool: what goes
+    // to it and back goes under the mutex, where thread checkers see it
+    // handed over; they cannot see the locks inside the pool.
+    if (!m_worker.joinable())
+        m_worker = std::thread([this] { work(); });
 }
 
 namespace {
@@ -259,7 +280,7 @@ bool drawPicture(const QList<gaugeData> &layers, const PreviewRenderer::Target &
     for (qsizetype i = 0; i < layers.size(); ++i) {
         if (cancelled())
             return false;
-        const gaugeData &layer = layers.at(i);
+        const gaugeData layer = faceOf(layers.at(i));
         // The picture kept at the same place first, then any other one (a
         // layer added or removed shifts the rest).
         qsizetype found = -1;
@@ -301,6 +322,9 @@ bool drawPicture(const QList<gaugeData> &layers, const PreviewRenderer::Target &
     painter.resetTransform();
     for (const LayerPicture &layer : kept)
         painter.drawImage(QPointF(0, 0), layer.image);
+    beginPicture(&painter, target);
+    if (!paintGaugeNeedles(&painter, layers, cancelled))
+        return false;
     painter.end();
     *picture = base;
     return true;
@@ -308,35 +332,51 @@ bool drawPicture(const QList<gaugeData> &layers, const PreviewRenderer::Target &
 
 } // namespace
 
-void PreviewRenderer::work(std::shared_ptr<Shared> shared, PreviewRenderer *owner)
+void PreviewRenderer::work()
 {
-    workerStarted();
+    Shared &shared = *m_shared;
+    std::unique_lock<std::mutex> lock(shared.mutex);
     for (;;) {
+        shared.changed.wait(lock, [&shared] { return shared.pending || shared.ending; });
+        if (shared.ending)
+            return;
+        shared.pending = false;
         Result result;
-        {
-            std::lock_guard<std::mutex> lock(shared->mutex);
-            if (!shared->pending) {
-                shared->running = false;
-                shared->stopped.notify_all();
-                return;
-            }
-            shared->pending = false;
-            result.generation = shared->generation;
-            result.layers = shared->layers;
-            result.target = shared->target;
-        }
+        result.generation = shared.generation;
+        result.layers = shared.layers;
+        result.target = shared.target;
+        lock.unlock();
+
+        workerStarted();
         const quint64 generation = result.generation;
         const auto cancelled = [&shared, generation] {
-            return shared->newest.load(std::memory_order_relaxed) != generation;
+            return shared.newest.load(std::memory_order_relaxed) != generation;
         };
-        if (!drawPicture(result.layers, result.target, shared->kept, cancelled, &result.picture,
-                         &result.work))
+        const bool drawn = drawPicture(result.layers, result.target, shared.kept, cancelled,
+                                       &result.picture, &result.work);
+        lock.lock();
+        if (!drawn || shared.ending)
             continue;
-        // The owner waits for this loop to end before it goes, so it is
-        // still there; the queued call is dropped if it goes meanwhile.
-        QMetaObject::invokeMethod(
-            owner, [owner, result] { owner->accept(result); }, Qt::QueuedConnection);
+        shared.finished = std::move(result);
+        lock.unlock();
+        // Asked by name, the queued call carries nothing from this thread:
+        // the picture goes over under the mutex. The owner waits for this
+        // loop to end before it goes, and the call is dropped if it goes
+        // before the call is made.
+        QMetaObject::invokeMethod(this, "takePicture", Qt::QueuedConnection);
+        lock.lock();
     }
+}
+
+void PreviewRenderer::takePicture()
+{
+    std::optional<Result> result;
+    {
+        std::lock_guard<std::mutex> lock(m_shared->mutex);
+        result.swap(m_shared->finished);
+    }
+    if (result)
+        accept(*result);
 }
 
 void PreviewRenderer::accept(const Result &result)

@@ -8,6 +8,7 @@
 #include <QRect>
 
 #include <memory>
+#include <thread>
 
 // Draws the preview's picture on a worker thread, so that the window never
 // waits for a dense gauge. The caller hands over the layers (small values)
@@ -63,7 +64,7 @@ public:
     };
 
     explicit PreviewRenderer(QObject *parent = nullptr);
-    // Abandons any drawing in progress and waits for it to stop.
+    // Abandons any drawing in progress and waits for its thread to end.
     ~PreviewRenderer() override;
 
     // Asks for a picture of `layers`; returns at once.
@@ -87,10 +88,14 @@ private:
     struct Shared;
     struct Result;
 
-    static void work(std::shared_ptr<Shared> shared, PreviewRenderer *owner);
+    // The worker thread's loop.
+    void work();
+    // Takes the picture the worker has finished, on the GUI thread.
+    Q_INVOKABLE void takePicture();
     void accept(const Result &result);
 
-    std::shared_ptr<Shared> m_shared;
+    std::unique_ptr<Shared> m_shared;
+    std::thread m_worker;
     quint64 m_requested = 0;
     quint64 m_shown = 0;
     QImage m_picture;

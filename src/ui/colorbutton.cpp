@@ -1,9 +1,26 @@
 #include "ui/colorbutton.h"
 
-#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QPalette>
-#include <QWidget>
+
+ColorButton::ColorButton(QWidget *parent) : QToolButton(parent) {}
+
+void ColorButton::setColor(const QColor &color)
+{
+    const bool changed = color != m_color;
+    m_color = color;
+    setStyleSheet(colorStyleSheet(color));
+    // A screen reader cannot see the button's face: its description says
+    // the colour, after the tool tip that says what the button is for.
+    const QString tip = toolTip();
+    setAccessibleDescription(
+        tip.isEmpty()
+            ? QCoreApplication::translate("ColorButton", "Current colour: %1").arg(color.name())
+            : QCoreApplication::translate("ColorButton", "%1. Current colour: %2")
+                  .arg(tip, color.name()));
+    if (changed)
+        emit colorChanged(color);
+}
 
 QString colorStyleSheet(const QColor &color)
 {
@@ -12,17 +29,10 @@ QString colorStyleSheet(const QColor &color)
 
 void setWidgetColor(QWidget *widget, const QColor &color)
 {
-    widget->setStyleSheet(colorStyleSheet(color));
-    // A screen reader cannot see the button's face: its description says
-    // the colour, after the tool tip that says what the button is for.
-    if (qobject_cast<QAbstractButton *>(widget)) {
-        const QString tip = widget->toolTip();
-        widget->setAccessibleDescription(
-            tip.isEmpty()
-                ? QCoreApplication::translate("ColorButton", "Current colour: %1").arg(color.name())
-                : QCoreApplication::translate("ColorButton", "%1. Current colour: %2")
-                      .arg(tip, color.name()));
-    }
+    if (auto *button = qobject_cast<ColorButton *>(widget))
+        button->setColor(color);
+    else
+        widget->setStyleSheet(colorStyleSheet(color));
 }
 
 QColor widgetColor(const QWidget *widget)

@@ -1,15 +1,14 @@
 #include "ui/inspectionview.h"
 
-#include "app/window.h"
+#include "app/window_p.h"
 #include "export/imageexport.h"
-#include "render/renderarea.h"
+#include "model/gaugedocument.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QUndoStack>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
@@ -197,43 +196,29 @@ InspectionView::InspectionView(QWidget *parent) : QWidget(parent, Qt::Window)
 
 void InspectionView::setLayers(const QList<gaugeData> &layers)
 {
-    if (layers == m_layers)
-        return;
     m_layers = layers;
+    // A new gauge is a new picture, whatever the view shows.
+    m_requested = false;
     m_canvas->update();
 }
 
-void InspectionView::follow(const QList<gaugeData> *layers, QWidget *preview)
+void InspectionView::follow(GaugeDocument *document)
 {
-    if (m_preview)
-        m_preview->removeEventFilter(this);
-    m_followed = layers;
-    m_preview = preview;
-    // The layers are edited in place, and every edit asks the preview for a
-    // repaint; the view compares them then, as the preview does.
-    preview->installEventFilter(this);
-    setLayers(*layers);
-}
-
-void InspectionView::refresh()
-{
-    // The layers belong to the preview: once it is gone (the main window
-    // is being taken down) there is nothing left to follow.
-    if (m_followed && m_preview && isVisible())
-        setLayers(*m_followed);
-}
-
-bool InspectionView::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_preview && event->type() == QEvent::Paint)
-        refresh();
-    return QWidget::eventFilter(watched, event);
+    if (m_document)
+        disconnect(m_document, nullptr, this, nullptr);
+    m_document = document;
+    connect(document, &GaugeDocument::changed, this, [this] {
+        if (isVisible())
+            setLayers(m_document->layerData());
+    });
+    setLayers(document->layerData());
 }
 
 void InspectionView::showEvent(QShowEvent *event)
 {
-    if (m_followed && m_preview)
-        setLayers(*m_followed);
+    // It does not follow while it is hidden.
+    if (m_document)
+        setLayers(m_document->layerData());
     QWidget::showEvent(event);
 }
 
@@ -343,10 +328,8 @@ PreviewRenderer::Target InspectionView::pictureTarget() const
 void InspectionView::paintCanvas(QPainter *painter)
 {
     const PreviewRenderer::Target target = wantedTarget();
-    if (!target.visible.isEmpty()
-        && (!m_requestedOnce || target != m_requestedTarget || m_layers != m_requestedLayers)) {
-        m_requestedOnce = true;
-        m_requestedLayers = m_layers;
+    if (!target.visible.isEmpty() && (!m_requested || target != m_requestedTarget)) {
+        m_requested = true;
         m_requestedTarget = target;
         m_renderer->request(withUnhintedLabels(m_layers), target);
         if (!m_busyDelay.isActive())
@@ -381,22 +364,4 @@ void InspectionView::updateStatus()
     if (m_renderer->isBusy() && !m_busyDelay.isActive())
         text = tr("%1 (drawing…)").arg(text);
     m_status->setText(text);
-}
-
-void Window::inspectGauge()
-{
-    if (!inspectionView) {
-        inspectionView = new InspectionView(this);
-        inspectionView->follow(&renderArea->layers, renderArea);
-        // Every change of the gauge is an undo step, or merges into one;
-        // the preview repaints only while it is on show.
-        connect(undoStack, &QUndoStack::indexChanged, inspectionView, &InspectionView::refresh);
-        // Undo and redo work from the inspection window too, and it follows.
-        inspectionView->addAction(undoAction);
-        inspectionView->addAction(redoAction);
-        inspectionView->resize(760, 800);
-    }
-    inspectionView->show();
-    inspectionView->raise();
-    inspectionView->activateWindow();
 }

@@ -10,6 +10,7 @@
 
 class QLabel;
 class QPushButton;
+class GaugeDocument;
 class InspectionCanvas;
 
 // A window of its own that shows the gauge enlarged, up to the largest
@@ -25,15 +26,11 @@ class InspectionView : public QWidget
 public:
     explicit InspectionView(QWidget *parent = nullptr);
 
-    // The gauge to show. The view redraws when it differs from the one on
-    // show.
+    // The gauge to show, as it is now.
     void setLayers(const QList<gaugeData> &layers);
-    // Follows the layers of `preview`: whenever the preview repaints, the
-    // view takes its layers (only while the view is on show).
-    void follow(const QList<gaugeData> *layers, QWidget *preview);
-    // Takes the followed layers now (only while the view is on show): for
-    // edits the preview may not repaint for, such as while it is hidden.
-    void refresh();
+    // Shows the layers of `document` and follows every change of them while
+    // the view is on show.
+    void follow(GaugeDocument *document);
 
     // The edge, in pixels, of the picture the view shows: the size of the
     // PNG export whose pixels it shows.
@@ -61,7 +58,6 @@ public:
     PreviewRenderer::Target pictureTarget() const;
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
@@ -81,15 +77,13 @@ private:
     PreviewRenderer *m_renderer = nullptr;
     QTimer m_busyDelay;
 
-    const QList<gaugeData> *m_followed = nullptr;
-    QPointer<QWidget> m_preview;
+    QPointer<GaugeDocument> m_document;
     QList<gaugeData> m_layers;
     int m_size = 512;
     QPointF m_origin;
     bool m_fitting = true;
 
     // What the newest request was for.
-    QList<gaugeData> m_requestedLayers;
     PreviewRenderer::Target m_requestedTarget;
-    bool m_requestedOnce = false;
+    bool m_requested = false;
 };

@@ -1,9 +1,11 @@
 #include "app/startup.h"
 #include "app/window.h"
 #include "gaugefile/gaugedocument.h"
-#include "render/renderarea.h"
+#include "model/gaugedocument.h"
+#include "render/gui/renderarea.h"
 #include "version.h"
 
+#include "formaccess.h"
 #include "modaldialogs.h"
 #include "testfiles.h"
 #include "toolrun.h"
@@ -29,19 +31,42 @@ private slots:
     void opensFileAtStartup_data();
     void opensFileAtStartup();
     void programAnswersHelpAndVersion();
+    void quietStartOnEveryPreset_data();
+    void quietStartOnEveryPreset();
 
 private:
     QTemporaryDir dir;
 };
 
+namespace {
+
+// Every message of the program while `capturing`, as standard error would
+// have shown it.
+QStringList captured;
+bool capturing = false;
+QtMessageHandler testHandler = nullptr;
+
+void capture(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (capturing)
+        captured << message;
+    testHandler(type, context, message);
+}
+
+} // namespace
+
 void TestStartup::initTestCase()
 {
+    // Under the window's own handler, which it installs when it is first
+    // made, as it does in the program.
+    testHandler = qInstallMessageHandler(capture);
     QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setOrganizationName(QStringLiteral("DialwrightTests"));
     QSettings().clear();
     QVERIFY(dir.isValid());
     QVERIFY(writeBytes(dir.filePath(QStringLiteral("Speed.gauge")),
-                       writeGaugeDocument({{QString(), gaugeData()}, {QStringLiteral("Face"), gaugeData()}})));
+                       writeGaugeDocument(
+                           {{QString(), gaugeData()}, {QStringLiteral("Face"), gaugeData()}})));
     QVERIFY(writeBytes(dir.filePath(QStringLiteral("damaged.gauge")), "{\"layers\": [1,"));
 }
 
@@ -54,8 +79,10 @@ void TestStartup::fileArgument_data()
     QTest::newRow("absolute") << QStringList{absolute} << absolute;
     QTest::newRow("relative") << QStringList{QStringLiteral("sub/../x.gauge")}
                               << QDir::current().absoluteFilePath(QStringLiteral("x.gauge"));
-    QTest::newRow("file address") << QStringList{QUrl::fromLocalFile(absolute).toString()} << absolute;
-    QTest::newRow("the first of two") << QStringList{absolute, QStringLiteral("/other.gauge")} << absolute;
+    QTest::newRow("file address") << QStringList{QUrl::fromLocalFile(absolute).toString()}
+                                  << absolute;
+    QTest::newRow("the first of two")
+        << QStringList{absolute, QStringLiteral("/other.gauge")} << absolute;
 }
 
 void TestStartup::fileArgument()
@@ -75,10 +102,12 @@ void TestStartup::opensFileAtStartup_data()
     QTest::addColumn<QString>("title");
     QTest::newRow("a gauge file") << "Speed.gauge" << QString() << QStringList{"Speed", "Face"}
                                   << "Dialwright 2.2.0 - Speed.gauge[*]";
-    QTest::newRow("a missing file") << "missing.gauge" << "Unable to open file"
-                                    << QStringList{"Layer 1"} << "Dialwright 2.2.0[*]";
-    QTest::newRow("a damaged file") << "damaged.gauge" << "Unable to load gauge"
-                                    << QStringList{"Layer 1"} << "Dialwright 2.2.0[*]";
+    QTest::newRow("a missing file")
+        << "missing.gauge"
+        << "Unable to open file" << QStringList{"Layer 1"} << "Dialwright 2.2.0[*]";
+    QTest::newRow("a damaged file")
+        << "damaged.gauge"
+        << "Unable to load gauge" << QStringList{"Layer 1"} << "Dialwright 2.2.0[*]";
 }
 
 void TestStartup::opensFileAtStartup()
@@ -103,14 +132,14 @@ void TestStartup::opensFileAtStartup()
         QCOMPARE(box.parent, &window);
 
     QStringList names;
-    for (int i = 0; i < window.layerList->count(); ++i)
-        names << window.layerList->item(i)->text();
+    for (int i = 0; i < Form(window).layerList->count(); ++i)
+        names << Form(window).layerList->item(i)->text();
     QTEST(names, "names");
     QTEST(window.windowTitle(), "title");
     QVERIFY(!window.isWindowModified());
-    QCOMPARE(window.layerList->currentRow(), 0);
+    QCOMPARE(Form(window).layerList->currentRow(), 0);
     // The program goes on as usual.
-    window.gaugeBiasSpinBox->setValue(0.6);
+    Form(window).gaugeBiasSpinBox->setValue(0.6);
     QVERIFY(window.isWindowModified());
     QCOMPARE(window.renderArea->layers.at(0).bias, 0.6);
 }
@@ -119,21 +148,56 @@ void TestStartup::opensFileAtStartup()
 // which waits for the user while the program neither crashes nor ends.
 void TestStartup::programAnswersHelpAndVersion()
 {
+    // No display at all: the answers come before any window could be made.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    const ToolRun version = runTool(QStringLiteral(DIALWRIGHT_PROGRAM), {QStringLiteral("--version")}, environment);
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(name));
+    const ToolRun version =
+        runTool(QStringLiteral(DIALWRIGHT_PROGRAM), {QStringLiteral("--version")}, environment);
     QCOMPARE(version.out.trimmed(), QByteArray("Dialwright " DIALWRIGHT_VERSION_TEXT));
-    const ToolRun help = runTool(QStringLiteral(DIALWRIGHT_PROGRAM), {QStringLiteral("--help")}, environment);
+    const ToolRun help =
+        runTool(QStringLiteral(DIALWRIGHT_PROGRAM), {QStringLiteral("--help")}, environment);
     QVERIFY2(help.exitCode == 0 && help.out.contains("[FILE]"), help.out.constData());
 
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     QProcess program;
     program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(DIALWRIGHT_PROGRAM), {dir.filePath(QStringLiteral("damaged.gauge"))});
+    program.start(QStringLiteral(DIALWRIGHT_PROGRAM),
+                  {dir.filePath(QStringLiteral("damaged.gauge"))});
     QVERIFY2(program.waitForStarted(), qPrintable(program.errorString()));
     const bool ended = program.waitForFinished(1500);
     program.kill();
     program.waitForFinished();
     QVERIFY2(!ended, program.readAllStandardError().constData());
+}
+
+void TestStartup::quietStartOnEveryPreset_data()
+{
+    QTest::addColumn<QString>("preset");
+    QTest::newRow("no file") << QString();
+    for (const QString &name : QDir(QStringLiteral(DIALWRIGHT_PRESETS_DIR)).entryList({"*.gauge"}))
+        QTest::newRow(qPrintable(name)) << QStringLiteral(DIALWRIGHT_PRESETS_DIR "/") + name;
+}
+
+// A normal start prints nothing, whatever preset it opens.
+void TestStartup::quietStartOnEveryPreset()
+{
+    QFETCH(QString, preset);
+    captured.clear();
+    capturing = true;
+    {
+        Window window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        if (!preset.isEmpty())
+            QVERIFY(window.openDocumentFile(preset, QString()));
+        QTRY_VERIFY(window.renderArea->isPreviewCurrent());
+        // Every colour shown again, as every edit and undo does.
+        window.setActiveGauge();
+        QCoreApplication::processEvents();
+    }
+    capturing = false;
+    QVERIFY2(captured.isEmpty(), qPrintable(captured.join(QLatin1Char('\n'))));
 }
 
 QTEST_MAIN(TestStartup)

@@ -3,14 +3,16 @@
 // figures only.
 
 #include "app/window.h"
+#include "model/gaugedocument.h"
 
+#include "formaccess.h"
 #include "modaldialogs.h"
 #include "renderprocess.h"
 
 #include "export/imageexport.h"
 #include "gaugefile/gaugedocument.h"
 #include "gaugefile/gaugefilereader.h"
-#include "render/renderarea.h"
+#include "render/gui/renderarea.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -57,7 +59,7 @@ int main(int argc, char *argv[])
 
     Window window;
     window.loadGaugeFile(gauge);
-    window.pngSizeSpinBox->setValue(size);
+    Form(window).pngSizeSpinBox->setValue(size);
     QList<qint64> gui;
     for (int i = 0; i < rounds; ++i) {
         QElapsedTimer timer;
@@ -76,9 +78,9 @@ int main(int argc, char *argv[])
     for (int i = 0; i < rounds; ++i) {
         QElapsedTimer timer;
         timer.start();
-        const ToolRun run = runRender({QStringLiteral("--size"), QString::number(size),
-                                         QStringLiteral("--png"),
-                                         dir.filePath(QStringLiteral("tool%1.png").arg(i)), gauge});
+        const ToolRun run =
+            runRender({QStringLiteral("--size"), QString::number(size), QStringLiteral("--png"),
+                       dir.filePath(QStringLiteral("tool%1.png").arg(i)), gauge});
         tool.append(timer.elapsed());
         if (run.exitCode != 0)
             return 1;

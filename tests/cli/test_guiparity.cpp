@@ -1,12 +1,14 @@
 #include "app/window.h"
+#include "model/gaugedocument.h"
 
+#include "formaccess.h"
 #include "modaldialogs.h"
 #include "renderprocess.h"
 #include "testfiles.h"
 
 #include "gaugefile/gaugedocument.h"
 #include "gaugefile/gaugefilereader.h"
-#include "render/renderarea.h"
+#include "render/gui/renderarea.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -48,8 +50,8 @@ void TestGuiParity::sameOutputs()
     window.loadGaugeFile(gauge);
     QList<namedLayer> inFile;
     QCOMPARE(readGaugeFile(gauge, inFile), gaugeFileStatus::Loaded);
-    QCOMPARE(window.layerList->count(), inFile.size());
-    window.pngSizeSpinBox->setValue(size);
+    QCOMPARE(Form(window).layerList->count(), inFile.size());
+    Form(window).pngSizeSpinBox->setValue(size);
 
     const QStringList kinds{QStringLiteral("gauge"), QStringLiteral("csv"), QStringLiteral("svg"),
                             QStringLiteral("png")};
@@ -58,15 +60,16 @@ void TestGuiParity::sameOutputs()
     for (int i = 0; i < kinds.size(); ++i) {
         ModalAnswers answers({chooseFile(dir.filePath(QStringLiteral("gui.") + kinds[i]))});
         (window.*saves[i])();
+        QTRY_VERIFY(exportsIdle(window));
         QVERIFY(answers.allAnswered());
     }
 
-    const ToolRun run = runRender(
-        {QStringLiteral("--size"), QString::number(size), QStringLiteral("--gauge"),
-         dir.filePath(QStringLiteral("tool.gauge")), QStringLiteral("--keyframes"),
-         dir.filePath(QStringLiteral("tool.csv")), QStringLiteral("--svg"),
-         dir.filePath(QStringLiteral("tool.svg")), QStringLiteral("--png"),
-         dir.filePath(QStringLiteral("tool.png")), gauge});
+    const ToolRun run =
+        runRender({QStringLiteral("--size"), QString::number(size), QStringLiteral("--gauge"),
+                   dir.filePath(QStringLiteral("tool.gauge")), QStringLiteral("--keyframes"),
+                   dir.filePath(QStringLiteral("tool.csv")), QStringLiteral("--svg"),
+                   dir.filePath(QStringLiteral("tool.svg")), QStringLiteral("--png"),
+                   dir.filePath(QStringLiteral("tool.png")), gauge});
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.err.isEmpty(), run.err.constData());
 

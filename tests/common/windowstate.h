@@ -5,13 +5,17 @@
 // the editing copy and every layer-editing control of the form.
 
 #include "app/window.h"
-#include "render/renderarea.h"
+#include "formaccess.h"
+#include "model/gaugedocument.h"
+#include "render/gui/renderarea.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QSpinBox>
 #include <QVariant>
+
+#include <algorithm>
 
 struct WindowState
 {
@@ -31,8 +35,19 @@ struct WindowState
 
 inline QVariantList formValues(Window &w)
 {
+    // Every control of the window that shows a value of the gauge, in a
+    // fixed order. The preset box names the preset last loaded, if any.
+    QList<QWidget *> controls;
+    for (QWidget *control : w.findChildren<QWidget *>())
+        if (!control->objectName().isEmpty()
+            && control->objectName() != QLatin1String("presetComboBox")
+            && (qobject_cast<QAbstractSpinBox *>(control) || qobject_cast<QComboBox *>(control)
+                || qobject_cast<QAbstractButton *>(control)))
+            controls.append(control);
+    std::sort(controls.begin(), controls.end(),
+              [](const QWidget *a, const QWidget *b) { return a->objectName() < b->objectName(); });
     QVariantList values;
-    for (QObject *control : w.layerEditingControls()) {
+    for (QWidget *control : controls) {
         if (auto *d = qobject_cast<QDoubleSpinBox *>(control))
             values << d->value() << d->decimals();
         else if (auto *i = qobject_cast<QSpinBox *>(control))
@@ -48,10 +63,11 @@ inline QVariantList formValues(Window &w)
 inline WindowState stateOf(Window &w)
 {
     WindowState state;
-    for (int i = 0; i < w.layerList->count(); ++i)
-        state.names << w.layerList->item(i)->text();
+    const QListWidget *list = Form(w).layerList;
+    for (int i = 0; i < list->count(); ++i)
+        state.names << list->item(i)->text();
     state.layers = w.renderArea->layers;
-    state.currentRow = w.layerList->currentRow();
+    state.currentRow = list->currentRow();
     state.editingCopy = w.renderArea->currentGauge;
     state.form = formValues(w);
     return state;

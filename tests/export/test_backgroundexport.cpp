@@ -1,11 +1,13 @@
 #include "app/window.h"
+#include "model/gaugedocument.h"
 
+#include "formaccess.h"
 #include "modaldialogs.h"
 #include "samplegauges.h"
 #include "testfiles.h"
 
 #include "export/imageexport.h"
-#include "render/renderarea.h"
+#include "render/gui/renderarea.h"
 
 #include <QApplication>
 #include <QDir>
@@ -13,7 +15,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
+
+#include <memory>
 
 // Image exports run on a worker thread while the window goes on, with a
 // progress dialog that can cancel them.
@@ -22,71 +25,41 @@ class TestBackgroundExport : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void windowGoesOnWhileExporting();
     void cancelLeavesTheOldFile_data();
     void cancelLeavesTheOldFile();
-
-private:
-    Window *window = nullptr;
-    QTemporaryDir *dir = nullptr;
 };
-
-void TestBackgroundExport::init()
-{
-    window = new Window;
-    dir = new QTemporaryDir;
-    QVERIFY(dir->isValid());
-}
-
-void TestBackgroundExport::cleanup()
-{
-    delete window;
-    delete dir;
-}
 
 void TestBackgroundExport::windowGoesOnWhileExporting()
 {
-    // The GUI thread handles events throughout, and an edit made meanwhile
-    // does not reach the file: the export works on the layers it started
-    // with.
-    window->renderArea->layers = {densestFormLayer(0)};
-    const QList<gaugeData> started = window->renderArea->layers;
-    window->pngSizeSpinBox->setValue(1024);
-    const QString path = dir->filePath(QStringLiteral("dense.png"));
-
-    int ticks = 0;
-    bool editedWhileRunning = false;
-    QTimer heartbeat;
-    connect(&heartbeat, &QTimer::timeout, this, [&] {
-        // On a busy machine the export may be over before the second beat;
-        // the edit is made only while it still runs.
-        if (++ticks >= 2 && !editedWhileRunning && window->exportRunning) {
-            editedWhileRunning = true;
-            window->renderArea->layers[0].divisionColor[2] = Qt::red;
-            // A second export asked for meanwhile is not started.
-            window->savePNG();
-        }
-    });
+    // The export's slot returns at once, and an edit made meanwhile does not
+    // reach the file: the export works on the layers it started with.
+    QTemporaryDir dir;
+    WindowServices services;
     // No progress dialog however slow the machine: this is about the window.
-    window->exportProgressDelay = 600000;
-    // The beat starts once the file is chosen, as the export begins.
-    ModalAnswers answers({[&](QWidget *dialog) {
-        chooseFile(path)(dialog);
-        heartbeat.start(5);
-    }});
-    window->savePNG();
-    heartbeat.stop();
-    QVERIFY(answers.allAnswered());
-    QVERIFY2(ticks >= 2, qPrintable(QString::number(ticks)));
-    QVERIFY(editedWhileRunning);
-    QVERIFY(!window->exportRunning);
+    services.exportProgressDelay = 600000;
+    Window window(services);
+    window.renderArea->layers = {densestFormLayer(0)};
+    const QList<gaugeData> started = window.renderArea->layers;
+    Form(window).pngSizeSpinBox->setValue(1024);
+    const QString path = dir.filePath(QStringLiteral("dense.png"));
+
+    ModalAnswers answers({chooseFile(path)});
+    window.savePNG();
+    // The outcome is reported through the event loop, which has not run.
+    QVERIFY(!exportsIdle(window));
+    gaugeData edited = started.first();
+    edited.divisionColor[2] = Qt::red;
+    window.document()->setLayer(0, edited, QStringLiteral("Edit"));
+    // A second export asked for meanwhile is not started: no dialog opens.
+    window.savePNG();
+    QTRY_VERIFY_WITH_TIMEOUT(exportsIdle(window), 60000);
+    QVERIFY2(answers.allAnswered(), qPrintable(answers.unanswered().join(QLatin1String(", "))));
 
     QByteArray expected;
     QVERIFY(gaugePng(started, 1024, &expected));
     QCOMPARE(readBytes(path), expected);
-    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("dense.png")});
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("dense.png")});
 }
 
 void TestBackgroundExport::cancelLeavesTheOldFile_data()
@@ -99,10 +72,13 @@ void TestBackgroundExport::cancelLeavesTheOldFile_data()
 void TestBackgroundExport::cancelLeavesTheOldFile()
 {
     QFETCH(bool, svg);
-    window->renderArea->layers = {densestFormLayer(0), densestFormLayer(0), densestFormLayer(0)};
-    window->pngSizeSpinBox->setValue(4096);
-    window->exportProgressDelay = 0;
-    const QString path = dir->filePath(svg ? QStringLiteral("old.svg") : QStringLiteral("old.png"));
+    QTemporaryDir dir;
+    WindowServices services;
+    services.exportProgressDelay = 0;
+    Window window(services);
+    window.renderArea->layers = {densestFormLayer(0), densestFormLayer(0), densestFormLayer(0)};
+    Form(window).pngSizeSpinBox->setValue(4096);
+    const QString path = dir.filePath(svg ? QStringLiteral("old.svg") : QStringLiteral("old.png"));
     QVERIFY(writeBytes(path, "the user's old picture"));
 
     QString label;
@@ -114,16 +90,16 @@ void TestBackgroundExport::cancelLeavesTheOldFile()
                               cancel->click();
                           })});
     if (svg)
-        window->saveSVG();
+        window.saveSVG();
     else
-        window->savePNG();
-    QVERIFY(answers.allAnswered());
+        window.savePNG();
+    QTRY_VERIFY_WITH_TIMEOUT(exportsIdle(window), 60000);
+    QVERIFY2(answers.allAnswered(), qPrintable(answers.unanswered().join(QLatin1String(", "))));
     QVERIFY2(label.contains(QFileInfo(path).fileName()), qPrintable(label));
     QCOMPARE(readBytes(path), QByteArray("the user's old picture"));
     // Nothing else was left behind either.
-    QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden),
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
              QStringList{QFileInfo(path).fileName()});
-    QVERIFY(!window->exportRunning);
 }
 
 QTEST_MAIN(TestBackgroundExport)

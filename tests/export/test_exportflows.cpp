@@ -1,11 +1,13 @@
 #include "app/window.h"
+#include "model/gaugedocument.h"
 
+#include "formaccess.h"
 #include "modaldialogs.h"
 #include "testfiles.h"
 
 #include "export/imageexport.h"
 #include "export/keyframes.h"
-#include "render/renderarea.h"
+#include "render/gui/renderarea.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -50,12 +52,13 @@ void TestExportFlows::cleanup()
 
 void TestExportFlows::svgExport()
 {
-    window->pngSizeSpinBox->setValue(256);
+    Form(*window).pngSizeSpinBox->setValue(256);
     const QString path = dir->filePath(QStringLiteral("gauge"));
     FileDialogSeen seen;
     const QString start = QDir(window->fileDialogFolder()).absolutePath();
     ModalAnswers answers({chooseFile(path, &seen)});
     window->saveSVG();
+    QTRY_VERIFY(exportsIdle(*window));
     QVERIFY(answers.allAnswered());
 
     QCOMPARE(seen.caption, QStringLiteral("Save SVG"));
@@ -71,7 +74,7 @@ void TestExportFlows::svgExport()
 
 void TestExportFlows::pngExport()
 {
-    window->pngSizeSpinBox->setValue(64);
+    Form(*window).pngSizeSpinBox->setValue(64);
 
     // An existing file of another kind is replaced after the confirmation.
     const QString path = dir->filePath(QStringLiteral("gauge.png"));
@@ -79,6 +82,7 @@ void TestExportFlows::pngExport()
     FileDialogSeen seen;
     ModalAnswers answers({chooseFile(path, &seen), pressButton(QMessageBox::Yes)});
     window->savePNG();
+    QTRY_VERIFY(exportsIdle(*window));
     QVERIFY(answers.allAnswered());
     QCOMPARE(seen.caption, QStringLiteral("Save PNG"));
     QCOMPARE(seen.filters, QStringList{QStringLiteral("PNG file (*.png)")});
@@ -94,7 +98,7 @@ void TestExportFlows::keyframesExport()
     // An edit that is still only in the editing copy reaches the file.
     window->renderArea->currentGauge.divisionCount[0] = 2;
     window->renderArea->currentGauge.tickCountIncrement = 0.5;
-    window->layerList->item(0)->setText(QStringLiteral("Speed, km/h"));
+    Form(*window).layerList->item(0)->setText(QStringLiteral("Speed, km/h"));
 
     const QString path = dir->filePath(QStringLiteral("keys"));
     FileDialogSeen seen;
@@ -106,7 +110,8 @@ void TestExportFlows::keyframesExport()
     QCOMPARE(seen.suffix, QStringLiteral("csv"));
 
     QCOMPARE(readBytes(path + QStringLiteral(".csv")),
-             QByteArray("Layer,Tick,Angle\r\"Speed, km/h\",0,") + formatKeyframeNumber(-0.0).toLatin1()
+             QByteArray("Layer,Tick,Angle\r\"Speed, km/h\",0,")
+                 + formatKeyframeNumber(-0.0).toLatin1()
                  + "\r\"Speed, km/h\",0.5,60\r\"Speed, km/h\",1,120\r");
 }
 
@@ -137,7 +142,7 @@ void TestExportFlows::failedWritesReported()
     const std::array<void (Window::*)(), 3> exports{&Window::saveSVG, &Window::savePNG,
                                                     &Window::saveKeyframes};
     (window->*exports[which])();
-    QVERIFY(answers.allAnswered());
+    QTRY_VERIFY(answers.allAnswered());
     QCOMPARE(box.title, QStringLiteral("Unable to save file"));
     QCOMPARE(box.icon, QMessageBox::Warning);
     QCOMPARE(box.parent, window);

@@ -1,10 +1,12 @@
 #include "app/window.h"
+#include "model/gaugedocument.h"
 
+#include "formaccess.h"
 #include "modaldialogs.h"
 #include "pdfraster.h"
 #include "testfiles.h"
 
-#include "render/renderarea.h"
+#include "render/gui/renderarea.h"
 #include "ui/physicaloutputdialog.h"
 
 #include <QCheckBox>
@@ -20,6 +22,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <functional>
 
 namespace {
 
@@ -101,14 +105,14 @@ ModalAnswers::Handler answerPhysical(const DialogValues *values, const char *but
 // the dial's edge, which shows on paper.
 void drawDialEdge(Window *window)
 {
-    gaugeData &layer = window->renderArea->layers[0];
+    gaugeData layer = window->renderArea->layers.at(0);
     layer.divisionCount = {0, 1, 1};
     layer.tickCountEnabled = false;
     layer.arcAngleLength = {360.0, 0.0, 0.0, 0.0};
     layer.arcRadius[0] = 1.0;
     layer.arcWidth[0] = 0.0;
     layer.arcColor[0] = Qt::black;
-    window->renderArea->currentGauge = layer;
+    window->document()->setLayer(0, layer, QString());
 }
 
 } // namespace
@@ -135,15 +139,26 @@ private slots:
     void printPreview();
 
 private:
+    // A window whose progress dialog shows after `delay`, printing on the
+    // printer set up by `choose` (the print dialog when unset).
+    Window *makeWindow(int delay, std::function<bool(QPrinter *)> choose = {});
+
     Window *window = nullptr;
     QTemporaryDir *dir = nullptr;
 };
 
+Window *TestPdfFlows::makeWindow(int delay, std::function<bool(QPrinter *)> choose)
+{
+    WindowServices services;
+    services.exportProgressDelay = delay;
+    services.choosePrinter = std::move(choose);
+    return new Window(services);
+}
+
 void TestPdfFlows::init()
 {
-    window = new Window;
     // A slow run (sanitizers) must not bring up the progress dialog.
-    window->exportProgressDelay = 600000;
+    window = makeWindow(600000);
     dir = new QTemporaryDir;
     QVERIFY(dir->isValid());
 }
@@ -172,7 +187,7 @@ void TestPdfFlows::menuEntries()
     QFETCH(QKeySequence, shortcut);
     QFETCH(QString, defaultButton);
     QAction *action = nullptr;
-    for (QAction *candidate : window->menuBar->actions().constFirst()->menu()->actions())
+    for (QAction *candidate : Form(*window).menuBar->actions().constFirst()->menu()->actions())
         if (candidate->text() == entry)
             action = candidate;
     QVERIFY(action);
@@ -195,7 +210,8 @@ void TestPdfFlows::exportPdf()
     values.scaleBar = true;
     FileDialogSeen seen;
     ModalAnswers answers({answerPhysical(&values, "exportPdfButton"), chooseFile(path, &seen)});
-    window->exportPdfOrPrint();
+    formAction(*window, "exportPdfAction")->trigger();
+    QTRY_VERIFY(exportsIdle(*window));
     QVERIFY(answers.allAnswered());
     QCOMPARE(seen.caption, QStringLiteral("Export PDF"));
     QCOMPARE(seen.filters, QStringList{QStringLiteral("PDF file (*.pdf)")});
@@ -218,8 +234,8 @@ void TestPdfFlows::optionsKeptUntilClosed()
     // Chosen, then the file dialog cancelled: the choice is kept.
     ModalAnswers answers({answerPhysical(&chosen, "exportPdfButton"), cancelDialog(),
                           answerPhysical(nullptr, "cancel", &second)});
-    window->exportPdfOrPrint();
-    window->printPreview();
+    formAction(*window, "exportPdfAction")->trigger();
+    formAction(*window, "printPreviewAction")->trigger();
     QVERIFY(answers.allAnswered());
     const DialogValues &kept = second.before;
     QCOMPARE(kept.diameter, 2.5);
@@ -227,24 +243,23 @@ void TestPdfFlows::optionsKeptUntilClosed()
     QCOMPARE(kept.page, QStringLiteral("Letter"));
     QCOMPARE(kept.hairline, 0.25);
     QVERIFY(kept.centreCross && kept.scaleBar && kept.fill);
-    QCOMPARE(window->physicalOutput.diameterMm, 63.5);
 
     // Values changed and then cancelled are not kept.
     DialogValues dropped = chosen;
     dropped.diameter = 3.0;
     ModalAnswers again(
         {answerPhysical(&dropped, "cancel"), answerPhysical(nullptr, "cancel", &third)});
-    window->printGauge();
-    window->printGauge();
+    formAction(*window, "printAction")->trigger();
+    formAction(*window, "printAction")->trigger();
     QVERIFY(again.allAnswered());
     QCOMPARE(third.before.diameter, 2.5);
 
     // A new window, as after starting the program again, has the defaults.
     delete window;
-    window = new Window;
+    window = makeWindow(600000);
     DialogSeen fresh;
     ModalAnswers last({answerPhysical(nullptr, "cancel", &fresh)});
-    window->exportPdfOrPrint();
+    formAction(*window, "exportPdfAction")->trigger();
     QVERIFY(last.allAnswered());
     QCOMPARE(fresh.before.diameter, 62.0);
     QCOMPARE(fresh.before.unit, QStringLiteral("mm"));
@@ -273,9 +288,10 @@ void TestPdfFlows::failedExportReported()
     ModalAnswers answers(handlers);
     {
         FileSizeLimit limit(4096);
-        window->exportPdfOrPrint();
+        formAction(*window, "exportPdfAction")->trigger();
+        QTRY_VERIFY(exportsIdle(*window));
     }
-    QVERIFY(answers.allAnswered());
+    QTRY_VERIFY(answers.allAnswered());
     QCOMPARE(box.title, QStringLiteral("Unable to save file"));
     QCOMPARE(box.icon, QMessageBox::Warning);
     QCOMPARE(box.parent, window);
@@ -289,8 +305,11 @@ void TestPdfFlows::failedExportReported()
 void TestPdfFlows::cancelledExportWritesNothing()
 {
     // The densest layer the form can make takes seconds as a PDF.
-    window->renderArea->layers[0].divisionCount = {100, 100, 100};
-    window->exportProgressDelay = 0;
+    delete window;
+    window = makeWindow(0);
+    gaugeData dense;
+    dense.divisionCount = {100, 100, 100};
+    window->document()->setLayer(0, dense, QString());
     const QString path = dir->filePath(QStringLiteral("kept.pdf"));
     QVERIFY(writeBytes(path, "previous PDF"));
     bool editable = false;
@@ -298,13 +317,13 @@ void TestPdfFlows::cancelledExportWritesNothing()
                           pressButton(QMessageBox::Yes),
                           answerAs<QProgressDialog>([this, &editable](QProgressDialog *progress) {
                               // The window stays alive meanwhile, only blocked.
-                              editable = window->isEnabled() && window->exportRunning;
+                              editable = window->isEnabled() && !exportsIdle(*window);
                               progress->findChild<QPushButton *>()->click();
                           })});
-    window->exportPdfOrPrint();
+    formAction(*window, "exportPdfAction")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(exportsIdle(*window), 60000);
     QVERIFY(answers.allAnswered());
     QVERIFY(editable);
-    QVERIFY(!window->exportRunning);
     QCOMPARE(readBytes(path), QByteArray("previous PDF"));
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("kept.pdf")});
 }
@@ -324,19 +343,21 @@ void TestPdfFlows::printToPdf()
 {
     QFETCH(QString, page);
     QFETCH(QSizeF, mediaBox);
-    drawDialEdge(window);
     const QString path = dir->filePath(QStringLiteral("printed.pdf"));
     bool fullPage = false;
-    window->choosePrinter = [&](QPrinter *printer) {
+    delete window;
+    window = makeWindow(600000, [&](QPrinter *printer) {
         fullPage = printer->fullPage();
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(path);
         return true;
-    };
+    });
+    drawDialEdge(window);
     DialogValues values;
     values.page = page;
     ModalAnswers answers({answerPhysical(&values, "printButton")});
-    window->printGauge();
+    formAction(*window, "printAction")->trigger();
+    QTRY_VERIFY(exportsIdle(*window));
     QVERIFY(answers.allAnswered());
     QVERIFY(fullPage);
 
@@ -363,11 +384,12 @@ void TestPdfFlows::printBeyondPrintableArea()
 {
     QFETCH(QString, answer);
     const QString path = dir->filePath(QStringLiteral("large.pdf"));
-    window->choosePrinter = [&](QPrinter *printer) {
+    delete window;
+    window = makeWindow(600000, [&](QPrinter *printer) {
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(path);
         return true;
-    };
+    });
     // 250 mm of dial, 256 of drawing: wider than A4's 210 mm. The dialog
     // says so first.
     DialogValues values;
@@ -376,7 +398,8 @@ void TestPdfFlows::printBeyondPrintableArea()
     BoxSeen box;
     ModalAnswers answers(
         {answerPhysical(&values, "printButton", &seen), clickButton(answer, &box)});
-    window->printGauge();
+    formAction(*window, "printAction")->trigger();
+    QTRY_VERIFY(exportsIdle(*window));
     QVERIFY(answers.allAnswered());
     QVERIFY(seen.warning);
     QVERIFY2(seen.warningText.contains(QLatin1String("does not fit on the A4 page")),
@@ -400,7 +423,7 @@ void TestPdfFlows::printDialog()
                               offered = dialog->printer()->pageLayout().pageSize().id();
                               dialog->reject();
                           })});
-    window->printGauge();
+    formAction(*window, "printAction")->trigger();
     QVERIFY(answers.allAnswered());
     QCOMPARE(offered, QPageSize::Letter);
 }
@@ -416,7 +439,7 @@ void TestPdfFlows::printPreview()
                               pages = preview->pageCount();
                               dialog->reject();
                           })});
-    window->printPreview();
+    formAction(*window, "printPreviewAction")->trigger();
     QVERIFY(answers.allAnswered());
     QCOMPARE(pages, 1);
 }

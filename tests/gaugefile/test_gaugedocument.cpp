@@ -313,6 +313,19 @@ void TestGaugeDocument::writesBoldAndItalicByThreshold()
     QVERIFY(readGaugeDocument(writeGaugeDocument({namedLayer{QString(), layer}}), read));
     QCOMPARE(read.first().data.tickCountFont.weight(), QFont::Bold);
     QCOMPARE(read.first().data.tickCountFont.style(), QFont::StyleItalic);
+
+    // Underline and strikeout, which the labels show, are kept, and written
+    // only when they are on.
+    QVERIFY(!fontObject(font).contains(QLatin1String("underline")));
+    QVERIFY(!fontObject(font).contains(QLatin1String("strikeOut")));
+    for (const bool underline : {true, false}) {
+        layer.tickCountFont.setUnderline(underline);
+        layer.tickCountFont.setStrikeOut(!underline);
+        QVERIFY(readGaugeDocument(writeGaugeDocument({namedLayer{QString(), layer}}), read));
+        QCOMPARE(read.first().data.tickCountFont.underline(), underline);
+        QCOMPARE(read.first().data.tickCountFont.strikeOut(), !underline);
+        QVERIFY(!isDefaultLayer(read.first().data));
+    }
 }
 
 void TestGaugeDocument::testsDefaultLayer()
@@ -321,7 +334,6 @@ void TestGaugeDocument::testsDefaultLayer()
 
     gaugeData layer;
     layer.arcColor[2].setAlpha(10);
-    layer.tickCountFont.setUnderline(true);
     layer.tickCountFont.setLetterSpacing(QFont::AbsoluteSpacing, 3);
     layer.tickCountFont.setWeight(QFont::Medium); // same side of 500 as Normal
     QVERIFY(isDefaultLayer(layer));

@@ -1,7 +1,10 @@
 #include "app/window.h"
+#include "gaugefile/editorsettings.h"
 #include "gaugefile/gaugedocument.h"
-#include "render/renderarea.h"
+#include "model/gaugedocument.h"
+#include "render/gui/renderarea.h"
 
+#include "formaccess.h"
 #include "modaldialogs.h"
 #include "testfiles.h"
 
@@ -35,13 +38,13 @@ struct gaugeState
 gaugeState stateOf(Window &window)
 {
     gaugeState state;
-    for (int i = 0; i < window.layerList->count(); ++i)
-        state.names << window.layerList->item(i)->text();
+    for (int i = 0; i < Form(window).layerList->count(); ++i)
+        state.names << Form(window).layerList->item(i)->text();
     for (const gaugeData &layer : std::as_const(window.renderArea->layers))
         state.layers.append(layerToJson(layer));
-    state.currentRow = window.layerList->currentRow();
+    state.currentRow = Form(window).layerList->currentRow();
     state.currentGauge = layerToJson(window.renderArea->currentGauge);
-    state.divisions1 = window.gaugeDivisions1SpinBox->value();
+    state.divisions1 = Form(window).gaugeDivisions1SpinBox->value();
     return state;
 }
 
@@ -103,9 +106,9 @@ void TestGaugeFileFlows::init()
     dir = std::make_unique<QTemporaryDir>();
     QVERIFY(dir->isValid());
     QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("Presets")));
-    window = std::make_unique<Window>();
-    window->applicationDirectory = dir->path();
-    window->getPresetsFromFolder();
+    WindowServices services;
+    services.applicationDirectory = dir->path();
+    window = std::make_unique<Window>(services);
     window->show();
     answers = std::make_unique<ModalAnswers>();
 }
@@ -114,7 +117,8 @@ void TestGaugeFileFlows::cleanup()
 {
     if (answers) {
         QVERIFY2(answers->unanswered().isEmpty(),
-                 qPrintable(QStringLiteral("unanswered dialog: ") + answers->unanswered().join(", ")));
+                 qPrintable(QStringLiteral("unanswered dialog: ")
+                            + answers->unanswered().join(", ")));
         QCOMPARE(answers->pending(), 0);
     }
     answers.reset();
@@ -125,15 +129,15 @@ void TestGaugeFileFlows::cleanup()
 void TestGaugeFileFlows::modifyCurrentLayer(int divisions)
 {
     // Through the form, as a user would.
-    window->gaugeDivisions1SpinBox->setValue(divisions);
+    Form(*window).gaugeDivisions1SpinBox->setValue(divisions);
     QVERIFY(!isDefaultLayer(window->renderArea->currentGauge));
 }
 
 void TestGaugeFileFlows::makeTwoLayersSecondModified()
 {
-    window->addLayerItem(QStringLiteral("Second"));
-    window->renderArea->layers.append(gaugeData());
-    window->layerList->setCurrentRow(1);
+    window->document()->insertLayer(1, namedLayer{QStringLiteral("Second"), gaugeData()},
+                                    QString());
+    Form(*window).layerList->setCurrentRow(1);
     modifyCurrentLayer(7);
     QCOMPARE(window->renderArea->layers.at(1).divisionCount[0], 7);
 }
@@ -150,21 +154,21 @@ void TestGaugeFileFlows::overwritesDefaultLayerWithoutAsking()
     // A file of an earlier version: one unnamed layer.
     window->loadGaugeFile(QStringLiteral(DIALWRIGHT_TEST_DATA "/legacy-speedometer.gauge"));
 
-    QCOMPARE(window->layerList->count(), 1);
-    QCOMPARE(window->layerList->item(0)->text(), QStringLiteral("legacy-speedometer"));
-    QCOMPARE(window->layerList->currentRow(), 0);
+    QCOMPARE(Form(*window).layerList->count(), 1);
+    QCOMPARE(Form(*window).layerList->item(0)->text(), QStringLiteral("legacy-speedometer"));
+    QCOMPARE(Form(*window).layerList->currentRow(), 0);
     QCOMPARE(window->renderArea->layers.size(), 1);
     const gaugeData &loaded = window->renderArea->layers.first();
     QCOMPARE(loaded.divisionCount[0], 9);
     QCOMPARE(loaded.startAngle, -120.0);
     QCOMPARE(layerToJson(window->renderArea->currentGauge), layerToJson(loaded));
     // The form shows the loaded layer.
-    QCOMPARE(window->gaugeDivisions1SpinBox->value(), 9);
-    QCOMPARE(window->gaugeDivisions2SpinBox->value(), 2);
+    QCOMPARE(Form(*window).gaugeDivisions1SpinBox->value(), 9);
+    QCOMPARE(Form(*window).gaugeDivisions2SpinBox->value(), 2);
 
     // A layer renamed by the user but otherwise untouched still counts as
     // default: the name plays no part.
-    window->setLayerItemName(window->layerList->item(0), QStringLiteral("Mine"));
+    window->document()->renameLayer(0, QStringLiteral("Mine"), QString());
     window->renderArea->currentGauge = gaugeData();
     window->renderArea->saveLayerData(0);
     const QString path = writeGauge(QStringLiteral("three.gauge"),
@@ -173,7 +177,7 @@ void TestGaugeFileFlows::overwritesDefaultLayerWithoutAsking()
                                      {QString(), layerWithDivisions(13)}});
     window->loadGaugeFile(path);
     QCOMPARE(stateOf(*window).names, (QStringList{"Rim", "Layer 2", "Layer 3"}));
-    QCOMPARE(window->layerList->currentRow(), 0);
+    QCOMPARE(Form(*window).layerList->currentRow(), 0);
     QCOMPARE(window->renderArea->layers.at(2).divisionCount[0], 13);
 }
 
@@ -184,11 +188,10 @@ void TestGaugeFileFlows::asksWhenLayerModified_data()
     QTest::addColumn<int>("currentRow");
     QTest::addColumn<int>("currentDivisions");
 
-    QTest::newRow("overwrite") << "overwrite"
-                               << QStringList{"Layer 1", "Rim", "Layer 3", "Layer 4"} << 1 << 11;
-    QTest::newRow("add") << "add"
-                         << QStringList{"Layer 1", "Second", "Rim", "Layer 4", "Layer 5"} << 2
-                         << 11;
+    QTest::newRow("overwrite") << "overwrite" << QStringList{"Layer 1", "Rim", "Layer 3", "Layer 4"}
+                               << 1 << 11;
+    QTest::newRow("add") << "add" << QStringList{"Layer 1", "Second", "Rim", "Layer 4", "Layer 5"}
+                         << 2 << 11;
     QTest::newRow("cancel") << "cancel" << QStringList{"Layer 1", "Second"} << 1 << 7;
     QTest::newRow("escape") << "escape" << QStringList{"Layer 1", "Second"} << 1 << 7;
     QTest::newRow("close") << "close" << QStringList{"Layer 1", "Second"} << 1 << 7;
@@ -219,8 +222,9 @@ void TestGaugeFileFlows::asksWhenLayerModified()
             return void(question->close());
         if (answer == QLatin1String("cancel"))
             return cancel->click();
-        clickButton(answer == QLatin1String("add") ? QStringLiteral("Add As New Layers")
-                                                   : QStringLiteral("Overwrite Current Layer"))(question);
+        clickButton(answer == QLatin1String("add")
+                        ? QStringLiteral("Add As New Layers")
+                        : QStringLiteral("Overwrite Current Layer"))(question);
     }));
     window->loadGaugeFile(path);
     QCOMPARE(answers->pending(), 0);
@@ -228,7 +232,8 @@ void TestGaugeFileFlows::asksWhenLayerModified()
     QCOMPARE(box.title, QStringLiteral("Load Gauge"));
     QCOMPARE(box.text, QStringLiteral("The current layer has been modified."));
     QCOMPARE(box.informativeText,
-             QStringLiteral("Add the loaded gauge as new layers, or overwrite the current layer with it?"));
+             QStringLiteral(
+                 "Add the loaded gauge as new layers, or overwrite the current layer with it?"));
     QCOMPARE(box.icon, QMessageBox::Question);
     QVERIFY(box.buttons.contains(QStringLiteral("Add As New Layers")));
     QVERIFY(box.buttons.contains(QStringLiteral("Overwrite Current Layer")));
@@ -240,7 +245,7 @@ void TestGaugeFileFlows::asksWhenLayerModified()
     QCOMPARE(after.currentRow, currentRow);
     QCOMPARE(window->renderArea->layers.size(), names.size());
     QCOMPARE(window->renderArea->currentGauge.divisionCount[0], currentDivisions);
-    QCOMPARE(window->gaugeDivisions1SpinBox->value(), currentDivisions);
+    QCOMPARE(Form(*window).gaugeDivisions1SpinBox->value(), currentDivisions);
     // Layer 1 is never touched; the modified layer keeps its settings unless
     // it was overwritten.
     QCOMPARE(after.layers.at(0), before.layers.at(0));
@@ -254,17 +259,19 @@ void TestGaugeFileFlows::asksWhenLayerModified()
 void TestGaugeFileFlows::namesSingleUnnamedLayerAfterFile()
 {
     makeTwoLayersSecondModified();
-    const QString path = writeGauge(QStringLiteral("my.dial.gauge"), {{QString(), layerWithDivisions(5)}});
+    const QString path =
+        writeGauge(QStringLiteral("my.dial.gauge"), {{QString(), layerWithDivisions(5)}});
     answers->expect(clickButton(QStringLiteral("Add As New Layers")));
     window->loadGaugeFile(path);
     QCOMPARE(stateOf(*window).names, (QStringList{"Layer 1", "Second", "my.dial"}));
-    QCOMPARE(window->layerList->currentRow(), 2);
+    QCOMPARE(Form(*window).layerList->currentRow(), 2);
 
     // Names are taken as they stand, white space included.
-    window->renderArea->currentGauge = gaugeData();
-    const QString spaced = writeGauge(QStringLiteral("spaced.gauge"), {{QStringLiteral("  Rim "), gaugeData()}});
+    window->document()->setLayer(2, gaugeData(), QString());
+    const QString spaced =
+        writeGauge(QStringLiteral("spaced.gauge"), {{QStringLiteral("  Rim "), gaugeData()}});
     window->loadGaugeFile(spaced);
-    QCOMPARE(window->layerList->item(2)->text(), QStringLiteral("  Rim "));
+    QCOMPARE(Form(*window).layerList->item(2)->text(), QStringLiteral("  Rim "));
 }
 
 void TestGaugeFileFlows::failedLoadTouchesNothing_data()
@@ -318,30 +325,30 @@ void TestGaugeFileFlows::loadsThroughOpenDialog()
     FileDialogSeen seen;
     const QString start = window->fileDialogFolder();
     answers->expect(chooseFile(path, &seen));
-    window->loadButton->click();
+    Form(*window).loadButton->click();
     QCOMPARE(seen.caption, QStringLiteral("Load Gauge"));
     QCOMPARE(QDir(seen.directory), QDir(start));
     QCOMPARE(stateOf(*window).names, QStringList{"Needle"});
-    QCOMPARE(window->gaugeDivisions1SpinBox->value(), 3);
+    QCOMPARE(Form(*window).gaugeDivisions1SpinBox->value(), 3);
 
     // Cancelling the dialog changes nothing.
     const gaugeState before = stateOf(*window);
     answers->expect(cancelDialog());
-    window->loadButton->click();
+    Form(*window).loadButton->click();
     QVERIFY(stateOf(*window) == before);
 }
 
 void TestGaugeFileFlows::savesAndLoadsBackIdentical()
 {
     makeTwoLayersSecondModified();
-    window->gaugeBiasSpinBox->setValue(0.3);
+    Form(*window).gaugeBiasSpinBox->setValue(0.3);
     const QList<namedLayer> gauge = window->collectLayers();
 
     // A name typed without a suffix gets ".gauge".
     FileDialogSeen seen;
     const QString start = window->fileDialogFolder();
     answers->expect(chooseFile(dir->filePath(QStringLiteral("Whole")), &seen));
-    window->saveButton->click();
+    Form(*window).saveButton->click();
     QCOMPARE(seen.caption, QStringLiteral("Save Gauge"));
     QVERIFY(seen.filters.contains(QStringLiteral("Gauge file (*.gauge)")));
     QCOMPARE(QDir(seen.directory), QDir(start));
@@ -350,8 +357,9 @@ void TestGaugeFileFlows::savesAndLoadsBackIdentical()
     QCOMPARE(readBytes(path), writeGaugeDocument(gauge));
 
     // Loaded into a fresh window, the gauge comes back as it was saved.
-    Window fresh;
-    fresh.applicationDirectory = dir->path();
+    WindowServices services;
+    services.applicationDirectory = dir->path();
+    Window fresh(services);
     fresh.loadGaugeFile(path);
     QCOMPARE(fresh.collectLayers().size(), 2);
     const QList<namedLayer> loaded = fresh.collectLayers();
@@ -359,20 +367,20 @@ void TestGaugeFileFlows::savesAndLoadsBackIdentical()
         QCOMPARE(loaded.at(i).name, gauge.at(i).name);
         QCOMPARE(layerToJson(loaded.at(i).data), layerToJson(gauge.at(i).data));
     }
-    QCOMPARE(fresh.layerList->currentRow(), 0);
+    QCOMPARE(Form(fresh).layerList->currentRow(), 0);
 }
 
 void TestGaugeFileFlows::savesLayerAsPreset()
 {
     makeTwoLayersSecondModified();
-    QCOMPARE(window->presetComboBox->count(), 0);
+    QCOMPARE(Form(*window).presetComboBox->count(), 0);
 
     const QString path = dir->filePath(QStringLiteral("Presets/Second.gauge"));
     FileDialogSeen seen;
     answers->expect(chooseFile(path, &seen));
-    window->SaveLayerButton->click();
+    Form(*window).SaveLayerButton->click();
     QCOMPARE(seen.caption, QStringLiteral("Save Layer As Preset"));
-    QCOMPARE(QDir(seen.directory), QDir(window->userPresetsFolder()));
+    QCOMPARE(QDir(seen.directory), QDir(::userPresetsFolder()));
 
     QList<namedLayer> saved;
     QVERIFY(readGaugeDocument(readBytes(path), saved));
@@ -380,21 +388,18 @@ void TestGaugeFileFlows::savesLayerAsPreset()
     QCOMPARE(saved.first().name, QStringLiteral("Second"));
     QCOMPARE(saved.first().data.divisionCount[0], 7);
     // Listed at once.
-    QCOMPARE(comboTexts(window->presetComboBox), QStringList{"Second"});
+    QCOMPARE(comboTexts(Form(*window).presetComboBox), QStringList{"Second"});
 
     // Cancelling writes nothing.
     answers->expect(cancelDialog());
-    window->saveButton->click();
+    Form(*window).saveButton->click();
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList());
 }
 
 void TestGaugeFileFlows::asksNothingWithoutSelection()
 {
-    window->layerList->blockSignals(true);
-    window->layerList->setCurrentRow(-1);
-    window->layerList->blockSignals(false);
+    window->document()->setCurrentRow(-1);
     window->saveLayer();
-    window->saveGaugeFile({}, QStringLiteral("Save Gauge"), dir->path());
     QCoreApplication::processEvents();
     // cleanup() fails on any dialog that was shown.
 }
@@ -441,8 +446,10 @@ void TestGaugeFileFlows::failedSaveKeepsPreviousFile()
     QCOMPARE(box.title, QStringLiteral("Unable to save file"));
     QCOMPARE(box.text, QStringLiteral("kept.gauge could not be saved.\n\nFile too large"));
     QCOMPARE(readBytes(path), previous);
-    QCOMPARE(comboTexts(window->presetComboBox), QStringList{"kept"});
-    QCOMPARE(QDir(dir->filePath(QStringLiteral("Presets"))).entryList(QDir::Files | QDir::Hidden).size(), 2);
+    QCOMPARE(comboTexts(Form(*window).presetComboBox), QStringList{"kept"});
+    QCOMPARE(
+        QDir(dir->filePath(QStringLiteral("Presets"))).entryList(QDir::Files | QDir::Hidden).size(),
+        2);
 }
 
 void TestGaugeFileFlows::listsPresets()
@@ -456,17 +463,18 @@ void TestGaugeFileFlows::listsPresets()
     QVERIFY(writeBytes(presets + QStringLiteral("Sub.gauge/Inner.gauge"), bytes));
 
     window->getPresetsFromFolder();
-    QStringList listed = comboTexts(window->presetComboBox);
+    QStringList listed = comboTexts(Form(*window).presetComboBox);
     listed.sort();
     QCOMPARE(listed, (QStringList{"Bezel", "Needle", "Oil.v2"}));
-    QCOMPARE(window->presetComboBox->currentIndex(), -1);
+    QCOMPARE(Form(*window).presetComboBox->currentIndex(), -1);
     // Refilling the list loads nothing.
     QCOMPARE(stateOf(*window).names, QStringList{"Layer 1"});
 
     // A missing folder lists nothing.
-    window->applicationDirectory = dir->filePath(QStringLiteral("nowhere"));
-    window->getPresetsFromFolder();
-    QCOMPARE(window->presetComboBox->count(), 0);
+    WindowServices nowhere;
+    nowhere.applicationDirectory = dir->filePath(QStringLiteral("nowhere"));
+    const Window elsewhere(nowhere);
+    QCOMPARE(Form(elsewhere).presetComboBox->count(), 0);
 }
 
 void TestGaugeFileFlows::loadsPickedPreset()
@@ -476,41 +484,40 @@ void TestGaugeFileFlows::loadsPickedPreset()
                        writeGaugeDocument({{QString(), layerWithDivisions(6)}})));
     QVERIFY(writeBytes(presets + QStringLiteral("Broken.gauge"), "{"));
     window->getPresetsFromFolder();
-    const int oil = window->presetComboBox->findText(QStringLiteral("Oil.v2"));
-    const int broken = window->presetComboBox->findText(QStringLiteral("Broken"));
+    const int oil = Form(*window).presetComboBox->findText(QStringLiteral("Oil.v2"));
+    const int broken = Form(*window).presetComboBox->findText(QStringLiteral("Broken"));
     QVERIFY(oil >= 0 && broken >= 0);
 
     // Picking it loads it: the untouched layer is replaced and takes the
     // preset's name.
-    window->presetComboBox->setCurrentIndex(oil);
-    emit window->presetComboBox->activated(oil);
+    Form(*window).presetComboBox->setCurrentIndex(oil);
+    emit Form(*window).presetComboBox->activated(oil);
     QCOMPARE(stateOf(*window).names, QStringList{"Oil.v2"});
-    QCOMPARE(window->gaugeDivisions1SpinBox->value(), 6);
+    QCOMPARE(Form(*window).gaugeDivisions1SpinBox->value(), 6);
 
     // Picking it again meets a modified layer: asked, then added again.
     answers->expect(clickButton(QStringLiteral("Add As New Layers")));
-    emit window->presetComboBox->activated(oil);
+    emit Form(*window).presetComboBox->activated(oil);
     QCOMPARE(stateOf(*window).names, (QStringList{"Oil.v2", "Oil.v2"}));
-    QCOMPARE(window->layerList->currentRow(), 1);
+    QCOMPARE(Form(*window).layerList->currentRow(), 1);
 
     // A preset that does not parse reports why and the list stays.
     BoxSeen box;
     answers->expect(pressButton(QMessageBox::Ok, &box));
-    window->presetComboBox->setCurrentIndex(broken);
-    emit window->presetComboBox->activated(broken);
+    Form(*window).presetComboBox->setCurrentIndex(broken);
+    emit Form(*window).presetComboBox->activated(broken);
     QCOMPARE(box.title, QStringLiteral("Unable to load gauge"));
     QVERIFY(box.text.startsWith(QStringLiteral("Broken.gauge could not be read.\n\n")));
-    QCOMPARE(window->presetComboBox->count(), 2);
+    QCOMPARE(Form(*window).presetComboBox->count(), 2);
 
     // A preset removed since the list was built cannot be opened.
     QVERIFY(QFile::remove(presets + QStringLiteral("Oil.v2.gauge")));
     answers->expect(pressButton(QMessageBox::Ok, &box));
-    window->presetComboBox->setCurrentIndex(oil);
-    emit window->presetComboBox->activated(oil);
+    Form(*window).presetComboBox->setCurrentIndex(oil);
+    emit Form(*window).presetComboBox->activated(oil);
     QCOMPARE(box.title, QStringLiteral("Unable to open file"));
     QCOMPARE(stateOf(*window).names, (QStringList{"Oil.v2", "Oil.v2"}));
 }
-
 
 void TestGaugeFileFlows::formFollowsSelectionAfterLoad_data()
 {
@@ -541,13 +548,13 @@ void TestGaugeFileFlows::formFollowsSelectionAfterLoad()
         window->loadGaugeFile(path);
     } else if (load == QLatin1String("preset")) {
         window->getPresetsFromFolder();
-        window->presetComboBox->setCurrentText(QStringLiteral("Two"));
+        Form(*window).presetComboBox->setCurrentText(QStringLiteral("Two"));
         window->presetChanged();
     } else if (load == QLatin1String("failed")) {
         answers->expect(pressButton(QMessageBox::Ok));
         window->loadGaugeFile(dir->filePath(QStringLiteral("missing.gauge")));
     } else if (load == QLatin1String("remove")) {
-        window->RemoveLayerButton->click();
+        Form(*window).RemoveLayerButton->click();
     } else {
         window->loadGaugeFile(path);
     }
@@ -555,16 +562,16 @@ void TestGaugeFileFlows::formFollowsSelectionAfterLoad()
 
     // Each layer in turn, last to first and back, shows in the form, and
     // an edit still reaches the layer that is shown.
-    const int count = window->layerList->count();
+    const int count = Form(*window).layerList->count();
     QVERIFY(count >= 1);
     for (int row : {count - 1, 0, count - 1}) {
-        window->layerList->setCurrentRow(row);
-        QCOMPARE(window->gaugeDivisions1SpinBox->value(),
+        Form(*window).layerList->setCurrentRow(row);
+        QCOMPARE(Form(*window).gaugeDivisions1SpinBox->value(),
                  window->renderArea->layers.at(row).divisionCount[0]);
-        QCOMPARE(window->gaugeAngleLengthSpinBox->value(),
+        QCOMPARE(Form(*window).gaugeAngleLengthSpinBox->value(),
                  window->renderArea->layers.at(row).angleLength);
     }
-    window->gaugeDivisions1SpinBox->setValue(42);
+    Form(*window).gaugeDivisions1SpinBox->setValue(42);
     QCOMPARE(window->renderArea->layers.at(count - 1).divisionCount[0], 42);
 }
 

@@ -76,8 +76,9 @@ void TestPreviewRenderer::newestRequestWins()
         layers[1].divisionCount[0] = 2 + step;
         layers[0].divisionColor[2] = QColor(step * 10, 255, 255);
         renderer.request(layers, PreviewRenderer::Target());
+        // Now and then the pictures finished so far are taken.
         if (step % 5 == 4)
-            QTest::qWait(1);
+            QCoreApplication::processEvents();
     }
     QVERIFY(waitForPicture(renderer));
     QVERIFY(!shown.isEmpty());
@@ -165,7 +166,8 @@ void TestPreviewRenderer::sameElementsAsOnePass_data()
     // Three of them pass the allowance in the second: the third draws no
     // tick, and the preview shows the same cut as one drawing (a wrong cut
     // would differ on a whole ring).
-    QList<gaugeData> three{densestFormLayer(0, false), densestFormLayer(0, false), densestFormLayer(0, false)};
+    QList<gaugeData> three{densestFormLayer(0, false), densestFormLayer(0, false),
+                           densestFormLayer(0, false)};
     three[1].divisionInnerRadius = {0.3, 0.35, 0.4};
     three[1].divisionOuterRadius = {0.5, 0.5, 0.5};
     three[2].divisionInnerRadius = {0.1, 0.1, 0.1};
@@ -224,12 +226,17 @@ void TestPreviewRenderer::sharpAtPixelRatio()
 void TestPreviewRenderer::goesWhileDrawing()
 {
     // The window closes while a dense layer is being drawn: the drawing is
-    // abandoned (the test's time-out catches a wait for its end).
+    // abandoned (the test's time-out catches a wait for its end), and the
+    // threads it ran on are free again at once.
     for (int i = 0; i < 3; ++i) {
         PreviewRenderer renderer;
         renderer.request({densestFormLayer(3, true), densestFormLayer(3, true)}, {});
-        QTest::qWait(i * 20);
+        QVERIFY(renderer.isBusy());
     }
+    PreviewRenderer fresh;
+    fresh.request({gaugeData()}, {});
+    QVERIFY(waitForPicture(fresh));
+    QVERIFY(!fresh.picture().isNull());
 }
 
 QTEST_MAIN(TestPreviewRenderer)

@@ -1,4 +1,4 @@
-#include "render/renderarea.h"
+#include "render/gui/renderarea.h"
 
 #include "export/imageexport.h"
 
@@ -79,9 +79,9 @@ void TestRenderArea::slotsThroughMetaObject()
 
     area.currentGauge.tickCountFont = QFont(QStringLiteral("Serif"), 22);
     area.currentGauge.tickCountColor = Qt::red;
-    QVERIFY(QMetaObject::invokeMethod(&area, "setTickCounts", Q_ARG(bool, false),
-                                      Q_ARG(double, 5), Q_ARG(double, 2), Q_ARG(int, 3),
-                                      Q_ARG(double, 0.6), Q_ARG(bool, true), Q_ARG(bool, true)));
+    QVERIFY(QMetaObject::invokeMethod(&area, "setTickCounts", Q_ARG(bool, false), Q_ARG(double, 5),
+                                      Q_ARG(double, 2), Q_ARG(int, 3), Q_ARG(double, 0.6),
+                                      Q_ARG(bool, true), Q_ARG(bool, true)));
     QCOMPARE(area.currentGauge.tickCountFont, QFont(QStringLiteral("Sans Serif"), 10, -1, false));
     QCOMPARE(area.currentGauge.tickCountColor, QColor(Qt::white));
     QCOMPARE(area.currentGauge.tickCountDecimalPlaces, 3);
@@ -123,6 +123,12 @@ void TestRenderArea::layerIndexRules()
     b.tickCountFont = QFont(QStringLiteral("Serif"), 17, QFont::Bold, true);
     b.arcColor[2] = QColor(1, 2, 3);
     area.layers = {a, b};
+    // The new layers' picture arrives with a repaint of its own.
+    QTRY_VERIFY(area.isPreviewCurrent());
+    sentinelCounter.paints = 0;
+    sentinel->update();
+    QTRY_VERIFY(sentinelCounter.paints > 0);
+    counter.paints = 0;
     area.currentGauge.bias = 0.9;
     const gaugeData editing = area.currentGauge;
 
@@ -179,8 +185,9 @@ void TestRenderArea::exportMatchesPreview()
     g.tickCountEnabled = false;
     RenderArea area;
     area.resize(512, 512);
-    area.layers = {g, gaugeData()};
-    area.layers[1].tickCountEnabled = false;
+    gaugeData plain;
+    plain.tickCountEnabled = false;
+    area.layers = {g, plain};
     const QImage preview = currentPicture(area);
     QVERIFY(!preview.isNull());
     const ImageDifference d = imageDifference(gaugeImage(area.layers, 512), preview);

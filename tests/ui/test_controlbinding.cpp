@@ -1,7 +1,9 @@
 #include "app/window.h"
-#include "render/renderarea.h"
+#include "model/gaugedocument.h"
+#include "render/gui/renderarea.h"
 #include "ui/colorbutton.h"
 
+#include "formaccess.h"
 #include "modaldialogs.h"
 #include "unusuallayer.h"
 
@@ -34,11 +36,11 @@ T *arcWidget(Window &w, int arc, const char *field)
 gaugeData formState(Window &w)
 {
     gaugeData g;
-    g.startAngle = w.gaugeStartAngleSpinBox->value();
-    g.angleLength = w.gaugeAngleLengthSpinBox->value();
-    g.bias = w.gaugeBiasSpinBox->value();
-    g.midpointBias = w.biasTypeComboBox->currentIndex() == 1;
-    g.roundedTickCaps = w.roundedTickCapsCheckBox->isChecked();
+    g.startAngle = Form(w).gaugeStartAngleSpinBox->value();
+    g.angleLength = Form(w).gaugeAngleLengthSpinBox->value();
+    g.bias = Form(w).gaugeBiasSpinBox->value();
+    g.midpointBias = Form(w).biasTypeComboBox->currentIndex() == 1;
+    g.roundedTickCaps = Form(w).roundedTickCapsCheckBox->isChecked();
     for (int i = 0; i < 3; ++i) {
         g.divisionCount[i] = levelWidget<QSpinBox>(w, i, "SpinBox")->value();
         g.divisionInnerRadius[i] = levelWidget<QDoubleSpinBox>(w, i, "InnerRadiusSpinBox")->value();
@@ -46,7 +48,7 @@ gaugeData formState(Window &w)
         g.divisionWidth[i] = levelWidget<QDoubleSpinBox>(w, i, "WidthSpinBox")->value();
         g.divisionColor[i] = widgetColor(levelWidget<QWidget>(w, i, "ColorButton"));
     }
-    g.roundedArcCaps = w.roundedArcCapsCheckBox->isChecked();
+    g.roundedArcCaps = Form(w).roundedArcCapsCheckBox->isChecked();
     for (int i = 0; i < 4; ++i) {
         g.arcStartAngle[i] = arcWidget<QDoubleSpinBox>(w, i, "StartAngleSpinBox")->value();
         g.arcAngleLength[i] = arcWidget<QDoubleSpinBox>(w, i, "AngleLengthSpinBox")->value();
@@ -54,15 +56,15 @@ gaugeData formState(Window &w)
         g.arcWidth[i] = arcWidget<QDoubleSpinBox>(w, i, "WidthSpinBox")->value();
         g.arcColor[i] = widgetColor(arcWidget<QWidget>(w, i, "ColorButton"));
     }
-    g.tickCountEnabled = w.tickCountCheckBox->isChecked();
-    g.tickCountStart = w.tickCountStartSpinBox->value();
-    g.tickCountIncrement = w.tickCountIncrementSpinBox->value();
-    g.tickCountDecimalPlaces = w.tickCountDecimalPlacesSpinBox->value();
-    g.tickCountRadius = w.tickCountRadiusSpinBox->value();
-    g.tickCountRotate = w.tickCountRotateCheckBox->isChecked();
-    g.tickCountSkipFirst = w.skipFirstTickCheckBox->isChecked();
-    g.tickCountFont = w.tickCountFontButton->font();
-    g.tickCountColor = widgetColor(w.tickColorButton);
+    g.tickCountEnabled = Form(w).tickCountCheckBox->isChecked();
+    g.tickCountStart = Form(w).tickCountStartSpinBox->value();
+    g.tickCountIncrement = Form(w).tickCountIncrementSpinBox->value();
+    g.tickCountDecimalPlaces = Form(w).tickCountDecimalPlacesSpinBox->value();
+    g.tickCountRadius = Form(w).tickCountRadiusSpinBox->value();
+    g.tickCountRotate = Form(w).tickCountRotateCheckBox->isChecked();
+    g.tickCountSkipFirst = Form(w).skipFirstTickCheckBox->isChecked();
+    g.tickCountFont = Form(w).tickCountFontButton->font();
+    g.tickCountColor = widgetColor(Form(w).tickColorButton);
     return g;
 }
 
@@ -76,59 +78,59 @@ struct Edit
 QList<Edit> edits()
 {
     QList<Edit> list{
-        {"start angle", [](Window &w) { w.gaugeStartAngleSpinBox->setValue(45); },
+        {"start angle", [](Window &w) { Form(w).gaugeStartAngleSpinBox->setValue(45); },
          [](gaugeData &g) {
              g.startAngle = 45;
          }},
-        {"angle length", [](Window &w) { w.gaugeAngleLengthSpinBox->setValue(-200.5); },
+        {"angle length", [](Window &w) { Form(w).gaugeAngleLengthSpinBox->setValue(-200.5); },
          [](gaugeData &g) {
              g.angleLength = -200.5;
          }},
-        {"bias", [](Window &w) { w.gaugeBiasSpinBox->setValue(0.25); },
+        {"bias", [](Window &w) { Form(w).gaugeBiasSpinBox->setValue(0.25); },
          [](gaugeData &g) {
              g.bias = 0.25;
          }},
         {"bias type",
          [](Window &w) {
-             w.biasTypeComboBox->setCurrentIndex(1);
-             emit w.biasTypeComboBox->activated(1);
+             Form(w).biasTypeComboBox->setCurrentIndex(1);
+             emit Form(w).biasTypeComboBox->activated(1);
          },
          [](gaugeData &g) {
              g.midpointBias = true;
          }},
-        {"tick caps", [](Window &w) { w.roundedTickCapsCheckBox->click(); },
+        {"tick caps", [](Window &w) { Form(w).roundedTickCapsCheckBox->click(); },
          [](gaugeData &g) {
              g.roundedTickCaps = true;
          }},
-        {"arc caps", [](Window &w) { w.roundedArcCapsCheckBox->click(); },
+        {"arc caps", [](Window &w) { Form(w).roundedArcCapsCheckBox->click(); },
          [](gaugeData &g) {
              g.roundedArcCaps = true;
          }},
-        {"label radius", [](Window &w) { w.tickCountRadiusSpinBox->setValue(0.5); },
+        {"label radius", [](Window &w) { Form(w).tickCountRadiusSpinBox->setValue(0.5); },
          [](gaugeData &g) {
              g.tickCountRadius = 0.5;
          }},
-        {"label start", [](Window &w) { w.tickCountStartSpinBox->setValue(20); },
+        {"label start", [](Window &w) { Form(w).tickCountStartSpinBox->setValue(20); },
          [](gaugeData &g) {
              g.tickCountStart = 20;
          }},
-        {"label increment", [](Window &w) { w.tickCountIncrementSpinBox->setValue(-500); },
+        {"label increment", [](Window &w) { Form(w).tickCountIncrementSpinBox->setValue(-500); },
          [](gaugeData &g) {
              g.tickCountIncrement = -500;
          }},
-        {"label decimals", [](Window &w) { w.tickCountDecimalPlacesSpinBox->setValue(2); },
+        {"label decimals", [](Window &w) { Form(w).tickCountDecimalPlacesSpinBox->setValue(2); },
          [](gaugeData &g) {
              g.tickCountDecimalPlaces = 2;
          }},
-        {"label rotate", [](Window &w) { w.tickCountRotateCheckBox->click(); },
+        {"label rotate", [](Window &w) { Form(w).tickCountRotateCheckBox->click(); },
          [](gaugeData &g) {
              g.tickCountRotate = true;
          }},
-        {"labels shown", [](Window &w) { w.tickCountCheckBox->click(); },
+        {"labels shown", [](Window &w) { Form(w).tickCountCheckBox->click(); },
          [](gaugeData &g) {
              g.tickCountEnabled = false;
          }},
-        {"skip first", [](Window &w) { w.skipFirstTickCheckBox->click(); },
+        {"skip first", [](Window &w) { Form(w).skipFirstTickCheckBox->click(); },
          [](gaugeData &g) {
              g.tickCountSkipFirst = true;
          }},
@@ -190,9 +192,8 @@ QList<Edit> edits()
 // Two layers, the second one selected.
 void addSecondLayer(Window &w)
 {
-    w.addLayerItem(QStringLiteral("Second"));
-    w.renderArea->layers.append(w.renderArea->defaultGauge());
-    w.layerList->setCurrentRow(1);
+    w.document()->insertLayer(1, namedLayer{QStringLiteral("Second"), gaugeData()}, QString());
+    Form(w).layerList->setCurrentRow(1);
 }
 
 } // namespace
@@ -243,25 +244,25 @@ void TestControlBinding::editReachesCurrentLayerOnly()
 void TestControlBinding::settingComboFromCodeStoresNothing()
 {
     Window window;
-    window.biasTypeComboBox->setCurrentIndex(1);
+    Form(window).biasTypeComboBox->setCurrentIndex(1);
     QVERIFY(!window.renderArea->layers.at(0).midpointBias);
-    emit window.biasTypeComboBox->activated(1);
+    emit Form(window).biasTypeComboBox->activated(1);
     QVERIFY(window.renderArea->layers.at(0).midpointBias);
-    window.biasTypeComboBox->setCurrentIndex(0);
-    emit window.biasTypeComboBox->activated(0);
+    Form(window).biasTypeComboBox->setCurrentIndex(0);
+    emit Form(window).biasTypeComboBox->activated(0);
     QVERIFY(!window.renderArea->layers.at(0).midpointBias);
 }
 
 void TestControlBinding::decimalsFollowDecimalPlaces()
 {
     Window window;
-    QCOMPARE(window.tickCountStartSpinBox->decimals(), 0);
-    window.tickCountDecimalPlacesSpinBox->setValue(2);
-    QCOMPARE(window.tickCountStartSpinBox->decimals(), 2);
-    QCOMPARE(window.tickCountIncrementSpinBox->decimals(), 2);
-    window.tickCountStartSpinBox->setValue(1.25);
-    window.tickCountIncrementSpinBox->setValue(0.75);
-    QCOMPARE(window.tickCountStartSpinBox->text(), QStringLiteral("1.25"));
+    QCOMPARE(Form(window).tickCountStartSpinBox->decimals(), 0);
+    Form(window).tickCountDecimalPlacesSpinBox->setValue(2);
+    QCOMPARE(Form(window).tickCountStartSpinBox->decimals(), 2);
+    QCOMPARE(Form(window).tickCountIncrementSpinBox->decimals(), 2);
+    Form(window).tickCountStartSpinBox->setValue(1.25);
+    Form(window).tickCountIncrementSpinBox->setValue(0.75);
+    QCOMPARE(Form(window).tickCountStartSpinBox->text(), QStringLiteral("1.25"));
     const gaugeData &layer = window.renderArea->layers.at(0);
     QCOMPARE(layer.tickCountDecimalPlaces, 2);
     QCOMPARE(layer.tickCountStart, 1.25);
@@ -271,8 +272,8 @@ void TestControlBinding::decimalsFollowDecimalPlaces()
 void TestControlBinding::editWithoutCurrentRowStoresNothing()
 {
     Window window;
-    window.layerList->setCurrentRow(-1);
-    window.arc2RadiusSpinBox->setValue(0.3);
+    Form(window).layerList->setCurrentRow(-1);
+    Form(window).arc2RadiusSpinBox->setValue(0.3);
     QCOMPARE(window.renderArea->currentGauge.arcRadius[1], 0.3);
     QVERIFY(window.renderArea->layers.at(0) == gaugeData());
 }
@@ -281,33 +282,33 @@ void TestControlBinding::formShowsEachLayer()
 {
     Window window;
     addSecondLayer(window);
-    window.layerList->setCurrentRow(0);
+    Form(window).layerList->setCurrentRow(0);
     const gaugeData unusual = unusualLayer();
-    window.renderArea->layers[1] = unusual;
+    window.document()->setLayer(1, unusual, QString());
 
-    window.layerList->setCurrentRow(1);
+    Form(window).layerList->setCurrentRow(1);
     QVERIFY(formState(window) == unusual);
-    QCOMPARE(window.tickCountStartSpinBox->decimals(), 3);
-    QCOMPARE(window.tickCountIncrementSpinBox->decimals(), 3);
-    QCOMPARE(window.tickCountStartSpinBox->text(), QStringLiteral("1.125"));
-    QCOMPARE(window.tickCountFontButton->font().family(), QStringLiteral("DejaVu Serif"));
-    QCOMPARE(window.biasTypeComboBox->currentIndex(), 1);
+    QCOMPARE(Form(window).tickCountStartSpinBox->decimals(), 3);
+    QCOMPARE(Form(window).tickCountIncrementSpinBox->decimals(), 3);
+    QCOMPARE(Form(window).tickCountStartSpinBox->text(), QStringLiteral("1.125"));
+    QCOMPARE(Form(window).tickCountFontButton->font().family(), QStringLiteral("DejaVu Serif"));
+    QCOMPARE(Form(window).biasTypeComboBox->currentIndex(), 1);
 
     // Back and forth: each layer shows its own values and neither is touched
     // by filling the form.
-    window.layerList->setCurrentRow(0);
+    Form(window).layerList->setCurrentRow(0);
     QVERIFY(formState(window) == gaugeData());
-    QCOMPARE(window.tickCountStartSpinBox->decimals(), 0);
-    window.layerList->setCurrentRow(1);
+    QCOMPARE(Form(window).tickCountStartSpinBox->decimals(), 0);
+    Form(window).layerList->setCurrentRow(1);
     QVERIFY(formState(window) == unusual);
     QVERIFY(window.renderArea->layers.at(0) == gaugeData());
     QVERIFY(window.renderArea->layers.at(1) == unusual);
 
     // An edit after switching lands in the layer shown, whole groups intact.
-    window.arc3RadiusSpinBox->setValue(0.8);
+    Form(window).arc3RadiusSpinBox->setValue(0.8);
     gaugeData expected = unusual;
     expected.arcRadius[2] = 0.8;
-    window.layerList->setCurrentRow(0);
+    Form(window).layerList->setCurrentRow(0);
     QVERIFY(window.renderArea->layers.at(1) == expected);
     QVERIFY(window.renderArea->layers.at(0) == gaugeData());
 }
@@ -371,26 +372,27 @@ void TestControlBinding::colorDialog()
     QVERIFY(window.renderArea->layers.at(0) == gaugeData());
 
     // The colour belongs to the layer: switching shows each layer's own.
-    window.layerList->setCurrentRow(0);
-    QCOMPARE(widgetColor(colorButton), colorOf(window.renderArea->layers[0]));
-    window.layerList->setCurrentRow(1);
+    Form(window).layerList->setCurrentRow(0);
+    gaugeData first = window.renderArea->layers.at(0);
+    QCOMPARE(widgetColor(colorButton), colorOf(first));
+    Form(window).layerList->setCurrentRow(1);
     QCOMPARE(widgetColor(colorButton), picked);
 }
 
 void TestControlBinding::fontDialog()
 {
     Window window;
-    const QFont startFont = window.tickCountFontButton->font();
+    const QFont startFont = Form(window).tickCountFontButton->font();
 
     QFont initial;
     ModalAnswers answers({answerAs<QFontDialog>([&](QFontDialog *d) {
         initial = d->currentFont();
         d->reject();
     })});
-    window.tickCountFontButton->click();
+    Form(window).tickCountFontButton->click();
     QVERIFY(answers.allAnswered());
     QCOMPARE(initial.pointSize(), 10);
-    QVERIFY(window.tickCountFontButton->font() == startFont);
+    QVERIFY(Form(window).tickCountFontButton->font() == startFont);
     QVERIFY(window.renderArea->layers.at(0) == gaugeData());
 
     QFont chosen;
@@ -399,12 +401,12 @@ void TestControlBinding::fontDialog()
         chosen = d->currentFont();
         d->accept();
     }));
-    window.tickCountFontButton->click();
+    Form(window).tickCountFontButton->click();
     QVERIFY(answers.allAnswered());
     const QFont stored = window.renderArea->layers.at(0).tickCountFont;
     QCOMPARE(stored.family(), chosen.family());
     QCOMPARE(stored.pointSize(), 14);
-    QVERIFY(window.tickCountFontButton->font() == stored);
+    QVERIFY(Form(window).tickCountFontButton->font() == stored);
 }
 
 QTEST_MAIN(TestControlBinding)

@@ -1,8 +1,10 @@
 #include "app/window.h"
 #include "gaugefile/editorsettings.h"
 #include "gaugefile/gaugedocument.h"
-#include "render/renderarea.h"
+#include "model/gaugedocument.h"
+#include "render/gui/renderarea.h"
 
+#include "formaccess.h"
 #include "modaldialogs.h"
 #include "testfiles.h"
 #include "windowstate.h"
@@ -98,9 +100,9 @@ void TestDocument::init()
     QDir(userPresetsFolder()).removeRecursively();
     dir = std::make_unique<QTemporaryDir>();
     QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("Presets")));
-    window = std::make_unique<Window>();
-    window->applicationDirectory = dir->path();
-    window->getPresetsFromFolder();
+    WindowServices services;
+    services.applicationDirectory = dir->path();
+    window = std::make_unique<Window>(services);
     window->show();
     answers = std::make_unique<ModalAnswers>();
 }
@@ -118,27 +120,27 @@ void TestDocument::titleFollowsSaveEditUndo()
 {
     Window &w = *window;
     QCOMPARE(w.windowTitle(), QStringLiteral("Dialwright 2.2.0[*]"));
-    w.arc1WidthSpinBox->setValue(3);
+    Form(w).arc1WidthSpinBox->setValue(3);
     QVERIFY(w.isWindowModified());
 
     // Saving a gauge that has no file asks for one.
     const QString path = dir->filePath(QStringLiteral("dial.gauge"));
     answers->expect(chooseFile(path));
-    QVERIFY(w.saveDocument());
+    formAction(w, "saveAction")->trigger();
     QCOMPARE(w.windowTitle(), QStringLiteral("Dialwright 2.2.0 - dial.gauge[*]"));
     QVERIFY(!w.isWindowModified());
 
-    w.arc1WidthSpinBox->setValue(4);
+    Form(w).arc1WidthSpinBox->setValue(4);
     QVERIFY(w.isWindowModified());
-    w.undoAction->trigger();
+    formAction(w, "undoAction")->trigger();
     QVERIFY(!w.isWindowModified());
-    w.redoAction->trigger();
+    formAction(w, "redoAction")->trigger();
     QVERIFY(w.isWindowModified());
 
     // Ctrl+S writes to the document's file without a dialog.
     w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    w.gaugeBiasSpinBox->setFocus();
+    Form(w).gaugeBiasSpinBox->setFocus();
     QTest::keySequence(&w, QKeySequence::Save);
     QVERIFY(!w.isWindowModified());
     QCOMPARE(readBytes(path), writeGaugeDocument(w.collectLayers()));
@@ -146,7 +148,7 @@ void TestDocument::titleFollowsSaveEditUndo()
     // The form's Save button always asks, and the gauge follows the file.
     const QString other = dir->filePath(QStringLiteral("other.gauge"));
     answers->expect(chooseFile(other));
-    w.saveButton->click();
+    Form(w).saveButton->click();
     QCOMPARE(w.windowTitle(), QStringLiteral("Dialwright 2.2.0 - other.gauge[*]"));
     QCOMPARE(::recentFiles(), (QStringList{other, path}));
 }
@@ -164,9 +166,12 @@ void TestDocument::unsavedChanges_data()
         QTest::addRow("%s, save", trigger) << trigger << "save" << true;
         QTest::addRow("%s, failed save", trigger) << trigger << "failed save" << false;
     }
-    QTest::newRow("close, escape") << "close" << "escape" << false;
-    QTest::newRow("close, save a new gauge") << "close" << "save as" << true;
-    QTest::newRow("close, save a new gauge, cancelled") << "close" << "save as cancelled" << false;
+    QTest::newRow("close, escape") << "close"
+                                   << "escape" << false;
+    QTest::newRow("close, save a new gauge") << "close"
+                                             << "save as" << true;
+    QTest::newRow("close, save a new gauge, cancelled") << "close"
+                                                        << "save as cancelled" << false;
 }
 
 void TestDocument::unsavedChanges()
@@ -175,15 +180,17 @@ void TestDocument::unsavedChanges()
     QFETCH(QString, answer);
     QFETCH(bool, proceeds);
     Window &w = *window;
-    const QString mine = writeGauge(QStringLiteral("mine.gauge"), oneLayer(QStringLiteral("Mine"), 8));
-    const QString next = writeGauge(QStringLiteral("next.gauge"), oneLayer(QStringLiteral("Next"), 9));
+    const QString mine =
+        writeGauge(QStringLiteral("mine.gauge"), oneLayer(QStringLiteral("Mine"), 8));
+    const QString next =
+        writeGauge(QStringLiteral("next.gauge"), oneLayer(QStringLiteral("Next"), 9));
     const bool untitled = answer.startsWith(QLatin1String("save as"));
     if (!untitled)
         QVERIFY(w.openDocumentFile(mine, QString()));
     if (answer != QLatin1String("clean"))
-        w.gaugeDivisions1SpinBox->setValue(11);
+        Form(w).gaugeDivisions1SpinBox->setValue(11);
     const WindowState before = stateOf(w);
-    const QString documentBefore = w.documentPath;
+    const QString documentBefore = w.document()->filePath();
 
     if (trigger == QLatin1String("open"))
         answers->expect(chooseFile(next));
@@ -194,14 +201,15 @@ void TestDocument::unsavedChanges()
             QTest::keyClick(question, Qt::Key_Escape);
         }));
     } else if (answer != QLatin1String("clean")) {
-        answers->expect(pressButton(answer == QLatin1String("discard")  ? QMessageBox::Discard
-                                    : answer == QLatin1String("cancel") ? QMessageBox::Cancel
-                                                                        : QMessageBox::Save,
+        answers->expect(pressButton(answer == QLatin1String("discard")      ? QMessageBox::Discard
+                                        : answer == QLatin1String("cancel") ? QMessageBox::Cancel
+                                                                            : QMessageBox::Save,
                                     &box));
     }
     const QString savedAs = dir->filePath(QStringLiteral("new.gauge"));
     if (untitled)
-        answers->expect(answer.endsWith(QLatin1String("cancelled")) ? cancelDialog() : chooseFile(savedAs));
+        answers->expect(answer.endsWith(QLatin1String("cancelled")) ? cancelDialog()
+                                                                    : chooseFile(savedAs));
     if (answer == QLatin1String("failed save"))
         answers->expect(pressButton(QMessageBox::Ok)); // "Unable to save file"
 
@@ -211,37 +219,40 @@ void TestDocument::unsavedChanges()
         if (trigger == QLatin1String("close"))
             w.close();
         else if (trigger == QLatin1String("new"))
-            w.newDocument();
+            formAction(w, "newAction")->trigger();
         else
-            w.openDocument();
+            formAction(w, "openAction")->trigger();
     }
 
     if (answer != QLatin1String("clean")) {
-        QCOMPARE(box.text, trigger == QLatin1String("close")
-                               ? QStringLiteral("Save changes to the gauge before closing?")
-                           : trigger == QLatin1String("new")
-                               ? QStringLiteral("Save changes to the gauge before starting a new gauge?")
-                               : QStringLiteral("Save changes to the gauge before opening another gauge?"));
+        QCOMPARE(box.text,
+                 trigger == QLatin1String("close")
+                     ? QStringLiteral("Save changes to the gauge before closing?")
+                     : trigger == QLatin1String("new")
+                     ? QStringLiteral("Save changes to the gauge before starting a new gauge?")
+                     : QStringLiteral("Save changes to the gauge before opening another gauge?"));
         QCOMPARE(box.defaultButton, QStringLiteral("Save"));
     }
     const bool saved = answer == QLatin1String("save") || answer == QLatin1String("save as");
     QCOMPARE(readBytes(answer == QLatin1String("save as") ? savedAs : mine),
-             writeGaugeDocument(oneLayer(answer == QLatin1String("save as") ? QStringLiteral("Layer 1") : QStringLiteral("Mine"),
+             writeGaugeDocument(oneLayer(answer == QLatin1String("save as")
+                                             ? QStringLiteral("Layer 1")
+                                             : QStringLiteral("Mine"),
                                          saved ? 11 : 8)));
     if (!proceeds) {
         QVERIFY(w.isVisible());
         QVERIFY(stateOf(w) == before);
         QVERIFY(w.isWindowModified());
-        QCOMPARE(w.documentPath, documentBefore);
+        QCOMPARE(w.document()->filePath(), documentBefore);
     } else if (trigger == QLatin1String("close")) {
         QVERIFY(!w.isVisible());
     } else if (trigger == QLatin1String("new")) {
         QVERIFY(stateOf(w) == stateOf(*std::make_unique<Window>()));
         QCOMPARE(w.windowTitle(), QStringLiteral("Dialwright 2.2.0[*]"));
-        QCOMPARE(w.undoStack->count(), 0);
+        QCOMPARE(w.document()->undoStack()->count(), 0);
     } else {
         QCOMPARE(stateOf(w).names, QStringList{"Next"});
-        QCOMPARE(w.gaugeDivisions1SpinBox->value(), 9);
+        QCOMPARE(Form(w).gaugeDivisions1SpinBox->value(), 9);
         QCOMPARE(w.windowTitle(), QStringLiteral("Dialwright 2.2.0 - next.gauge[*]"));
         QVERIFY(!w.isWindowModified());
     }
@@ -262,17 +273,20 @@ void TestDocument::recentFiles()
     // Kept for the next start, newest first; a file that has gone is taken
     // off the list, with a word why.
     Window later;
-    QCOMPARE(later.recentMenu->actions().first()->text(), QStringLiteral("&1 g11.gauge"));
-    QCOMPARE(later.recentMenu->actions().at(9)->text(), QStringLiteral("&0 g2.gauge"));
+    QCOMPARE(formChild<QMenu>(later, "recentMenu")->actions().first()->text(),
+             QStringLiteral("&1 g11.gauge"));
+    QCOMPARE(formChild<QMenu>(later, "recentMenu")->actions().at(9)->text(),
+             QStringLiteral("&0 g2.gauge"));
     QVERIFY(QFile::remove(paths.at(1)));
     BoxSeen box;
     answers->expect(pressButton(QMessageBox::Ok, &box));
-    later.recentMenu->actions().at(1)->trigger();
+    formChild<QMenu>(later, "recentMenu")->actions().at(1)->trigger();
     QVERIFY(box.text.contains(paths.at(1)));
     QCOMPARE(::recentFiles(), paths.mid(0, 1) + paths.mid(2));
-    QCOMPARE(later.recentMenu->actions().at(1)->text(), QStringLiteral("&2 g9.gauge"));
+    QCOMPARE(formChild<QMenu>(later, "recentMenu")->actions().at(1)->text(),
+             QStringLiteral("&2 g9.gauge"));
     QCOMPARE(stateOf(later).names, QStringList{"Layer 1"});
-    later.recentMenu->actions().at(1)->trigger();
+    formChild<QMenu>(later, "recentMenu")->actions().at(1)->trigger();
     QCOMPARE(stateOf(later).names, QStringList{"g9"});
 }
 
@@ -283,10 +297,12 @@ void TestDocument::dialogFolders()
     QCOMPARE(w.fileDialogFolder(), QFileInfo(documents).isDir() ? documents : QDir::homePath());
     // The folder last used, then the document's own folder; one that has
     // gone is passed over.
-    QVERIFY(QDir(dir->path()).mkpath(QStringLiteral("last")) && QDir(dir->path()).mkpath(QStringLiteral("docs")));
+    QVERIFY(QDir(dir->path()).mkpath(QStringLiteral("last"))
+            && QDir(dir->path()).mkpath(QStringLiteral("docs")));
     rememberFolderOf(dir->filePath(QStringLiteral("last/picture.png")));
     QCOMPARE(w.fileDialogFolder(), dir->filePath(QStringLiteral("last")));
-    QVERIFY(w.openDocumentFile(writeGauge(QStringLiteral("docs/a.gauge"), oneLayer(QString(), 3)), QString()));
+    QVERIFY(w.openDocumentFile(writeGauge(QStringLiteral("docs/a.gauge"), oneLayer(QString(), 3)),
+                               QString()));
     QCOMPARE(w.fileDialogFolder(), dir->filePath(QStringLiteral("docs")));
     QVERIFY(QDir(dir->filePath(QStringLiteral("docs"))).removeRecursively());
     QCOMPARE(w.fileDialogFolder(), dir->filePath(QStringLiteral("last")));
@@ -295,67 +311,68 @@ void TestDocument::dialogFolders()
 void TestDocument::userPresetsShadowShipped()
 {
     Window &w = *window;
-    QCOMPARE(w.presetComboBox->currentIndex(), -1);
-    QCOMPARE(w.presetComboBox->placeholderText(), QStringLiteral("Choose a preset"));
-    const QString user = w.userPresetsFolder() + QLatin1Char('/');
+    QCOMPARE(Form(w).presetComboBox->currentIndex(), -1);
+    QCOMPARE(Form(w).presetComboBox->placeholderText(), QStringLiteral("Choose a preset"));
+    const QString user = ::userPresetsFolder() + QLatin1Char('/');
     QVERIFY(QDir().mkpath(user));
     writeGauge(QStringLiteral("Presets/Needle.gauge"), oneLayer(QString(), 1));
     writeGauge(QStringLiteral("Presets/Bezel.gauge"), oneLayer(QString(), 2));
     QVERIFY(writeBytes(user + "Needle.gauge", writeGaugeDocument(oneLayer(QString(), 3))));
     QVERIFY(writeBytes(user + "aux.gauge", writeGaugeDocument(oneLayer(QString(), 4))));
     w.getPresetsFromFolder();
-    QCOMPARE(comboTexts(w.presetComboBox), (QStringList{"aux", "Bezel", "Needle"}));
-    QCOMPARE(w.presetComboBox->currentIndex(), -1);
+    QCOMPARE(comboTexts(Form(w).presetComboBox), (QStringList{"aux", "Bezel", "Needle"}));
+    QCOMPARE(Form(w).presetComboBox->currentIndex(), -1);
 
     // The user's Needle is the one loaded; the box names it until the
     // history moves or a pick loads nothing.
-    w.presetComboBox->setCurrentIndex(2);
-    emit w.presetComboBox->activated(2);
-    QCOMPARE(w.gaugeDivisions1SpinBox->value(), 3);
-    QCOMPARE(w.presetComboBox->currentText(), QStringLiteral("Needle"));
-    w.undoAction->trigger();
-    QCOMPARE(w.presetComboBox->currentIndex(), -1);
-    w.redoAction->trigger();
+    Form(w).presetComboBox->setCurrentIndex(2);
+    emit Form(w).presetComboBox->activated(2);
+    QCOMPARE(Form(w).gaugeDivisions1SpinBox->value(), 3);
+    QCOMPARE(Form(w).presetComboBox->currentText(), QStringLiteral("Needle"));
+    formAction(w, "undoAction")->trigger();
+    QCOMPARE(Form(w).presetComboBox->currentIndex(), -1);
+    formAction(w, "redoAction")->trigger();
     answers->expect(pressButton(QMessageBox::Cancel)); // the merge question
-    w.presetComboBox->setCurrentIndex(0);
-    emit w.presetComboBox->activated(0);
-    QCOMPARE(w.presetComboBox->currentIndex(), -1);
-    QCOMPARE(w.gaugeDivisions1SpinBox->value(), 3);
+    Form(w).presetComboBox->setCurrentIndex(0);
+    emit Form(w).presetComboBox->activated(0);
+    QCOMPARE(Form(w).presetComboBox->currentIndex(), -1);
+    QCOMPARE(Form(w).gaugeDivisions1SpinBox->value(), 3);
 
     // Save Layer As Preset starts in the user's folder, made when needed.
     QDir(user).removeRecursively();
     FileDialogSeen seen;
     answers->expect(chooseFile(QStringLiteral("Mine"), &seen));
-    w.SaveLayerButton->click();
+    Form(w).SaveLayerButton->click();
     QCOMPARE(QDir(seen.directory), QDir(user));
-    QCOMPARE(comboTexts(w.presetComboBox), (QStringList{"Bezel", "Mine", "Needle"}));
-    QCOMPARE(w.presetComboBox->currentIndex(), -1);
+    QCOMPARE(comboTexts(Form(w).presetComboBox), (QStringList{"Bezel", "Mine", "Needle"}));
+    QCOMPARE(Form(w).presetComboBox->currentIndex(), -1);
 }
 
 void TestDocument::drops()
 {
     Window &w = *window;
-    const QString gauge = writeGauge(QStringLiteral("dropped.gauge"), oneLayer(QStringLiteral("Dropped"), 9));
+    const QString gauge =
+        writeGauge(QStringLiteral("dropped.gauge"), oneLayer(QStringLiteral("Dropped"), 9));
     QImage picture(64, 64, QImage::Format_RGB32);
     picture.fill(Qt::blue);
     const QString png = dir->filePath(QStringLiteral("trace.png"));
     QVERIFY(picture.save(png));
     const QString broken = writeGauge(QStringLiteral("broken.png"), {});
-    const QPoint onPreview = w.RenderBox->mapTo(&w, w.RenderBox->rect().center());
-    const QPoint onLayers = w.layerList->mapTo(&w, w.layerList->rect().center());
+    const QPoint onPreview = Form(w).RenderBox->mapTo(&w, Form(w).RenderBox->rect().center());
+    const QPoint onLayers = Form(w).layerList->mapTo(&w, Form(w).layerList->rect().center());
 
     // A picture only on the preview; one that cannot be read is reported.
     QVERIFY(!dropFile(w, png, onLayers));
     QVERIFY(dropFile(w, png, onPreview));
-    QCOMPARE(w.referenceLabel->pixmap().size(), QSize(64, 64));
+    QCOMPARE(Form(w).referenceLabel->pixmap().size(), QSize(64, 64));
     BoxSeen box;
     answers->expect(pressButton(QMessageBox::Ok, &box));
     QVERIFY(dropFile(w, broken, onPreview));
     QTRY_COMPARE(box.title, QStringLiteral("Unable to load image"));
-    QCOMPARE(w.referenceLabel->pixmap().size(), QSize(64, 64));
+    QCOMPARE(Form(w).referenceLabel->pixmap().size(), QSize(64, 64));
 
     // A gauge file anywhere, asking first about unsaved changes.
-    w.gaugeBiasSpinBox->setValue(0.2);
+    Form(w).gaugeBiasSpinBox->setValue(0.2);
     answers->expect(pressButton(QMessageBox::Cancel));
     QVERIFY(dropFile(w, gauge, onLayers));
     QTRY_COMPARE(answers->pending(), 0);
@@ -363,14 +380,14 @@ void TestDocument::drops()
     answers->expect(pressButton(QMessageBox::Discard));
     QVERIFY(dropFile(w, gauge, onPreview));
     QTRY_COMPARE(stateOf(w).names, QStringList{"Dropped"});
-    QCOMPARE(w.documentPath, gauge);
+    QCOMPARE(w.document()->filePath(), gauge);
 }
 
 void TestDocument::menuBarAboveForm()
 {
     Window &w = *window;
     QStringList menus;
-    for (QAction *menu : w.menuBar->actions())
+    for (QAction *menu : Form(w).menuBar->actions())
         menus << menu->text().remove(QLatin1Char('&'));
     QCOMPARE(menus, (QStringList{"File", "Edit", "Layer", "View", "Help"}));
 
@@ -378,9 +395,10 @@ void TestDocument::menuBarAboveForm()
     QCOMPARE(w.size(), QSize(1280, 760));
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     for (QWidget *child : w.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (child == w.menuBar || !child->isVisible() || child->isWindow())
+        if (child == Form(w).menuBar || !child->isVisible() || child->isWindow())
             continue;
-        QVERIFY2(child->y() >= w.menuBar->geometry().bottom(), qPrintable(child->objectName()));
+        QVERIFY2(child->y() >= Form(w).menuBar->geometry().bottom(),
+                 qPrintable(child->objectName()));
         QVERIFY2(w.rect().contains(child->geometry()), qPrintable(child->objectName()));
     }
 }

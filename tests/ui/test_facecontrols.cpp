@@ -1,8 +1,10 @@
 #include "app/window.h"
-#include "render/renderarea.h"
+#include "model/gaugedocument.h"
+#include "render/gui/renderarea.h"
 #include "ui/faceoverlay.h"
 #include "ui/labeltextedit.h"
 
+#include "formaccess.h"
 #include "modaldialogs.h"
 #include "testfiles.h"
 #include "windowstate.h"
@@ -27,15 +29,15 @@ const QByteArray svgLogo = "<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0
 
 const gaugeData &layer(Window &w)
 {
-    return w.renderArea->layers.at(w.layerList->currentRow());
+    return w.renderArea->layers.at(Form(w).layerList->currentRow());
 }
 
 // Adds a text through its button, as the user does, and starts a fresh
 // history from there.
 void addText(Window &w)
 {
-    w.faceControls.addText->click();
-    w.undoStack->clear();
+    FaceSection(w).addText->click();
+    w.document()->undoStack()->clear();
 }
 
 } // namespace
@@ -55,23 +57,25 @@ private slots:
     void picturesRefusedWithReason();
     void showsTheLayersFace();
     void layoutAndTabOrder();
+    void typedNumbersStay_data();
+    void typedNumbersStay();
 };
 
 void TestFaceControls::editsAreUndoableSteps_data()
 {
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("undoText");
-    for (const auto &[action, text] : QList<std::pair<const char *, const char *>>{
-             {"add text", "Add Text"},
-             {"type text", "Change Text"},
-             {"text x", "Change Text X"},
-             {"align", "Change Text Alignment"},
-             {"label texts", "Change Label Texts"},
-             {"add picture", "Add Picture"},
-             {"picture width", "Change Picture Width"},
-             {"remove", "Remove Text"},
-             {"drag", "Move Text"},
-             {"nudge", "Move Text"}})
+    for (const auto &[action, text] :
+         QList<std::pair<const char *, const char *>>{{"add text", "Add Text"},
+                                                      {"type text", "Change Text"},
+                                                      {"text x", "Change Text X"},
+                                                      {"align", "Change Text Alignment"},
+                                                      {"label texts", "Change Label Texts"},
+                                                      {"add picture", "Add Picture"},
+                                                      {"picture width", "Change Picture Width"},
+                                                      {"remove", "Remove Text"},
+                                                      {"drag", "Move Text"},
+                                                      {"nudge", "Move Text"}})
         QTest::newRow(action) << QString::fromLatin1(action) << QString::fromLatin1(text);
 }
 
@@ -84,10 +88,10 @@ void TestFaceControls::editsAreUndoableSteps()
     Window w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    const FaceControls &c = w.faceControls;
+    const FaceSection c(w);
     if (action == "picture width") {
-        QVERIFY(w.addFacePictureFile(logoPath));
-        w.undoStack->clear();
+        QVERIFY(FaceSection(w).editor->addPictureFile(logoPath));
+        w.document()->undoStack()->clear();
     } else if (action != "add text" && action != "label texts" && action != "add picture") {
         addText(w);
     }
@@ -160,12 +164,12 @@ void TestFaceControls::editsAreUndoableSteps()
     }
     QVERIFY2(answers.allAnswered(), qPrintable(answers.unanswered().join(", ")));
     QVERIFY(w.renderArea->currentGauge == layer(w));
-    QCOMPARE(w.undoStack->count(), 1);
-    QTEST(w.undoAction->text().remove(QStringLiteral("Undo ")), "undoText");
+    QCOMPARE(w.document()->undoStack()->count(), 1);
+    QTEST(formAction(w, "undoAction")->text().remove(QStringLiteral("Undo ")), "undoText");
     const WindowState after = stateOf(w);
-    w.undoAction->trigger();
+    formAction(w, "undoAction")->trigger();
     QVERIFY(stateOf(w) == before);
-    w.redoAction->trigger();
+    formAction(w, "redoAction")->trigger();
     QVERIFY(stateOf(w) == after);
 }
 
@@ -177,8 +181,8 @@ void TestFaceControls::picturesRefusedWithReason_data()
     QTest::newRow("too large")
         << "photo.png" << QByteArray("\x89PNG\r\n\x1a\n").leftJustified(pictureByteLimit + 1, '\0')
         << "photo.png is larger than 4 MB, the most a picture of a gauge may have.";
-    QTest::newRow("not a picture") << "notes.txt" << QByteArray("just text")
-                                   << "notes.txt is not a PNG, JPEG or SVG picture.";
+    QTest::newRow("not a picture")
+        << "notes.txt" << QByteArray("just text") << "notes.txt is not a PNG, JPEG or SVG picture.";
     QTest::newRow("refers to this computer")
         << "peek.svg"
         << QByteArray("<svg xmlns='http://www.w3.org/2000/svg' "
@@ -205,19 +209,18 @@ void TestFaceControls::picturesRefusedWithReason()
         facePicture largest;
         largest.data = QByteArray(pictureByteLimit, 'p');
         full.pictures = {largest, largest, largest, largest};
-        w.renderArea->layers.append(full);
-        w.addLayerItem(QStringLiteral("Full"));
-        w.undoStack->clear();
+        w.document()->insertLayer(1, namedLayer{QStringLiteral("Full"), full}, QString());
+        w.document()->undoStack()->clear();
     }
     const WindowState before = stateOf(w);
     BoxSeen seen;
     ModalAnswers answers({pressButton(QMessageBox::Ok, &seen)});
-    QVERIFY(!w.addFacePictureFile(path));
+    QVERIFY(!FaceSection(w).editor->addPictureFile(path));
     QVERIFY(answers.allAnswered());
     QTEST(seen.text, "message");
     QVERIFY(seen.parent == &w);
     QVERIFY(stateOf(w) == before);
-    QCOMPARE(w.undoStack->count(), 0);
+    QCOMPARE(w.document()->undoStack()->count(), 0);
 }
 
 void TestFaceControls::showsTheLayersFace()
@@ -225,12 +228,12 @@ void TestFaceControls::showsTheLayersFace()
     Window w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    const FaceControls &c = w.faceControls;
+    const FaceSection c(w);
     // Beside each label text, the angle of the tick it labels.
-    QCOMPARE(c.labelTexts->hints(), (QStringList{"0\u00b0", "30\u00b0", "60\u00b0", "90\u00b0",
-                                                "120\u00b0"}));
-    w.skipFirstTickCheckBox->click();
-    w.gaugeDivisions1SpinBox->setValue(2);
+    QCOMPARE(c.labelTexts->hints(),
+             (QStringList{"0\u00b0", "30\u00b0", "60\u00b0", "90\u00b0", "120\u00b0"}));
+    Form(w).skipFirstTickCheckBox->click();
+    Form(w).gaugeDivisions1SpinBox->setValue(2);
     QCOMPARE(c.labelTexts->hints(), (QStringList{"skip", "60\u00b0", "120\u00b0"}));
 
     // A text that cannot be drawn says why, in the list and under the fields.
@@ -244,13 +247,12 @@ void TestFaceControls::showsTheLayersFace()
 
     // Another layer shows its own elements, none of them selected; back on
     // the first, its text is there again.
-    w.renderArea->layers.append(gaugeData());
-    w.addLayerItem(QStringLiteral("Second"));
-    w.layerList->setCurrentRow(1);
+    w.document()->insertLayer(1, namedLayer{QStringLiteral("Second"), gaugeData()}, QString());
+    Form(w).layerList->setCurrentRow(1);
     QCOMPARE(c.elements->count(), 0);
     QCOMPARE(c.fields->currentIndex(), 0);
     QVERIFY(c.labelTexts->toPlainText().isEmpty());
-    w.layerList->setCurrentRow(0);
+    Form(w).layerList->setCurrentRow(0);
     QCOMPARE(c.elements->count(), 1);
     QCOMPARE(c.elements->currentRow(), -1);
 }
@@ -263,9 +265,9 @@ void TestFaceControls::layoutAndTabOrder()
     Window w;
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    const FaceControls &c = w.faceControls;
+    const FaceSection c(w);
     addText(w);
-    QVERIFY(w.addFacePictureFile(logoPath));
+    QVERIFY(FaceSection(w).editor->addPictureFile(logoPath));
     // Both pages of fields, with the longest reason the section gives.
     for (int row : {0, 1}) {
         c.elements->setCurrentRow(row);
@@ -279,27 +281,72 @@ void TestFaceControls::layoutAndTabOrder()
                 continue;
             QVERIFY2(widget->parentWidget()->rect().contains(widget->geometry()),
                      qPrintable(widget->objectName() + " is clipped"));
-            for (QWidget *sibling : widget->parentWidget()->findChildren<QWidget *>(
-                     QString(), Qt::FindDirectChildrenOnly))
+            for (QWidget *sibling :
+                 widget->parentWidget()->findChildren<QWidget *>(QString(),
+                                                                 Qt::FindDirectChildrenOnly))
                 QVERIFY2(sibling == widget || !sibling->isVisible()
                              || !sibling->geometry().intersects(widget->geometry()),
                          qPrintable(widget->objectName() + " overlaps " + sibling->objectName()));
         }
     }
     QVERIFY(c.box->geometry().bottom() < w.height());
-    for (QObject *control : w.layerEditingControls().mid(55))
-        if (control != c.overlay)
-            QVERIFY2(!qobject_cast<QWidget *>(control)->toolTip().isEmpty(),
-                     qPrintable(control->objectName()));
+    for (QWidget *control : c.box->findChildren<QWidget *>())
+        if (control->focusPolicy() != Qt::NoFocus && !control->objectName().isEmpty()
+            && !control->objectName().startsWith(QLatin1String("qt_")))
+            QVERIFY2(!control->toolTip().isEmpty(), qPrintable(control->objectName()));
 
     // After the layer buttons: the label texts, the list, its buttons.
-    w.SaveLayerButton->setFocus();
-    QTRY_VERIFY(w.SaveLayerButton->hasFocus());
+    Form(w).SaveLayerButton->setFocus();
+    QTRY_VERIFY(Form(w).SaveLayerButton->hasFocus());
     for (QWidget *next : {static_cast<QWidget *>(c.labelTexts), static_cast<QWidget *>(c.elements),
                           static_cast<QWidget *>(c.addText)}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QTRY_VERIFY2(next->hasFocus(), qPrintable(next->objectName()));
     }
+}
+
+void TestFaceControls::typedNumbersStay_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<double>("value");
+    QTest::newRow("text y, negative") << "faceTextYSpinBox" << "-0.25" << -0.25;
+    QTest::newRow("text x") << "faceTextXSpinBox" << "1.5" << 1.5;
+    QTest::newRow("text size") << "faceTextSizeSpinBox" << "14.5" << 14.5;
+    QTest::newRow("text rotation") << "faceTextRotationSpinBox" << "-12.5" << -12.5;
+    QTest::newRow("scale from") << "scaleFromSpinBox" << "-0.125" << -0.125;
+}
+
+// Typing a number digit by digit into a field built in code gives that
+// number: the field is not rewritten while it is being typed in.
+void TestFaceControls::typedNumbersStay()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    Window w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    FaceSection(w).addText->click();
+    if (field.startsWith(QLatin1String("scale"))) {
+        ScaleBar(w).type->setCurrentIndex(ScaleBar(w).type->findData(int(scaleType::power)));
+        emit ScaleBar(w).type->activated(ScaleBar(w).type->currentIndex());
+    }
+    auto *box = formChild<QDoubleSpinBox>(w, field.toLatin1().constData());
+    box->setFocus();
+    QTRY_VERIFY(box->hasFocus());
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(box, typed);
+    QTest::keyClick(box, Qt::Key_Tab);
+    QTEST(box->value(), "value");
+    const gaugeData &layer = w.renderArea->layers.at(0);
+    const double stored = field.startsWith(QLatin1String("scale")) ? layer.scale.from
+        : field == QLatin1String("faceTextXSpinBox")                ? layer.texts.first().x
+        : field == QLatin1String("faceTextSizeSpinBox")             ? layer.texts.first().size
+        : field == QLatin1String("faceTextRotationSpinBox")         ? layer.texts.first().rotation
+                                                                    : layer.texts.first().y;
+    QTEST(stored, "value");
 }
 
 QTEST_MAIN(TestFaceControls)

@@ -1,6 +1,8 @@
 #include "app/window.h"
-#include "render/renderarea.h"
+#include "model/gaugedocument.h"
+#include "render/gui/renderarea.h"
 
+#include "formaccess.h"
 #include "modaldialogs.h"
 
 #include <QInputDialog>
@@ -13,19 +15,20 @@ namespace {
 // selected layer's record once an action has completed.
 void checkInvariants(Window &w)
 {
-    QCOMPARE(w.layerList->count(), w.renderArea->layers.size());
-    const int row = w.layerList->currentRow();
-    QVERIFY(row >= 0 && row < w.layerList->count());
+    QCOMPARE(Form(w).layerList->count(), w.renderArea->layers.size());
+    const int row = Form(w).layerList->currentRow();
+    QVERIFY(row >= 0 && row < Form(w).layerList->count());
     QVERIFY(w.renderArea->currentGauge == w.renderArea->layers.at(row));
-    for (int i = 0; i < w.layerList->count(); ++i)
-        QCOMPARE(w.layerList->item(i)->data(Qt::UserRole).toString(), w.layerList->item(i)->text());
+    for (int i = 0; i < Form(w).layerList->count(); ++i)
+        QCOMPARE(Form(w).layerList->item(i)->data(Qt::UserRole).toString(),
+                 Form(w).layerList->item(i)->text());
 }
 
 QStringList names(Window &w)
 {
     QStringList result;
-    for (int i = 0; i < w.layerList->count(); ++i)
-        result << w.layerList->item(i)->text();
+    for (int i = 0; i < Form(w).layerList->count(); ++i)
+        result << Form(w).layerList->item(i)->text();
     return result;
 }
 
@@ -43,7 +46,7 @@ bool addLayerNamed(Window &w, const QString &text, bool accept = true)
         else
             d->reject();
     })});
-    w.AddLayerButton->click();
+    Form(w).AddLayerButton->click();
     return answers.allAnswered() && title == QStringLiteral("New Layer")
         && label == QStringLiteral("Layer name:");
 }
@@ -55,10 +58,10 @@ void buildThreeLayers(Window &w)
     QVERIFY(addLayerNamed(w, QStringLiteral("Two")));
     QVERIFY(addLayerNamed(w, QStringLiteral("Three")));
     for (int row = 0; row < 3; ++row) {
-        w.layerList->setCurrentRow(row);
-        w.gaugeDivisions1SpinBox->setValue(4 + row);
+        Form(w).layerList->setCurrentRow(row);
+        Form(w).gaugeDivisions1SpinBox->setValue(4 + row);
     }
-    w.layerList->setCurrentRow(1);
+    Form(w).layerList->setCurrentRow(1);
 }
 
 } // namespace
@@ -81,21 +84,21 @@ private slots:
 void TestLayerList::addLayer()
 {
     Window window;
-    window.gaugeStartAngleSpinBox->setValue(-90);
+    Form(window).gaugeStartAngleSpinBox->setValue(-90);
     const gaugeData first = window.renderArea->layers.at(0);
 
     QVERIFY(addLayerNamed(window, QStringLiteral("  Needle  ")));
     QCOMPARE(names(window), QStringList({"Layer 1", "Needle"}));
     QVERIFY(window.renderArea->layers.at(1) == gaugeData());
     // The new layer is selected and shown; the first one keeps its edits.
-    QCOMPARE(window.layerList->currentRow(), 1);
-    QCOMPARE(window.gaugeStartAngleSpinBox->value(), 0.0);
+    QCOMPARE(Form(window).layerList->currentRow(), 1);
+    QCOMPARE(Form(window).gaugeStartAngleSpinBox->value(), 0.0);
     QVERIFY(window.renderArea->layers.at(0) == first);
     checkInvariants(window);
 
     // A blank name is not empty: it is kept as typed.
     QVERIFY(addLayerNamed(window, QStringLiteral("   ")));
-    QCOMPARE(window.layerList->item(2)->text(), QStringLiteral("   "));
+    QCOMPARE(Form(window).layerList->item(2)->text(), QStringLiteral("   "));
     checkInvariants(window);
 }
 
@@ -104,7 +107,7 @@ void TestLayerList::addLayerCancelledOrEmpty()
     Window window;
     QVERIFY(addLayerNamed(window, QStringLiteral("Ignored"), false));
     QVERIFY(addLayerNamed(window, QString()));
-    QCOMPARE(window.layerList->count(), 1);
+    QCOMPARE(Form(window).layerList->count(), 1);
     QCOMPARE(window.renderArea->layers.size(), 1);
     checkInvariants(window);
 }
@@ -112,7 +115,7 @@ void TestLayerList::addLayerCancelledOrEmpty()
 void TestLayerList::rename()
 {
     Window window;
-    QListWidgetItem *item = window.layerList->item(0);
+    QListWidgetItem *item = Form(window).layerList->item(0);
     const gaugeData before = window.renderArea->layers.at(0);
 
     item->setText(QStringLiteral("  Dial  "));
@@ -126,7 +129,7 @@ void TestLayerList::rename()
 
     // Names are not part of the record.
     QVERIFY(window.renderArea->layers.at(0) == before);
-    QVERIFY(!window.layerList->signalsBlocked());
+    QVERIFY(!Form(window).layerList->signalsBlocked());
     checkInvariants(window);
 }
 
@@ -135,13 +138,13 @@ void TestLayerList::selectionKeepsEdits()
     Window window;
     buildThreeLayers(window);
     checkInvariants(window);
-    window.arc2AngleLengthSpinBox->setValue(45);
-    window.layerList->setCurrentRow(2);
-    QCOMPARE(window.gaugeDivisions1SpinBox->value(), 6);
-    QCOMPARE(window.arc2AngleLengthSpinBox->value(), 0.0);
-    window.layerList->setCurrentRow(1);
-    QCOMPARE(window.gaugeDivisions1SpinBox->value(), 5);
-    QCOMPARE(window.arc2AngleLengthSpinBox->value(), 45.0);
+    Form(window).arc2AngleLengthSpinBox->setValue(45);
+    Form(window).layerList->setCurrentRow(2);
+    QCOMPARE(Form(window).gaugeDivisions1SpinBox->value(), 6);
+    QCOMPARE(Form(window).arc2AngleLengthSpinBox->value(), 0.0);
+    Form(window).layerList->setCurrentRow(1);
+    QCOMPARE(Form(window).gaugeDivisions1SpinBox->value(), 5);
+    QCOMPARE(Form(window).arc2AngleLengthSpinBox->value(), 45.0);
     QCOMPARE(window.renderArea->layers.at(0).arcAngleLength[1], 0.0);
     QCOMPARE(window.renderArea->layers.at(2).arcAngleLength[1], 0.0);
     checkInvariants(window);
@@ -150,17 +153,17 @@ void TestLayerList::selectionKeepsEdits()
 void TestLayerList::removeOnlyLayer()
 {
     Window window;
-    window.gaugeBiasSpinBox->setValue(0.7);
+    Form(window).gaugeBiasSpinBox->setValue(0.7);
     const gaugeData before = window.renderArea->layers.at(0);
     BoxSeen box;
     ModalAnswers answers({pressButton(QMessageBox::Ok, &box)});
-    window.RemoveLayerButton->click();
+    Form(window).RemoveLayerButton->click();
     QVERIFY(answers.allAnswered());
     QCOMPARE(box.title, QStringLiteral("Remove Layer"));
     QCOMPARE(box.text, QStringLiteral("A gauge must have at least one layer."));
-    QCOMPARE(window.layerList->count(), 1);
+    QCOMPARE(Form(window).layerList->count(), 1);
     QVERIFY(window.renderArea->layers.at(0) == before);
-    QCOMPARE(window.gaugeBiasSpinBox->value(), 0.7);
+    QCOMPARE(Form(window).gaugeBiasSpinBox->value(), 0.7);
     checkInvariants(window);
 }
 
@@ -184,19 +187,19 @@ void TestLayerList::removeMovesSelection()
 
     Window window;
     buildThreeLayers(window);
-    window.layerList->setCurrentRow(removed);
+    Form(window).layerList->setCurrentRow(removed);
     // An unsaved-looking edit of the removed layer must not end up in the
     // layer that moves into its row.
-    window.gaugeDivisions2SpinBox->setValue(9);
+    Form(window).gaugeDivisions2SpinBox->setValue(9);
 
-    window.RemoveLayerButton->click();
+    Form(window).RemoveLayerButton->click();
     QCOMPARE(names(window), remaining);
-    QCOMPARE(window.layerList->currentRow(), newRow);
-    QCOMPARE(window.gaugeDivisions1SpinBox->value(), shownCount);
+    QCOMPARE(Form(window).layerList->currentRow(), newRow);
+    QCOMPARE(Form(window).gaugeDivisions1SpinBox->value(), shownCount);
     for (const gaugeData &layer : window.renderArea->layers)
         QCOMPARE(layer.divisionCount[1], 1);
-    QCOMPARE(window.gaugeDivisions2SpinBox->value(), 1);
-    QVERIFY(!window.layerList->signalsBlocked());
+    QCOMPARE(Form(window).gaugeDivisions2SpinBox->value(), 1);
+    QVERIFY(!Form(window).layerList->signalsBlocked());
     checkInvariants(window);
 }
 
@@ -204,7 +207,7 @@ void TestLayerList::collectLayers()
 {
     Window window;
     buildThreeLayers(window);
-    window.layerList->item(2)->setText(QStringLiteral("Top"));
+    Form(window).layerList->item(2)->setText(QStringLiteral("Top"));
     // The selected layer's latest edit is included even though no other
     // action has saved it since.
     window.renderArea->setArc1(10, 20, 0.5, 1, Qt::blue);

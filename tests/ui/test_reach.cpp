@@ -1,12 +1,15 @@
 #include "app/window.h"
 #include "i18n/translations.h"
-#include "render/renderarea.h"
+#include "model/gaugedocument.h"
+#include "render/gui/renderarea.h"
 #include "ui/colorbutton.h"
 #include "ui/focusring.h"
 #include "ui/inspectionview.h"
 
 #include "export/imageexport.h"
 
+#include "formaccess.h"
+#include "windowstate.h"
 #include "imagedifference.h"
 #include "modaldialogs.h"
 
@@ -17,6 +20,7 @@
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QLabel>
+#include <QLayout>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QProcess>
@@ -25,6 +29,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QWheelEvent>
 #include <QTest>
 #include <QToolButton>
 #include <QTranslator>
@@ -102,6 +107,7 @@ private slots:
     void focusRingShowsOnColourButtons();
     void noOverlap_data();
     void noOverlap();
+    void wheelScrollsTheForm();
     void translationsComplete();
     void germanWindow();
     void faceColourDialogStartsOnTheColour();
@@ -170,19 +176,21 @@ void TestReach::focusRingShowsOnColourButtons()
     Window window;
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    QVERIFY(window.focusRing);
+    QVERIFY(formChild<FocusRing>(window, "focusRing"));
 
     // Tab onto a colour button: the ring lies around it, on show.
     auto *colour = window.findChild<QAbstractButton *>(QStringLiteral("arc1ColorButton"));
     QVERIFY(colour);
     colour->setFocus(Qt::TabFocusReason);
-    QTRY_COMPARE(window.focusRing->button(), colour);
-    QVERIFY(window.focusRing->isVisible());
-    QVERIFY(window.focusRing->geometry().contains(colour->rect().adjusted(1, 1, -1, -1)));
+    QTRY_COMPARE(formChild<FocusRing>(window, "focusRing")->button(), colour);
+    QVERIFY(formChild<FocusRing>(window, "focusRing")->isVisible());
+    QVERIFY(formChild<FocusRing>(window, "focusRing")
+                ->geometry()
+                .contains(colour->rect().adjusted(1, 1, -1, -1)));
 
     // Away from the buttons it hides.
-    window.gaugeBiasSpinBox->setFocus(Qt::TabFocusReason);
-    QTRY_VERIFY(!window.focusRing->isVisible());
+    Form(window).gaugeBiasSpinBox->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(!formChild<FocusRing>(window, "focusRing")->isVisible());
 }
 
 void TestReach::noOverlap_data()
@@ -207,8 +215,42 @@ void TestReach::noOverlap()
     const QStringList crossing = overlaps(&window);
     QVERIFY2(crossing.isEmpty(), qPrintable(crossing.join(QLatin1String(", "))));
     // What the window cannot show scrolls instead.
-    QVERIFY(window.formScrollArea);
-    QVERIFY(window.formScrollArea->isVisible());
+    QVERIFY(Form(window).formScrollArea);
+    QVERIFY(Form(window).formScrollArea->isVisible());
+}
+
+// In a window smaller than the form, the wheel over a field scrolls the
+// form rather than changing the field, unless the field has the focus.
+void TestReach::wheelScrollsTheForm()
+{
+    Window window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.resize(900, 480);
+    QTRY_VERIFY(Form(window).formScrollArea->verticalScrollBar()->maximum() > 0);
+    QScrollBar *bar = Form(window).formScrollArea->verticalScrollBar();
+    auto wheel = [](QWidget *over) {
+        const QPointF at(over->width() / 2.0, over->height() / 2.0);
+        QWheelEvent event(at, over->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(over, &event);
+    };
+    for (QWidget *field : QList<QWidget *>{Form(window).gaugeDivisions1SpinBox,
+                                           Form(window).biasTypeComboBox,
+                                           Form(window).arc1RadiusSpinBox}) {
+        bar->setValue(0);
+        const QVariantList before = formValues(window);
+        wheel(field);
+        QVERIFY2(formValues(window) == before, qPrintable(field->objectName()));
+        QVERIFY2(bar->value() > 0, qPrintable(field->objectName()));
+        QVERIFY(!window.isWindowModified());
+    }
+    // With the focus the field takes the wheel.
+    QSpinBox *count = Form(window).gaugeDivisions1SpinBox;
+    count->setFocus();
+    QTRY_VERIFY(count->hasFocus());
+    wheel(count);
+    QCOMPARE(count->value(), 3);
 }
 
 void TestReach::translationsComplete()
@@ -260,12 +302,12 @@ void TestReach::germanWindow()
              QStringLiteral("de"));
     {
         Window window;
-        QCOMPARE(window.AddLayerButton->text(), QStringLiteral("Ebene hinzufügen"));
+        QCOMPARE(Form(window).AddLayerButton->text(), QStringLiteral("Ebene hinzufügen"));
         QStringList menus;
-        for (QAction *menu : window.menuBar->actions())
+        for (QAction *menu : Form(window).menuBar->actions())
             menus << menu->text();
         QCOMPARE(menus.first(), QStringLiteral("&Datei"));
-        QCOMPARE(accessibleName(window.arc2ColorButton), QStringLiteral("Farbe von Bogen 2"));
+        QCOMPARE(accessibleName(Form(window).arc2ColorButton), QStringLiteral("Farbe von Bogen 2"));
     }
     // English is the source language: nothing is installed for it.
     QObject english;
@@ -276,8 +318,8 @@ void TestReach::germanWindow()
 void TestReach::faceColourDialogStartsOnTheColour()
 {
     Window window;
-    window.faceControls.addText->click();
-    QToolButton *button = window.faceControls.textColor;
+    FaceSection(window).addText->click();
+    QToolButton *button = FaceSection(window).textColor;
     const QColor picked(QStringLiteral("#3366cc"));
     QColor initial;
     ModalAnswers answers({answerAs<QColorDialog>([&](QColorDialog *d) {
@@ -309,21 +351,22 @@ void TestReach::aboutLinkOpensSafely()
 {
     QFETCH(QString, address);
     QFETCH(bool, opened);
-    Window window;
     QList<QUrl> seen;
-    window.openExternalUrl = [&seen](const QUrl &url) {
+    WindowServices services;
+    services.openExternalUrl = [&seen](const QUrl &url) {
         seen << url;
         return true;
     };
-    emit window.aboutLabel->linkActivated(address);
+    Window window(services);
+    emit Form(window).aboutLabel->linkActivated(address);
     QCOMPARE(seen.size(), opened ? 1 : 0);
 }
 
 void TestReach::inspectionZoom()
 {
     Window window;
-    window.inspectGauge();
-    InspectionView *view = window.inspectionView;
+    formAction(window, "inspectAction")->trigger();
+    auto *view = formChild<InspectionView>(window, "inspectionView");
     QVERIFY(view);
     QVERIFY(QTest::qWaitForWindowExposed(view));
 
@@ -365,8 +408,8 @@ void TestReach::inspectionFollowsEdits()
 {
     Window window;
     window.show();
-    window.inspectGauge();
-    InspectionView *view = window.inspectionView;
+    formAction(window, "inspectAction")->trigger();
+    auto *view = formChild<InspectionView>(window, "inspectionView");
     QVERIFY(QTest::qWaitForWindowExposed(view));
     view->zoomTo(1024);
     QTRY_VERIFY(view->isPictureCurrent());
@@ -375,10 +418,10 @@ void TestReach::inspectionFollowsEdits()
     // of an export of the size it shows.
     // Two steps of one run, merged into one undo step, and the view follows
     // even while the preview is scrolled out of sight.
-    window.formScrollArea->verticalScrollBar()->setValue(
-        window.formScrollArea->verticalScrollBar()->maximum());
-    window.gaugeDivisions1SpinBox->setValue(16);
-    window.gaugeDivisions1SpinBox->setValue(17);
+    Form(window).formScrollArea->verticalScrollBar()->setValue(
+        Form(window).formScrollArea->verticalScrollBar()->maximum());
+    Form(window).gaugeDivisions1SpinBox->setValue(16);
+    Form(window).gaugeDivisions1SpinBox->setValue(17);
     QTRY_VERIFY(view->isPictureCurrent());
     const PreviewRenderer::Target shown = view->pictureTarget();
     QCOMPARE(shown.size, 1024);

@@ -1,6 +1,8 @@
 #include "app/window.h"
-#include "render/renderarea.h"
+#include "model/gaugedocument.h"
+#include "render/gui/renderarea.h"
 
+#include "formaccess.h"
 #include "modaldialogs.h"
 #include "testfiles.h"
 
@@ -22,7 +24,7 @@ bool pickReference(Window &w, const QString &path, const QList<ModalAnswers::Han
     FileDialogSeen seen;
     const QString start = QDir(w.fileDialogFolder()).absolutePath();
     ModalAnswers answers(QList<ModalAnswers::Handler>{chooseFile(path, &seen)} + then);
-    w.loadReferenceButton->click();
+    Form(w).loadReferenceButton->click();
     // Every picture format the toolkit reads, then any file.
     return answers.allAnswered() && seen.caption == QStringLiteral("Load Reference Image (512x512)")
         && seen.directory == start && seen.filters.size() == 2
@@ -47,7 +49,7 @@ QImage filled(int size, const QColor &color)
 // What the label shows, in its own pixels.
 QImage shown(Window &w)
 {
-    return w.referenceLabel->grab().toImage();
+    return Form(w).referenceLabel->grab().toImage();
 }
 
 } // namespace
@@ -74,16 +76,16 @@ void TestReferenceImage::loadReplaceAndClear()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(pickReference(window, red));
-    QCOMPARE(window.referenceLabel->pixmap().size(), QSize(512, 512));
+    QCOMPARE(Form(window).referenceLabel->pixmap().size(), QSize(512, 512));
     QCOMPARE(shown(window).pixelColor(0, 0), QColor(Qt::red));
     QCOMPARE(shown(window).pixelColor(511, 511), QColor(Qt::red));
     // The preview lies over it and lets it show through wherever the gauge
     // draws nothing; the centre dot is drawn on top, once the preview's
     // worker has drawn it.
     QTRY_VERIFY(window.renderArea->isPreviewCurrent());
-    const QImage box = window.RenderBox->grab().toImage();
+    const QImage box = Form(window).RenderBox->grab().toImage();
     auto inBox = [&window](int x, int y) {
-        return window.renderArea->mapTo(window.RenderBox, QPoint(x, y));
+        return window.renderArea->mapTo(Form(window).RenderBox, QPoint(x, y));
     };
     QCOMPARE(box.pixelColor(inBox(20, 20)), QColor(Qt::red));
     QCOMPARE(box.pixelColor(inBox(256, 256)), QColor(Qt::white));
@@ -91,11 +93,11 @@ void TestReferenceImage::loadReplaceAndClear()
     QVERIFY(pickReference(window, blue));
     QCOMPARE(shown(window).pixelColor(256, 256), QColor(Qt::blue));
 
-    window.clearReferenceButton->click();
-    QVERIFY(window.referenceLabel->pixmap().isNull());
+    Form(window).clearReferenceButton->click();
+    QVERIFY(Form(window).referenceLabel->pixmap().isNull());
     QCOMPARE(shown(window).pixelColor(256, 256), QColor(Qt::black));
-    window.clearReferenceButton->click();
-    QVERIFY(window.referenceLabel->pixmap().isNull());
+    Form(window).clearReferenceButton->click();
+    QVERIFY(Form(window).referenceLabel->pixmap().isNull());
 
     // The picture is no part of the gauge.
     QVERIFY(window.collectLayers().at(0).data == gaugeData());

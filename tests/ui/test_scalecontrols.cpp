@@ -1,8 +1,10 @@
 #include "app/window.h"
-#include "render/renderarea.h"
+#include "model/gaugedocument.h"
+#include "render/gui/renderarea.h"
 #include "render/scalemap.h"
 #include "ui/scalepointsdialog.h"
 
+#include "formaccess.h"
 #include "modaldialogs.h"
 #include "windowstate.h"
 
@@ -36,19 +38,21 @@ void showLayerScale(Window &w, const valueScale &scale)
 
 void pickType(Window &w, scaleType type)
 {
-    const int index = w.scaleControls.type->findData(int(type));
-    w.scaleControls.type->setCurrentIndex(index);
-    emit w.scaleControls.type->activated(index);
+    const int index = ScaleBar(w).type->findData(int(type));
+    ScaleBar(w).type->setCurrentIndex(index);
+    emit ScaleBar(w).type->activated(index);
 }
 
 // What the scale bar shows: the visible fields and the reason, if any, for
 // drawing the layer evenly.
 QString barShows(const Window &w)
 {
-    const ScaleControls &c = w.scaleControls;
+    const ScaleBar c(w);
     QStringList shown;
-    const std::pair<QWidget *, const char *> fields[] = {
-        {c.from, "from"}, {c.to, "to"}, {c.exponent, "exponent"}, {c.points, "points"}};
+    const std::pair<QWidget *, const char *> fields[] = {{c.from, "from"},
+                                                         {c.to, "to"},
+                                                         {c.exponent, "exponent"},
+                                                         {c.points, "points"}};
     for (const auto &[field, name] : fields)
         if (field->isVisible())
             shown << QLatin1String(name);
@@ -90,15 +94,21 @@ void TestScaleControls::editsAreUndoableSteps_data()
 
     const valueScale bad = makeScale(scaleType::log, 1000, 1000);
     valueScale power = makeScale(scaleType::power, 0, 100);
-    QTest::newRow("log") << "log" << makeScale(scaleType::log, 1, 1000) << "Scale" << "from|to";
-    QTest::newRow("power") << "power" << power << "Scale" << "from|to|exponent";
+    QTest::newRow("log") << "log" << makeScale(scaleType::log, 1, 1000) << "Scale"
+                         << "from|to";
+    QTest::newRow("power") << "power" << power << "Scale"
+                           << "from|to|exponent";
     power.exponent = 0.5;
-    QTest::newRow("exponent") << "exponent" << power << "Scale Exponent" << "from|to|exponent";
-    QTest::newRow("to") << "to" << makeScale(scaleType::log, 1, 20000) << "Scale To" << "from|to";
-    QTest::newRow("from = to") << "from" << bad << "Scale From" << "from|to|" + because(bad);
-    QTest::newRow("points")
-        << "points" << makeScale(scaleType::table, 0, 100, {{0, 0}, {50, 0.7}, {100, 1}})
-        << "Scale Points" << "from|to|points";
+    QTest::newRow("exponent") << "exponent" << power << "Scale Exponent"
+                              << "from|to|exponent";
+    QTest::newRow("to") << "to" << makeScale(scaleType::log, 1, 20000) << "Scale To"
+                        << "from|to";
+    QTest::newRow("from = to") << "from" << bad << "Scale From"
+                               << "from|to|" + because(bad);
+    QTest::newRow("points") << "points"
+                            << makeScale(scaleType::table, 0, 100, {{0, 0}, {50, 0.7}, {100, 1}})
+                            << "Scale Points"
+                            << "from|to|points";
 }
 
 void TestScaleControls::editsAreUndoableSteps()
@@ -114,38 +124,39 @@ void TestScaleControls::editsAreUndoableSteps()
         pickType(w, scaleType::table);
     else if (action == "to" || action == "from")
         pickType(w, scaleType::log);
-    w.undoStack->clear();
+    w.document()->undoStack()->clear();
     const WindowState before = stateOf(w);
 
     if (action == "log" || action == "power") {
         pickType(w, action == "log" ? scaleType::log : scaleType::power);
     } else if (action == "exponent") {
-        w.scaleControls.exponent->setValue(0.5);
+        ScaleBar(w).exponent->setValue(0.5);
     } else if (action == "to" || action == "from") {
-        (action == "to" ? w.scaleControls.to : w.scaleControls.from)->setValue(expected.to);
+        (action == "to" ? ScaleBar(w).to : ScaleBar(w).from)->setValue(expected.to);
     } else {
         // Cancelled, the dialog changes nothing; accepted, it is one step.
         answers.expect(cancelDialog());
-        w.scaleControls.points->click();
-        QCOMPARE(w.undoStack->count(), 0);
-        QGuiApplication::clipboard()->setText(QStringLiteral("Value\tFraction\n0\t0\n50\t0,7\n100\t1\n"));
+        ScaleBar(w).points->click();
+        QCOMPARE(w.document()->undoStack()->count(), 0);
+        QGuiApplication::clipboard()->setText(
+            QStringLiteral("Value\tFraction\n0\t0\n50\t0,7\n100\t1\n"));
         answers.expect(answerAs<ScalePointsDialog>([](ScalePointsDialog *d) {
             d->pasteButton->click();
             d->accept();
         }));
-        w.scaleControls.points->click();
+        ScaleBar(w).points->click();
     }
     QVERIFY2(answers.allAnswered(), qPrintable(answers.unanswered().join(", ")));
     QVERIFY(w.renderArea->layers.at(0).scale == expected);
     QVERIFY(w.renderArea->currentGauge.scale == expected);
     QTEST(barShows(w), "shown");
-    QCOMPARE(w.undoStack->count(), 1);
-    QTEST(w.undoAction->text().remove(QStringLiteral("Undo Change ")), "undoText");
+    QCOMPARE(w.document()->undoStack()->count(), 1);
+    QTEST(formAction(w, "undoAction")->text().remove(QStringLiteral("Undo Change ")), "undoText");
 
     const WindowState after = stateOf(w);
-    w.undoAction->trigger();
+    formAction(w, "undoAction")->trigger();
     QVERIFY(stateOf(w) == before);
-    w.redoAction->trigger();
+    formAction(w, "redoAction")->trigger();
     QVERIFY(stateOf(w) == after);
 }
 
@@ -159,10 +170,14 @@ void TestScaleControls::showsTheLayersScale_data()
     const valueScale table = makeScale(scaleType::table, -40, 120, {{-40, 0}});
     valueScale unknown = makeScale(scaleType::unknown, 1, 2);
     unknown.fileObject.insert(QStringLiteral("type"), QStringLiteral("a type from the future"));
-    QTest::newRow("even") << valueScale() << "Even" << "";
-    QTest::newRow("decibel") << makeScale(scaleType::decibel, -20, 3) << "Decibel" << "from|to";
-    QTest::newRow("log from 0") << log << "Logarithmic" << "from|to|" + because(log);
-    QTest::newRow("one point") << table << "Table" << "from|to|points|" + because(table);
+    QTest::newRow("even") << valueScale() << "Even"
+                          << "";
+    QTest::newRow("decibel") << makeScale(scaleType::decibel, -20, 3) << "Decibel"
+                             << "from|to";
+    QTest::newRow("log from 0") << log << "Logarithmic"
+                                << "from|to|" + because(log);
+    QTest::newRow("one point") << table << "Table"
+                               << "from|to|points|" + because(table);
     QTest::newRow("unknown type") << unknown << "" << because(unknown);
 }
 
@@ -173,11 +188,11 @@ void TestScaleControls::showsTheLayersScale()
     w.show();
     pickType(w, scaleType::power); // something else to replace
     showLayerScale(w, scale);
-    QTEST(w.scaleControls.type->currentText(), "typeText");
+    QTEST(ScaleBar(w).type->currentText(), "typeText");
     QTEST(barShows(w), "shown");
-    if (w.scaleControls.from->isVisible()) {
-        QCOMPARE(w.scaleControls.from->text(), QString::number(scale.from));
-        QCOMPARE(w.scaleControls.to->value(), scale.to);
+    if (ScaleBar(w).from->isVisible()) {
+        QCOMPARE(ScaleBar(w).from->text(), QString::number(scale.from));
+        QCOMPARE(ScaleBar(w).to->value(), scale.to);
     }
     QVERIFY(w.renderArea->layers.at(0).scale == scale); // showing is no edit
 }
@@ -188,9 +203,8 @@ void TestScaleControls::pointsDialogEdits_data()
     QTest::addColumn<QList<QPointF>>("points");
     QTest::addColumn<bool>("okEnabled");
     QTest::addColumn<QString>("status");
-    QTest::newRow("add between") << "add 0"
-                                 << QList<QPointF>{{0, 0}, {5, 0.25}, {10, 0.5}, {20, 1}} << true
-                                 << "";
+    QTest::newRow("add between") << "add 0" << QList<QPointF>{{0, 0}, {5, 0.25}, {10, 0.5}, {20, 1}}
+                                 << true << "";
     QTest::newRow("remove to one point")
         << "remove 1 remove 1" << QList<QPointF>{{0, 0}} << true << "two points";
     QTest::newRow("not a number") << "edit 1" << QList<QPointF>() << false << "Row 2";
@@ -231,7 +245,7 @@ void TestScaleControls::tabOrderAndLayout()
     Window w;
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    const ScaleControls &c = w.scaleControls;
+    const ScaleBar c(w);
     // Every field of a type shown, and the longest reason the bar can give.
     valueScale unknown = makeScale(scaleType::unknown, 1, 2);
     unknown.fileObject.insert(QStringLiteral("type"), QString(60, QLatin1Char('W')));
@@ -258,11 +272,11 @@ void TestScaleControls::tabOrderAndLayout()
 
     // Tab goes from the bias type through the scale's fields to the primary count.
     showLayerScale(w, makeScale(scaleType::power, 0, 1));
-    w.biasTypeComboBox->setFocus();
-    QTRY_VERIFY(w.biasTypeComboBox->hasFocus());
+    Form(w).biasTypeComboBox->setFocus();
+    QTRY_VERIFY(Form(w).biasTypeComboBox->hasFocus());
     for (QWidget *next : {static_cast<QWidget *>(c.type), static_cast<QWidget *>(c.from),
                           static_cast<QWidget *>(c.to), static_cast<QWidget *>(c.exponent),
-                          static_cast<QWidget *>(w.gaugeDivisions1SpinBox)}) {
+                          static_cast<QWidget *>(Form(w).gaugeDivisions1SpinBox)}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QTRY_VERIFY2(next->hasFocus(), qPrintable(next->objectName()));
     }

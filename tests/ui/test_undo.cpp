@@ -1,7 +1,9 @@
 #include "app/window.h"
 #include "gaugefile/gaugedocument.h"
-#include "render/renderarea.h"
+#include "model/gaugedocument.h"
+#include "render/gui/renderarea.h"
 
+#include "formaccess.h"
 #include "modaldialogs.h"
 #include "testfiles.h"
 #include "windowstate.h"
@@ -28,7 +30,7 @@ gaugeData layerWithDivisions(int count)
     return layer;
 }
 
-template <typename Dialog, typename Set>
+template<typename Dialog, typename Set>
 ModalAnswers::Handler acceptWith(Set set)
 {
     return answerAs<Dialog>([set](Dialog *d) {
@@ -80,15 +82,16 @@ void TestUndo::init()
     QVERIFY(writeBytes(dir->filePath(QStringLiteral("Presets/Bezel.gauge")),
                        writeGaugeDocument({{QStringLiteral("Bezel"), layerWithDivisions(12)}})));
     const QString gauge = dir->filePath(QStringLiteral("three.gauge"));
-    QVERIFY(writeBytes(gauge, writeGaugeDocument({{QStringLiteral("Rim"), layerWithDivisions(5)},
-                                                  {QStringLiteral("Face"), layerWithDivisions(6)},
-                                                  {QStringLiteral("Needle"), layerWithDivisions(7)}})));
-    window = std::make_unique<Window>();
-    window->applicationDirectory = dir->path();
-    window->getPresetsFromFolder();
+    QVERIFY(writeBytes(gauge,
+                       writeGaugeDocument({{QStringLiteral("Rim"), layerWithDivisions(5)},
+                                           {QStringLiteral("Face"), layerWithDivisions(6)},
+                                           {QStringLiteral("Needle"), layerWithDivisions(7)}})));
+    WindowServices services;
+    services.applicationDirectory = dir->path();
+    window = std::make_unique<Window>(services);
     window->show();
     QVERIFY(window->openDocumentFile(gauge, QString()));
-    window->layerList->setCurrentRow(1);
+    Form(*window).layerList->setCurrentRow(1);
     answers = std::make_unique<ModalAnswers>();
 }
 
@@ -111,41 +114,45 @@ void TestUndo::perform(const QString &action)
         QFAIL(qPrintable(text));
     };
     if (action == "count") {
-        w.gaugeDivisions1SpinBox->setValue(9);
+        Form(w).gaugeDivisions1SpinBox->setValue(9);
     } else if (action == "arc radius") {
-        w.arc2RadiusSpinBox->setValue(0.5);
+        Form(w).arc2RadiusSpinBox->setValue(0.5);
     } else if (action == "bias type") {
-        w.biasTypeComboBox->setCurrentIndex(1);
-        emit w.biasTypeComboBox->activated(1);
+        Form(w).biasTypeComboBox->setCurrentIndex(1);
+        emit Form(w).biasTypeComboBox->activated(1);
     } else if (action == "check box") {
-        w.roundedArcCapsCheckBox->click();
+        Form(w).roundedArcCapsCheckBox->click();
     } else if (action == "decimals") {
-        w.tickCountDecimalPlacesSpinBox->setValue(2); // the label start and increment follow
+        Form(w).tickCountDecimalPlacesSpinBox->setValue(2); // the label start and increment follow
     } else if (action == "colour") {
-        answers->expect(acceptWith<QColorDialog>([](QColorDialog *d) { d->setCurrentColor(Qt::blue); }));
-        w.arc1ColorButton->click();
+        answers->expect(
+            acceptWith<QColorDialog>([](QColorDialog *d) { d->setCurrentColor(Qt::blue); }));
+        Form(w).arc1ColorButton->click();
     } else if (action == "font") {
         answers->expect(acceptWith<QFontDialog>(
             [](QFontDialog *d) { d->setCurrentFont(QFont(QStringLiteral("DejaVu Serif"), 15)); }));
-        w.tickCountFontButton->click();
+        Form(w).tickCountFontButton->click();
     } else if (action == "add layer") {
-        answers->expect(acceptWith<QInputDialog>([](QInputDialog *d) { d->setTextValue("Pointer"); }));
+        answers->expect(
+            acceptWith<QInputDialog>([](QInputDialog *d) { d->setTextValue("Pointer"); }));
         menu(QStringLiteral("Add Layer..."));
     } else if (action == "remove layer") {
-        w.RemoveLayerButton->click();
+        Form(w).RemoveLayerButton->click();
     } else if (action == "rename") {
-        w.layerList->item(1)->setText(QStringLiteral("  Dial "));
+        Form(w).layerList->item(1)->setText(QStringLiteral("  Dial "));
     } else if (action.startsWith("load")) {
         const QString other = dir->filePath(QStringLiteral("other.gauge"));
-        QVERIFY(writeBytes(other, writeGaugeDocument({{QString(), layerWithDivisions(20)},
-                                                      {QString(), layerWithDivisions(21)}})));
-        answers->expect(clickButton(action.endsWith("add") ? QStringLiteral("Add As New Layers")
-                                                           : QStringLiteral("Overwrite Current Layer")));
+        QVERIFY(writeBytes(other,
+                           writeGaugeDocument({{QString(), layerWithDivisions(20)},
+                                               {QString(), layerWithDivisions(21)}})));
+        answers->expect(clickButton(action.endsWith("add")
+                                        ? QStringLiteral("Add As New Layers")
+                                        : QStringLiteral("Overwrite Current Layer")));
         w.loadGaugeFile(other);
     } else if (action == "preset") {
         answers->expect(clickButton(QStringLiteral("Add As New Layers")));
-        w.presetComboBox->setCurrentIndex(0);
-        emit w.presetComboBox->activated(0);
+        Form(w).presetComboBox->setCurrentIndex(0);
+        emit Form(w).presetComboBox->activated(0);
     } else {
         menu(action);
     }
@@ -158,62 +165,81 @@ void TestUndo::undoRedoEachKind_data()
     QTest::addColumn<QStringList>("names");
 
     const QStringList three{"Rim", "Face", "Needle"};
-    QTest::newRow("spin box") << "count" << "Undo Change Primary Count" << three;
-    QTest::newRow("double spin box") << "arc radius" << "Undo Change Arc 2 Radius" << three;
-    QTest::newRow("bias type") << "bias type" << "Undo Change Bias Type" << three;
-    QTest::newRow("check box") << "check box" << "Undo Change Rounded Arc Caps" << three;
-    QTest::newRow("decimal places") << "decimals" << "Undo Change Tick Count Decimal Places" << three;
-    QTest::newRow("colour") << "colour" << "Undo Change Arc 1 Color" << three;
-    QTest::newRow("font") << "font" << "Undo Change Tick Count Font" << three;
-    QTest::newRow("add layer") << "add layer" << "Undo Add Layer" << QStringList{"Rim", "Face", "Needle", "Pointer"};
-    QTest::newRow("remove layer") << "remove layer" << "Undo Remove Layer" << QStringList{"Rim", "Needle"};
-    QTest::newRow("rename") << "rename" << "Undo Rename Layer" << QStringList{"Rim", "Dial", "Needle"};
-    QTest::newRow("duplicate") << "Duplicate Layer" << "Undo Duplicate Layer"
+    QTest::newRow("spin box") << "count"
+                              << "Undo Change Primary Count" << three;
+    QTest::newRow("double spin box") << "arc radius"
+                                     << "Undo Change Arc 2 Radius" << three;
+    QTest::newRow("bias type") << "bias type"
+                               << "Undo Change Bias Type" << three;
+    QTest::newRow("check box") << "check box"
+                               << "Undo Change Rounded Arc Caps" << three;
+    QTest::newRow("decimal places") << "decimals"
+                                    << "Undo Change Tick Count Decimal Places" << three;
+    QTest::newRow("colour") << "colour"
+                            << "Undo Change Arc 1 Color" << three;
+    QTest::newRow("font") << "font"
+                          << "Undo Change Tick Count Font" << three;
+    QTest::newRow("add layer") << "add layer"
+                               << "Undo Add Layer"
+                               << QStringList{"Rim", "Face", "Needle", "Pointer"};
+    QTest::newRow("remove layer") << "remove layer"
+                                  << "Undo Remove Layer" << QStringList{"Rim", "Needle"};
+    QTest::newRow("rename") << "rename"
+                            << "Undo Rename Layer" << QStringList{"Rim", "Dial", "Needle"};
+    QTest::newRow("duplicate") << "Duplicate Layer"
+                               << "Undo Duplicate Layer"
                                << QStringList{"Rim", "Face", "Face Copy", "Needle"};
-    QTest::newRow("move up") << "Move Up" << "Undo Move Layer Up" << QStringList{"Face", "Rim", "Needle"};
-    QTest::newRow("move down") << "Move Down" << "Undo Move Layer Down" << QStringList{"Rim", "Needle", "Face"};
-    QTest::newRow("load, overwrite") << "load overwrite" << "Undo Load Gauge"
-                                     << QStringList{"Rim", "other", "Needle", "Layer 4"};
-    QTest::newRow("load, add") << "load add" << "Undo Load Gauge"
+    QTest::newRow("move up") << "Move Up"
+                             << "Undo Move Layer Up" << QStringList{"Face", "Rim", "Needle"};
+    QTest::newRow("move down") << "Move Down"
+                               << "Undo Move Layer Down" << QStringList{"Rim", "Needle", "Face"};
+    QTest::newRow("load, overwrite")
+        << "load overwrite"
+        << "Undo Load Gauge" << QStringList{"Rim", "other", "Needle", "Layer 4"};
+    QTest::newRow("load, add") << "load add"
+                               << "Undo Load Gauge"
                                << QStringList{"Rim", "Face", "Needle", "Layer 4", "Layer 5"};
-    QTest::newRow("preset") << "preset" << "Undo Load Preset" << QStringList{"Rim", "Face", "Needle", "Bezel"};
+    QTest::newRow("preset") << "preset"
+                            << "Undo Load Preset" << QStringList{"Rim", "Face", "Needle", "Bezel"};
 }
 
 void TestUndo::undoRedoEachKind()
 {
     QFETCH(QString, action);
     QFETCH(QString, undoText);
-    QVERIFY(window->undoStack->undoLimit() >= 500);
+    QVERIFY(window->document()->undoStack()->undoLimit() >= 500);
 
     const WindowState before = stateOf(*window);
     perform(action);
     const WindowState after = stateOf(*window);
     QTEST(after.names, "names");
     QVERIFY(after != before);
-    QCOMPARE(window->undoAction->text(), undoText);
+    QCOMPARE(formAction(*window, "undoAction")->text(), undoText);
     QVERIFY(window->isWindowModified());
 
     // Selecting a layer is no step, and undo shows the layer it changes.
-    window->layerList->setCurrentRow(window->layerList->currentRow() == 0 ? 2 : 0);
-    QCOMPARE(window->undoStack->count(), 1);
-    window->undoAction->trigger();
+    Form(*window).layerList->setCurrentRow(Form(*window).layerList->currentRow() == 0 ? 2 : 0);
+    QCOMPARE(window->document()->undoStack()->count(), 1);
+    formAction(*window, "undoAction")->trigger();
     QVERIFY(stateOf(*window) == before);
     QVERIFY(!window->isWindowModified());
-    QCOMPARE(window->redoAction->text(), undoText.replace(0, 4, QStringLiteral("Redo")));
-    window->redoAction->trigger();
+    QCOMPARE(formAction(*window, "redoAction")->text(),
+             undoText.replace(0, 4, QStringLiteral("Redo")));
+    formAction(*window, "redoAction")->trigger();
     QVERIFY(stateOf(*window) == after);
     QVERIFY(window->isWindowModified());
 
     // The form edits the layer it shows after an undo.
-    window->undoAction->trigger();
-    window->gaugeDivisions3SpinBox->setValue(4);
+    formAction(*window, "undoAction")->trigger();
+    Form(*window).gaugeDivisions3SpinBox->setValue(4);
     QCOMPARE(window->renderArea->layers.at(before.currentRow).divisionCount[2], 4);
-    QVERIFY(!window->layerList->signalsBlocked());
+    QVERIFY(!Form(*window).layerList->signalsBlocked());
 }
 
 void TestUndo::runsOfOneSpinBox_data()
 {
-    QTest::addColumn<QString>("keys"); // u/d arrow up/down, e Enter, o another control, digits typed
+    QTest::addColumn<QString>(
+        "keys"); // u/d arrow up/down, e Enter, o another control, digits typed
     QTest::addColumn<int>("steps");
     QTest::addColumn<int>("valueAfterOneUndo");
     QTest::newRow("held arrow") << "uuuu" << 1 << 6;
@@ -226,7 +252,7 @@ void TestUndo::runsOfOneSpinBox_data()
 void TestUndo::runsOfOneSpinBox()
 {
     QFETCH(QString, keys);
-    QSpinBox *count = window->gaugeDivisions1SpinBox;
+    QSpinBox *count = Form(*window).gaugeDivisions1SpinBox;
     count->setFocus();
     QTRY_VERIFY(count->hasFocus());
     QCOMPARE(count->value(), 6);
@@ -234,16 +260,19 @@ void TestUndo::runsOfOneSpinBox()
         QTest::keyClick(count, Qt::Key_A, Qt::ControlModifier);
     for (QChar key : keys) {
         if (key == 'o')
-            window->gaugeBiasSpinBox->setValue(0.25);
+            Form(*window).gaugeBiasSpinBox->setValue(0.25);
         else if (key.isDigit())
             QTest::keyClicks(count, key);
         else
-            QTest::keyClick(count, key == 'u' ? Qt::Key_Up : key == 'd' ? Qt::Key_Down : Qt::Key_Return);
+            QTest::keyClick(count,
+                            key == 'u'       ? Qt::Key_Up
+                                : key == 'd' ? Qt::Key_Down
+                                             : Qt::Key_Return);
     }
-    QTEST(window->undoStack->count(), "steps");
-    QCOMPARE(window->isWindowModified(), window->undoStack->count() > 0);
-    if (window->undoStack->count() > 0)
-        window->undoAction->trigger();
+    QTEST(window->document()->undoStack()->count(), "steps");
+    QCOMPARE(window->isWindowModified(), window->document()->undoStack()->count() > 0);
+    if (window->document()->undoStack()->count() > 0)
+        formAction(*window, "undoAction")->trigger();
     QTEST(count->value(), "valueAfterOneUndo");
     QCOMPARE(window->renderArea->layers.at(1).divisionCount[0], count->value());
 }
@@ -261,7 +290,7 @@ void TestUndo::keysWorkInSpinBox()
     QFETCH(QKeySequence, redoKey);
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    QDoubleSpinBox *radius = window->tickCountRadiusSpinBox;
+    QDoubleSpinBox *radius = Form(*window).tickCountRadiusSpinBox;
     radius->setFocus();
     QTRY_VERIFY(radius->hasFocus());
     QTest::keyClick(radius, Qt::Key_Up);

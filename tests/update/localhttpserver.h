@@ -39,17 +39,32 @@ public:
         return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(server.serverPort()).arg(path));
     }
 
-    void route(const QString &path, const Route &route) { routes.insert(path, route); }
+    void route(const QString &path, const Route &route) { routes.insert(path, {route}); }
+    // Answers the requests for path with these routes in turn, the last one
+    // for every request after that.
+    void routeInTurn(const QString &path, const QList<Route> &inTurn)
+    {
+        routes.insert(path, inTurn);
+    }
     int requestCount(const QString &path) const { return requests.value(path); }
 
     // Sends the answers held back for path, in the order they were asked.
     void release(const QString &path)
     {
-        const QList<QPointer<QTcpSocket>> waiting = held.take(path);
-        for (const QPointer<QTcpSocket> &socket : waiting) {
-            if (socket)
-                answer(socket, routes.value(path));
+        const QList<Held> waiting = held.take(path);
+        for (const Held &request : waiting) {
+            if (request.socket)
+                answer(request.socket, request.route);
         }
+    }
+
+    // Sends the answer to the `index`th request held back for path.
+    void releaseOne(const QString &path, int index)
+    {
+        Held &request = held[path][index];
+        if (request.socket)
+            answer(request.socket, request.route);
+        request.socket.clear();
     }
 
 private:
@@ -71,9 +86,10 @@ private:
                 answer(socket, Route{404, QByteArray("not here")});
                 return;
             }
-            const Route route = routes.value(path);
+            QList<Route> &inTurn = routes[path];
+            const Route route = inTurn.size() > 1 ? inTurn.takeFirst() : inTurn.first();
             if (route.mode == Mode::Held)
-                held[path].append(socket);
+                held[path].append(Held{socket, route});
             else if (route.mode == Mode::Answer)
                 answer(socket, route);
         });
@@ -83,15 +99,21 @@ private:
     {
         const QByteArray reason = route.status == 200 ? "OK" : "Not Found";
         QByteArray response = "HTTP/1.0 " + QByteArray::number(route.status) + ' ' + reason
-                              + "\r\nContent-Type: application/xml\r\nContent-Length: "
-                              + QByteArray::number(route.body.size()) + "\r\n\r\n" + route.body;
+            + "\r\nContent-Type: application/xml\r\nContent-Length: "
+            + QByteArray::number(route.body.size()) + "\r\n\r\n" + route.body;
         socket->write(response);
         socket->disconnectFromHost();
     }
 
+    struct Held
+    {
+        QPointer<QTcpSocket> socket;
+        Route route;
+    };
+
     QTcpServer server;
-    QHash<QString, Route> routes;
+    QHash<QString, QList<Route>> routes;
     QHash<QString, int> requests;
     QHash<QTcpSocket *, QByteArray> pending;
-    QHash<QString, QList<QPointer<QTcpSocket>>> held;
+    QHash<QString, QList<Held>> held;
 };

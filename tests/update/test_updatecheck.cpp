@@ -1,5 +1,7 @@
 #include "app/window.h"
+#include "formaccess.h"
 #include "localhttpserver.h"
+#include "model/gaugedocument.h"
 
 #include "modaldialogs.h"
 
@@ -101,8 +103,17 @@ private slots:
     void closingWindowDuringCheck();
 
 private:
-    std::unique_ptr<Window> makeWindow();
-    QPointer<QNetworkReply> startCheck(Window &window, const QString &path, bool manual);
+    // A window whose update check asks `address` (empty: none); the check it
+    // makes at start-up is under way.
+    std::unique_ptr<Window> makeWindow(const QUrl &address, WindowServices services = {});
+    // The check under way that the window sent last, after those in `before`.
+    QPointer<QNetworkReply> newestReply(Window &window, const QList<QNetworkReply *> &before = {});
+    QPointer<QNetworkReply> startManualCheck(Window &window);
+    // A window asking `path` ("refused" for an address nobody answers at)
+    // and its check: the one at start-up, or one of the button.
+    QPointer<QNetworkReply> startCheck(const QString &path, bool manual,
+                                       std::unique_ptr<Window> *window,
+                                       const WindowServices &services = {});
 
     LocalHttpServer server;
     QUrl refusedUrl;
@@ -116,8 +127,9 @@ void TestUpdateCheck::initTestCase()
 
     using Route = LocalHttpServer::Route;
     server.route(QStringLiteral("/newer.xml"),
-                 Route{200, versionDocument(QStringLiteral("2.3.0"), QStringLiteral("Faster export."),
-                                            QString())});
+                 Route{200,
+                       versionDocument(QStringLiteral("2.3.0"), QStringLiteral("Faster export."),
+                                       QString())});
     // Each platform reads its own element; give them different addresses.
     server.route(QStringLiteral("/platforms.xml"), Route{200, QByteArray(R"(<dialwright>
   <version>2.10.0</version>
@@ -126,23 +138,30 @@ void TestUpdateCheck::initTestCase()
   <url_mac>https://downloads.example.invalid/mac.dmg</url_mac>
   <notes>Numbers now line up.</notes>
 </dialwright>)")});
-    server.route(QStringLiteral("/equal.xml"), Route{200, versionDocument(QStringLiteral("2.2.0"))});
+    server.route(QStringLiteral("/equal.xml"),
+                 Route{200, versionDocument(QStringLiteral("2.2.0"))});
     server.route(QStringLiteral("/noversion.xml"),
                  Route{200, versionDocument(QString(), QStringLiteral("Notes only."))});
     server.route(QStringLiteral("/rich.xml"),
-                 Route{200, versionDocument(QStringLiteral("2.3.0"),
-                                            QStringLiteral("<a href=\"file:///etc\">click</a>"))});
-    server.route(QStringLiteral("/invalid.xml"), Route{200, QByteArray("<dialwright><version>2.3")});
+                 Route{200,
+                       versionDocument(QStringLiteral("2.3.0"),
+                                       QStringLiteral("<a href=\"file:///etc\">click</a>"))});
+    server.route(QStringLiteral("/invalid.xml"),
+                 Route{200, QByteArray("<dialwright><version>2.3")});
     server.route(QStringLiteral("/huge.xml"),
-                 Route{200, "<d><version>9</version><notes>" + QByteArray(2 * 1024 * 1024, 'x')
-                                + "</notes></d>"});
+                 Route{200,
+                       "<d><version>9</version><notes>" + QByteArray(2 * 1024 * 1024, 'x')
+                           + "</notes></d>"});
     server.route(QStringLiteral("/missing.xml"), Route{404, QByteArray("<html>gone</html>")});
-    server.route(QStringLiteral("/silent.xml"), Route{200, QByteArray(), LocalHttpServer::Mode::Silent});
+    server.route(QStringLiteral("/silent.xml"),
+                 Route{200, QByteArray(), LocalHttpServer::Mode::Silent});
     // A download address that must never be opened; the other kinds are
     // refused by the same filter, tested on its own.
     server.route(QStringLiteral("/plain-http.xml"),
-                 Route{200, versionDocument(QStringLiteral("3.0"), QString(),
-                                            QStringLiteral("http://downloads.example.invalid/a.tar.gz"))});
+                 Route{200,
+                       versionDocument(QStringLiteral("3.0"), QString(),
+                                       QStringLiteral(
+                                           "http://downloads.example.invalid/a.tar.gz"))});
 
     // A port that was just free: nothing listens there, so connecting is
     // refused at once, as on a machine without network.
@@ -151,35 +170,53 @@ void TestUpdateCheck::initTestCase()
     refusedUrl = QUrl(QStringLiteral("http://127.0.0.1:%1/version.xml").arg(closed.serverPort()));
 }
 
-std::unique_ptr<Window> TestUpdateCheck::makeWindow()
+std::unique_ptr<Window> TestUpdateCheck::makeWindow(const QUrl &address, WindowServices services)
 {
-    auto window = std::make_unique<Window>();
-    // Whatever address this build was configured with, the start-up check
-    // must not reach the tests: cancel it (an automatic failure is silent).
-    if (window->networkManager) {
-        const auto replies = window->networkManager->findChildren<QNetworkReply *>();
-        for (QNetworkReply *reply : replies)
-            reply->abort();
-    }
-    return window;
+    services.versionUrl = address;
+    return std::make_unique<Window>(services);
 }
 
-QPointer<QNetworkReply> TestUpdateCheck::startCheck(Window &window, const QString &path, bool manual)
+QPointer<QNetworkReply> TestUpdateCheck::newestReply(Window &window,
+                                                     const QList<QNetworkReply *> &before)
 {
-    QList<QNetworkReply *> before;
-    if (window.networkManager)
-        before = window.networkManager->findChildren<QNetworkReply *>();
-    window.versionUrl = path.startsWith(QLatin1Char('/')) ? server.url(path) : QUrl(path);
-    window.manualUpdateCheck = manual;
-    window.checkForUpdates();
-    if (!window.networkManager)
+    auto *manager = window.findChild<QNetworkAccessManager *>();
+    if (!manager)
         return nullptr;
-    const auto after = window.networkManager->findChildren<QNetworkReply *>();
-    for (QNetworkReply *reply : after) {
-        if (!before.contains(reply))
+    for (QNetworkReply *reply : manager->findChildren<QNetworkReply *>())
+        if (!before.contains(reply) && !reply->isFinished())
             return reply;
-    }
     return nullptr;
+}
+
+QPointer<QNetworkReply> TestUpdateCheck::startManualCheck(Window &window)
+{
+    auto *manager = window.findChild<QNetworkAccessManager *>();
+    const QList<QNetworkReply *> before =
+        manager ? manager->findChildren<QNetworkReply *>() : QList<QNetworkReply *>();
+    Form(window).checkUpdatesButton->click();
+    return newestReply(window, before);
+}
+
+QPointer<QNetworkReply> TestUpdateCheck::startCheck(const QString &path, bool manual,
+                                                    std::unique_ptr<Window> *window,
+                                                    const WindowServices &services)
+{
+    const int asked = server.requestCount(path);
+    *window =
+        makeWindow(path == QLatin1String("refused") ? refusedUrl : server.url(path), services);
+    QPointer<QNetworkReply> automatic = newestReply(**window);
+    if (!manual)
+        return automatic;
+    // The check at start-up fails silently once it is cancelled; it is
+    // cancelled once the server has it, so that every test knows how many
+    // requests the server saw.
+    if (path != QLatin1String("refused"))
+        (void)QTest::qWaitFor([&] { return server.requestCount(path) > asked; }, 5000);
+    if (automatic)
+        automatic->abort();
+    if (!waitUntilGone(automatic))
+        return nullptr;
+    return startManualCheck(**window);
 }
 
 void TestUpdateCheck::reportsOutcome_data()
@@ -196,37 +233,42 @@ void TestUpdateCheck::reportsOutcome_data()
     const QString noUpdate = QStringLiteral("No Update Available");
     const QString failed = QStringLiteral("Update Check Failed");
     const QString invalid = QStringLiteral("Version info Invalid");
-    const QString newerText = QStringLiteral("A new version (2.3.0) is available!\n\nFaster export.");
+    const QString newerText =
+        QStringLiteral("A new version (2.3.0) is available!\n\nFaster export.");
 
     for (bool manual : {true, false}) {
         const char *kind = manual ? "manual" : "automatic";
         auto row = [&](const char *name) -> QTestData & {
-            return QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(QLatin1String(name),
-                                                                          QLatin1String(kind))));
+            return QTest::newRow(
+                qPrintable(QStringLiteral("%1, %2").arg(QLatin1String(name), QLatin1String(kind))));
         };
-        auto quietUnlessManual = [&](const QString &title) { return manual ? title : QString(); };
+        auto quietUnlessManual = [&](const QString &title) {
+            return manual ? title : QString();
+        };
 
-        row("newer") << QStringLiteral("/newer.xml") << manual << available << newerText << information;
+        row("newer") << QStringLiteral("/newer.xml") << manual << available << newerText
+                     << information;
         row("equal") << QStringLiteral("/equal.xml") << manual << quietUnlessManual(noUpdate)
-                      << upToDateText << information;
+                     << upToDateText << information;
         row("malformed document") << QStringLiteral("/invalid.xml") << manual
-                                   << quietUnlessManual(invalid) << invalidText << warning;
-        row("oversized body") << QStringLiteral("/huge.xml") << manual
-                               << quietUnlessManual(invalid) << invalidText << warning;
+                                  << quietUnlessManual(invalid) << invalidText << warning;
+        row("oversized body") << QStringLiteral("/huge.xml") << manual << quietUnlessManual(invalid)
+                              << invalidText << warning;
         row("404") << QStringLiteral("/missing.xml") << manual << quietUnlessManual(failed)
-                    << failurePrefix + QStringLiteral("*") << warning;
+                   << failurePrefix + QStringLiteral("*") << warning;
         // Automatic, these take the same way as "equal" and "404".
         if (manual) {
             row("no version element") << QStringLiteral("/noversion.xml") << manual << noUpdate
-                                       << upToDateText << information;
-            row("connection refused") << QStringLiteral("refused") << manual << failed
-                                       << failurePrefix + QStringLiteral("Connection refused")
-                                       << warning;
+                                      << upToDateText << information;
+            row("connection refused")
+                << QStringLiteral("refused") << manual << failed
+                << failurePrefix + QStringLiteral("Connection refused") << warning;
         }
     }
     QTest::newRow("newer, notes that look like markup")
         << QStringLiteral("/rich.xml") << true << available
-        << QStringLiteral("A new version (2.3.0) is available!\n\n<a href=\"file:///etc\">click</a>")
+        << QStringLiteral(
+               "A new version (2.3.0) is available!\n\n<a href=\"file:///etc\">click</a>")
         << information;
 }
 
@@ -238,12 +280,10 @@ void TestUpdateCheck::reportsOutcome()
     QFETCH(QString, text);
     QFETCH(int, icon);
 
-    auto window = makeWindow();
+    std::unique_ptr<Window> window;
     BoxAnswerer answerer;
-    QPointer<QNetworkReply> reply =
-        startCheck(*window, path == QLatin1String("refused") ? refusedUrl.toString() : path, manual);
+    QPointer<QNetworkReply> reply = startCheck(path, manual, &window);
     QVERIFY(reply);
-    QVERIFY(!window->manualUpdateCheck);
     // Five seconds without data end a check, unless a test shortens it.
     QCOMPARE(reply->request().transferTimeout(), 5000);
     QVERIFY(waitUntilGone(reply));
@@ -265,11 +305,12 @@ void TestUpdateCheck::reportsOutcome()
     QCOMPARE(box.format, Qt::PlainText);
     QCOMPARE(box.parent, window.get());
     if (title == QLatin1String("Update Available")) {
-        QCOMPARE(box.buttons, (QStringList{QStringLiteral("Download"), QStringLiteral("Visit Site"),
-                                           QStringLiteral("Close")}));
-        QCOMPARE(box.roles, (QList<QMessageBox::ButtonRole>{QMessageBox::AcceptRole,
-                                                             QMessageBox::AcceptRole,
-                                                             QMessageBox::RejectRole}));
+        QCOMPARE(box.buttons,
+                 (QStringList{QStringLiteral("Download"), QStringLiteral("Visit Site"),
+                              QStringLiteral("Close")}));
+        QCOMPARE(box.roles,
+                 (QList<QMessageBox::ButtonRole>{QMessageBox::AcceptRole, QMessageBox::AcceptRole,
+                                                 QMessageBox::RejectRole}));
     } else {
         QCOMPARE(box.buttons, QStringList{QStringLiteral("OK")});
     }
@@ -297,7 +338,8 @@ void TestUpdateCheck::announcementButtons_data()
                               << QList<QUrl>{download};
     QTest::newRow("visit site") << QStringLiteral("/platforms.xml") << QStringLiteral("Visit Site")
                                 << QList<QUrl>{productPage};
-    QTest::newRow("close") << QStringLiteral("/platforms.xml") << QStringLiteral("Close") << nothing;
+    QTest::newRow("close") << QStringLiteral("/platforms.xml") << QStringLiteral("Close")
+                           << nothing;
     QTest::newRow("escape") << QStringLiteral("/platforms.xml") << QString() << nothing;
     QTest::newRow("download without address")
         << QStringLiteral("/newer.xml") << QStringLiteral("Download") << nothing;
@@ -311,16 +353,17 @@ void TestUpdateCheck::announcementButtons()
     QFETCH(QString, answer);
     QFETCH(QList<QUrl>, opened);
 
-    auto window = makeWindow();
     QList<QUrl> seenUrls;
-    window->openExternalUrl = [&seenUrls](const QUrl &url) {
+    WindowServices services;
+    services.openExternalUrl = [&seenUrls](const QUrl &url) {
         seenUrls.append(url);
         return true;
     };
     BoxAnswerer answerer;
     answerer.answers = QStringList{answer};
     // Automatic: a newer version is announced without the user asking.
-    QPointer<QNetworkReply> reply = startCheck(*window, path, false);
+    std::unique_ptr<Window> window;
+    QPointer<QNetworkReply> reply = startCheck(path, false, &window, services);
     QVERIFY(reply);
     QVERIFY(waitUntilGone(reply));
     QCOMPARE(answerer.seen.size(), 1);
@@ -330,11 +373,13 @@ void TestUpdateCheck::announcementButtons()
 
 void TestUpdateCheck::silentServerTimesOut()
 {
-    auto window = makeWindow();
-    window->updateTransferTimeout = 300;
+    WindowServices services;
+    services.updateTransferTimeout = 300;
     BoxAnswerer answerer;
-    QPointer<QNetworkReply> automatic = startCheck(*window, QStringLiteral("/silent.xml"), false);
-    QPointer<QNetworkReply> manual = startCheck(*window, QStringLiteral("/silent.xml"), true);
+    std::unique_ptr<Window> window;
+    QPointer<QNetworkReply> automatic =
+        startCheck(QStringLiteral("/silent.xml"), false, &window, services);
+    QPointer<QNetworkReply> manual = startManualCheck(*window);
     QVERIFY(automatic && manual);
     QCOMPARE(manual->request().transferTimeout(), 300);
 
@@ -348,10 +393,9 @@ void TestUpdateCheck::silentServerTimesOut()
 
 void TestUpdateCheck::overlappingChecks_data()
 {
-    QTest::addColumn<bool>("firstManual");
+    QTest::addColumn<bool>("firstManual"); // false: the check at start-up
     QTest::addColumn<QString>("firstDocument");
-    QTest::addColumn<bool>("secondManual");
-    QTest::addColumn<QString>("secondDocument");
+    QTest::addColumn<QString>("secondDocument"); // the second is the button's
     QTest::addColumn<bool>("secondAnswersFirst");
     QTest::addColumn<QStringList>("titles"); // in the order the boxes appear
 
@@ -363,24 +407,21 @@ void TestUpdateCheck::overlappingChecks_data()
     const QString failed = QStringLiteral("Update Check Failed");
 
     QTest::newRow("start-up check, then button; start-up answers first")
-        << false << equal << true << missing << false << QStringList{failed};
+        << false << equal << missing << false << QStringList{failed};
     QTest::newRow("start-up check, then button; button answers first")
-        << false << equal << true << missing << true << QStringList{failed};
-    QTest::newRow("button, then start-up check; start-up answers first")
-        << true << missing << false << equal << true << QStringList{failed};
+        << false << equal << missing << true << QStringList{failed};
     QTest::newRow("automatic newer and manual up to date")
-        << false << newer << true << equal << true << QStringList{noUpdate, available};
+        << false << newer << equal << true << QStringList{noUpdate, available};
     QTest::newRow("button pressed twice")
-        << true << missing << true << equal << false << QStringList{failed, noUpdate};
+        << true << missing << equal << false << QStringList{failed, noUpdate};
     QTest::newRow("button pressed twice, answered in reverse")
-        << true << missing << true << equal << true << QStringList{noUpdate, failed};
+        << true << missing << equal << true << QStringList{noUpdate, failed};
 }
 
 void TestUpdateCheck::overlappingChecks()
 {
     QFETCH(bool, firstManual);
     QFETCH(QString, firstDocument);
-    QFETCH(bool, secondManual);
     QFETCH(QString, secondDocument);
     QFETCH(bool, secondAnswersFirst);
     QFETCH(QStringList, titles);
@@ -388,34 +429,45 @@ void TestUpdateCheck::overlappingChecks()
     auto heldRoute = [](const QString &document) {
         if (document == QLatin1String("missing"))
             return LocalHttpServer::Route{404, QByteArray("gone"), LocalHttpServer::Mode::Held};
-        return LocalHttpServer::Route{
-            200,
-            versionDocument(document == QLatin1String("newer") ? QStringLiteral("2.3.0")
-                                                               : QStringLiteral("2.2.0")),
-            LocalHttpServer::Mode::Held};
+        return LocalHttpServer::Route{200,
+                                      versionDocument(document == QLatin1String("newer")
+                                                          ? QStringLiteral("2.3.0")
+                                                          : QStringLiteral("2.2.0")),
+                                      LocalHttpServer::Mode::Held};
     };
     static int round = 0;
     ++round;
-    const QString firstPath = QStringLiteral("/held-first-%1.xml").arg(round);
-    const QString secondPath = QStringLiteral("/held-second-%1.xml").arg(round);
-    server.route(firstPath, heldRoute(firstDocument));
-    server.route(secondPath, heldRoute(secondDocument));
+    // Every request of one window asks the same address; they are answered
+    // in turn, and each one held until it is released.
+    const QString path = QStringLiteral("/held-%1.xml").arg(round);
+    QList<LocalHttpServer::Route> answers{heldRoute(firstDocument), heldRoute(secondDocument)};
+    if (firstManual)
+        answers.prepend(LocalHttpServer::Route{200, QByteArray(), LocalHttpServer::Mode::Silent});
+    server.routeInTurn(path, answers);
 
-    auto window = makeWindow();
     BoxAnswerer answerer;
-    QPointer<QNetworkReply> first = startCheck(*window, firstPath, firstManual);
-    QPointer<QNetworkReply> second = startCheck(*window, secondPath, secondManual);
+    auto window = makeWindow(server.url(path));
+    QPointer<QNetworkReply> first = newestReply(*window);
+    QTRY_COMPARE(server.requestCount(path), 1);
+    if (firstManual) {
+        first->abort();
+        QVERIFY(waitUntilGone(first));
+        first = startManualCheck(*window);
+        QTRY_COMPARE(server.requestCount(path), 2);
+    }
+    QPointer<QNetworkReply> second = startManualCheck(*window);
     QVERIFY(first && second);
-    QTRY_VERIFY(server.requestCount(firstPath) == 1 && server.requestCount(secondPath) == 1);
+    QTRY_COMPARE(server.requestCount(path), firstManual ? 3 : 2);
 
-    const QString earlyPath = secondAnswersFirst ? secondPath : firstPath;
+    const int heldFirst = 0;
+    const int heldSecond = 1;
     QPointer<QNetworkReply> early = secondAnswersFirst ? second : first;
     QPointer<QNetworkReply> late = secondAnswersFirst ? first : second;
-    server.release(earlyPath);
+    server.releaseOne(path, secondAnswersFirst ? heldSecond : heldFirst);
     QVERIFY(waitUntilGone(early));
     // The reply still under way is neither lost nor handled early.
     QVERIFY(late);
-    server.release(secondAnswersFirst ? firstPath : secondPath);
+    server.releaseOne(path, secondAnswersFirst ? heldFirst : heldSecond);
     QVERIFY(waitUntilGone(late));
 
     QStringList seenTitles;
@@ -426,50 +478,50 @@ void TestUpdateCheck::overlappingChecks()
 
 void TestUpdateCheck::emptyAddressNeverChecks()
 {
-    auto window = makeWindow();
     BoxAnswerer answerer;
-
     // No request is made, and only a check the user asked for says why.
-    QVERIFY(!startCheck(*window, QString(), false));
+    auto window = makeWindow(QUrl());
+    QVERIFY(!newestReply(*window));
     QCOMPARE(answerer.seen.size(), 0);
 
-    QVERIFY(!startCheck(*window, QString(), true));
+    QVERIFY(!startManualCheck(*window));
     QCOMPARE(answerer.seen.size(), 1);
     const BoxSeen &box = answerer.seen.first();
     QCOMPARE(box.title, QStringLiteral("Update Check Unavailable"));
-    QCOMPARE(box.text, QStringLiteral("This build of Dialwright has no update address, "
-                                      "so it cannot check for updates."));
+    QCOMPARE(box.text,
+             QStringLiteral("This build of Dialwright has no update address, "
+                            "so it cannot check for updates."));
     QCOMPARE(box.icon, QMessageBox::Information);
     QCOMPARE(box.buttons, QStringList{QStringLiteral("OK")});
-    QVERIFY(!window->manualUpdateCheck);
 }
 
 void TestUpdateCheck::buttonStartsManualCheck()
 {
-    auto window = makeWindow();
-    auto *button = window->findChild<QPushButton *>(QStringLiteral("checkUpdatesButton"));
-    QVERIFY(button);
-    QCOMPARE(button->text(), QStringLiteral("Check For Updates"));
-
-    BoxAnswerer answerer;
     const QString path = QStringLiteral("/equal.xml");
     const int before = server.requestCount(path);
-    window->versionUrl = server.url(path);
+    BoxAnswerer answerer;
+    // Up to date: the check at start-up says nothing.
+    auto window = makeWindow(server.url(path));
+    QVERIFY(waitUntilGone(newestReply(*window)));
+    QCOMPARE(answerer.seen.size(), 0);
+
+    QPushButton *button = Form(*window).checkUpdatesButton;
+    QCOMPARE(button->text(), QStringLiteral("Check For Updates"));
     button->click();
     QTRY_COMPARE_WITH_TIMEOUT(answerer.seen.size(), 1, 4000);
     QCOMPARE(answerer.seen.first().title, QStringLiteral("No Update Available"));
-    QCOMPARE(server.requestCount(path), before + 1);
+    QCOMPARE(server.requestCount(path), before + 2);
 }
 
 void TestUpdateCheck::closingWindowDuringCheck()
 {
-    auto window = makeWindow();
     BoxAnswerer answerer;
     const QString path = QStringLiteral("/silent.xml");
     const int before = server.requestCount(path);
-    QPointer<QNetworkReply> reply = startCheck(*window, path, true);
+    std::unique_ptr<Window> window;
+    QPointer<QNetworkReply> reply = startCheck(path, true, &window);
     QVERIFY(reply);
-    QTRY_COMPARE(server.requestCount(path), before + 1);
+    QTRY_COMPARE(server.requestCount(path), before + 2);
     window.reset();
     QVERIFY(reply.isNull());
     QCoreApplication::processEvents();

@@ -1,0 +1,21 @@
+#include "app/window_p.h"
+
+#include "ui/inspectionview.h"
+
+#include <QAction>
+
+void Window::inspectGauge()
+{
+    InspectionView *&view = d->inspectionView;
+    if (!view) {
+        view = new InspectionView(this);
+        view->follow(d->document);
+        // Undo and redo work from the inspection window too, and it follows.
+        view->addAction(d->undoAction);
+        view->addAction(d->redoAction);
+        view->resize(760, 800);
+    }
+    view->show();
+    view->raise();
+    view->activateWindow();
+}
