@@ -70,6 +70,6 @@ int main(int argc, char *argv[])
     // file that cannot be read is reported over the default gauge.
     const QString file = startupFile(parser.positionalArguments());
     if (!file.isEmpty())
-        QTimer::singleShot(0, &window, [&window, file] { window.openDocumentFile(file, QString()); });
+        QTimer::singleShot(0, &window, [&window, file] { window.openDocumentFile(file, QString(), true); });
     return app.exec();
 }

@@ -56,6 +56,7 @@ Window::Window(const WindowServices &services, QWidget *parent)
     setUpUndoKeys();
     setUpWheel();
     setUpMenuBar();
+    setUpStatusBar();
     // Last, so that it names and watches every control built above.
     setUpAccessibility();
     growToFitForm();

@@ -50,7 +50,10 @@ public:
     // Replaces the gauge with the file's layers, after asking `question`
     // about unsaved changes (no question when empty). False when the file
     // could not be read (the user has been told) or the user cancelled.
-    bool openDocumentFile(const QString &path, const QString &question);
+    // A file named on the command line was not picked in a dialog, so a
+    // message about it names it.
+    bool openDocumentFile(const QString &path, const QString &question,
+                          bool namedOnCommandLine = false);
     // Where file dialogs start: the document's folder, else the folder last
     // used, else the user's documents; never a folder the user cannot write.
     QString fileDialogFolder() const;
@@ -133,7 +136,8 @@ private:
     QString saveGaugeFile(const QList<namedLayer> &layers, const QString &caption,
                           const QString &startFolder);
     bool mergeLoadedLayers(const QList<namedLayer> &loaded, const QString &fallbackName);
-    [[nodiscard]] bool readUsableGaugeFile(const QString &path, QList<namedLayer> &layers);
+    [[nodiscard]] bool readUsableGaugeFile(const QString &path, QList<namedLayer> &layers,
+                                           bool namePath = false);
     QString presetsFolder() const;
 
     // The gauge as a document (gaugefile/gui/window_document.cpp)
@@ -158,6 +162,8 @@ private:
     // the dialog) as its default, and does what it is asked.
     void runPhysicalOutput(int preferred);
     void printOnPaper(const QList<gaugeData> &layers, const PhysicalOutputOptions &options);
+    // Says in the status bar which file an export wrote and how large it is.
+    void showWritten(const QString &path);
 
     // Reference picture and dropped files (ui/window_reference.cpp,
     // ui/window_drops.cpp)
@@ -168,6 +174,7 @@ private:
     // Menus, view and accessibility (ui/window_menus.cpp, ui/window_view.cpp,
     // ui/window_accessibility.cpp)
     void setUpMenuBar();
+    void setUpStatusBar();
     void refreshRecentMenu();
     void showAbout();
     void inspectGauge();

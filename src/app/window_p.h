@@ -24,6 +24,7 @@ class QMenu;
 class QMenuBar;
 class QNetworkAccessManager;
 class QScrollArea;
+class QStatusBar;
 class ScaleEditor;
 class SpanEditor;
 class TickLevelEditor;
@@ -54,6 +55,8 @@ struct Window::Private
     LayerListView *layerListView = nullptr;
 
     QMenuBar *menuBar = nullptr;
+    // Below the form: what the last export wrote.
+    QStatusBar *statusBar = nullptr;
     QMenu *recentMenu = nullptr;
     QAction *undoAction = nullptr;
     QAction *redoAction = nullptr;

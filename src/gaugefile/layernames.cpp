@@ -17,6 +17,17 @@ QString addedLayerName(const QString &name, qsizetype loadedCount, qsizetype ent
     return QCoreApplication::translate("GaugeFile", "Layer %1").arg(entriesBefore + 1);
 }
 
+QString proposedLayerName(const QStringList &names)
+{
+    // The names are at most as many as the layers, so this ends within
+    // names.size() + 1 tries.
+    for (qsizetype number = names.size() + 1;; ++number) {
+        const QString name = QCoreApplication::translate("GaugeFile", "Layer %1").arg(number);
+        if (!names.contains(name))
+            return name;
+    }
+}
+
 void nameLayersAsFreshGauge(QList<namedLayer> &layers, const QString &fallbackName)
 {
     if (layers.isEmpty())

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // Names that loaded layers take when they join a gauge. A file's layers may
 // be unnamed (files of earlier versions always are); `fallbackName` is the
@@ -19,6 +20,11 @@ QString overwritingLayerName(const QString &name, const QString &fallbackName);
 // it is added, plus one.
 QString addedLayerName(const QString &name, qsizetype loadedCount, qsizetype entriesBefore,
                        const QString &fallbackName);
+
+// The name proposed for a layer added to a gauge whose layers are named
+// `names`: "Layer N", N the number of layers it will be, or the next number
+// that no layer is named after yet.
+QString proposedLayerName(const QStringList &names);
 
 // Gives every unnamed layer the name that loading the file into a freshly
 // started window gives it: the first layer overwrites that window's untouched

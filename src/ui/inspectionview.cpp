@@ -3,12 +3,16 @@
 #include "app/window_p.h"
 #include "export/imageexport.h"
 #include "model/gaugedocument.h"
+#include "render/drawingspace.h"
 
+#include <QAction>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
@@ -160,6 +164,10 @@ InspectionView::InspectionView(QWidget *parent) : QWidget(parent, Qt::Window)
     m_actualSizeButton->setToolTip(
         tr("One pixel of the largest export, %1 × %1, on each pixel of the screen (1)")
             .arg(exportSizeMax));
+    m_horizontalBar = new QScrollBar(Qt::Horizontal, this);
+    m_horizontalBar->setObjectName(QStringLiteral("inspectionHorizontalScrollBar"));
+    m_verticalBar = new QScrollBar(Qt::Vertical, this);
+    m_verticalBar->setObjectName(QStringLiteral("inspectionVerticalScrollBar"));
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("inspectionStatus"));
     for (QPushButton *button : {zoomOut, zoomIn, m_fitButton, m_actualSizeButton})
@@ -172,9 +180,34 @@ InspectionView::InspectionView(QWidget *parent) : QWidget(parent, Qt::Window)
     bar->addWidget(m_actualSizeButton);
     bar->addSpacing(12);
     bar->addWidget(m_status, 1);
+    // The bars stay in place, disabled while the picture fits, so that the
+    // canvas keeps its size as the zoom changes.
+    auto *scrolled = new QGridLayout;
+    scrolled->setSpacing(0);
+    scrolled->addWidget(m_canvas, 0, 0);
+    scrolled->addWidget(m_verticalBar, 0, 1);
+    scrolled->addWidget(m_horizontalBar, 1, 0);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(bar);
-    layout->addWidget(m_canvas, 1);
+    layout->addLayout(scrolled, 1);
+
+    connect(m_horizontalBar, &QScrollBar::valueChanged, this, [this](int value) {
+        m_origin.setX(value);
+        changed();
+    });
+    connect(m_verticalBar, &QScrollBar::valueChanged, this, [this](int value) {
+        m_origin.setY(value);
+        changed();
+    });
+    auto *closeAction = new QAction(tr("Close"), this);
+    closeAction->setObjectName(QStringLiteral("closeInspectionAction"));
+    QList<QKeySequence> closeKeys{QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)};
+    for (const QKeySequence &key : QKeySequence::keyBindings(QKeySequence::Close))
+        if (!closeKeys.contains(key))
+            closeKeys.append(key);
+    closeAction->setShortcuts(closeKeys);
+    connect(closeAction, &QAction::triggered, this, &QWidget::close);
+    addAction(closeAction);
 
     connect(zoomOut, &QPushButton::clicked, this, [this] { zoomTo(int(pictureSize() / keyStep)); });
     connect(zoomIn, &QPushButton::clicked, this, [this] { zoomTo(int(pictureSize() * keyStep)); });
@@ -227,6 +260,17 @@ int InspectionView::pictureSize() const
     return m_size;
 }
 
+int InspectionView::exportSize() const
+{
+    return std::min(m_size, exportSizeMax);
+}
+
+void InspectionView::setDialColor(const QColor &color)
+{
+    m_dialColor = color;
+    m_canvas->update();
+}
+
 QPointF InspectionView::pictureOrigin() const
 {
     return m_origin;
@@ -245,7 +289,7 @@ QSizeF InspectionView::canvasPixels() const
 void InspectionView::zoomTo(int size, QPointF anchor)
 {
     m_fitting = false;
-    const int zoomed = std::clamp(size, exportSizeMin, exportSizeMax);
+    const int zoomed = snappedSize(size);
     if (anchor.x() < 0 || anchor.y() < 0)
         anchor = QRectF(m_canvas->rect()).center();
     // The picture's point under the anchor stays there.
@@ -254,6 +298,26 @@ void InspectionView::zoomTo(int size, QPointF anchor)
     m_size = zoomed;
     m_origin = fraction * double(m_size) - at;
     changed();
+}
+
+int InspectionView::snappedSize(int size) const
+{
+    if (size <= exportSizeMax)
+        return std::max(size, exportSizeMin);
+    // Zooming in from below stops at one to one first; beyond, the export's
+    // pixels are enlarged a whole number of times, in steps of two.
+    if (m_size < exportSizeMax)
+        return exportSizeMax;
+    const double factor = double(size) / exportSizeMax;
+    int magnification = 1;
+    if (size > m_size) {
+        while (magnification < factor)
+            magnification *= 2;
+    } else {
+        while (magnification * 2 <= factor)
+            magnification *= 2;
+    }
+    return exportSizeMax * std::min(magnification, maximumMagnification);
 }
 
 void InspectionView::fit()
@@ -292,19 +356,41 @@ void InspectionView::clampOrigin()
 void InspectionView::changed()
 {
     clampOrigin();
+    updateScrollBars();
     updateStatus();
     m_canvas->update();
+}
+
+void InspectionView::updateScrollBars()
+{
+    const QSizeF room = canvasPixels();
+    auto place = [this](QScrollBar *bar, double origin, double roomAxis) {
+        const QSignalBlocker blocker(bar);
+        const int range = std::max(0, int(std::lround(m_size - roomAxis)));
+        bar->setRange(0, range);
+        bar->setPageStep(std::max(1, int(roomAxis)));
+        bar->setSingleStep(std::max(1, int(roomAxis / 8)));
+        bar->setValue(range > 0 ? int(origin) : 0);
+        bar->setEnabled(range > 0);
+    };
+    place(m_horizontalBar, m_origin.x(), room.width());
+    place(m_verticalBar, m_origin.y(), room.height());
 }
 
 PreviewRenderer::Target InspectionView::wantedTarget() const
 {
     PreviewRenderer::Target target;
-    target.size = m_size;
+    target.size = exportSize();
     target.devicePixelRatio = 1.0;
     target.dpiX = exportDpi;
     target.dpiY = exportDpi;
     const QSize room = canvasPixels().toSize();
-    target.visible = QRect(m_origin.toPoint(), room) & QRect(0, 0, m_size, m_size);
+    const QRect shown = QRect(m_origin.toPoint(), room) & QRect(0, 0, m_size, m_size);
+    // Enlarged, the export's pixels that the screen's cover, whole ones.
+    const int magnification = m_size / target.size;
+    const QPoint first(shown.left() / magnification, shown.top() / magnification);
+    const QPoint last(shown.right() / magnification, shown.bottom() / magnification);
+    target.visible = shown.isEmpty() ? QRect() : QRect(first, last);
     return target;
 }
 
@@ -336,9 +422,21 @@ void InspectionView::paintCanvas(QPainter *painter)
             m_busyDelay.start();
     }
 
-    // The dark of the preview, so the usual white marks show.
+    // The dark of the preview around the dial, so the usual white marks
+    // show, and the dial in the colour chosen to show it on.
     painter->fillRect(m_canvas->rect(), Qt::black);
     const qreal ratio = m_canvas->devicePixelRatioF();
+    if (m_dialColor != Qt::black) {
+        const double unit = double(m_size) / DrawingSpace::size / ratio;
+        const QPointF centre = QPointF(DrawingSpace::centre, DrawingSpace::centre) * unit
+            - m_origin / ratio;
+        const double radius = DrawingSpace::gaugeRadius * unit;
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(m_dialColor);
+        painter->drawEllipse(centre, radius, radius);
+        painter->setRenderHint(QPainter::Antialiasing, false);
+    }
     const QImage &image = m_renderer->picture();
     if (!image.isNull()) {
         // The newest picture, where its pixels lie at the present zoom and
@@ -347,7 +445,10 @@ void InspectionView::paintCanvas(QPainter *painter)
         const double scale = double(m_size) / shown.size;
         const QRectF place((QPointF(shown.visible.topLeft()) * scale - m_origin) / ratio,
                            QSizeF(shown.visible.size()) * scale / ratio);
-        painter->setRenderHint(QPainter::SmoothPixmapTransform, scale != 1.0);
+        // The export's own pixels enlarged stay sharp squares; an older
+        // picture shown at another zoom is smoothed until the new one comes.
+        const bool enlargedPixels = m_size > exportSizeMax && shown.size == exportSizeMax;
+        painter->setRenderHint(QPainter::SmoothPixmapTransform, scale != 1.0 && !enlargedPixels);
         painter->drawImage(place, image);
     }
     // The edge of the export's square.
@@ -360,7 +461,9 @@ void InspectionView::paintCanvas(QPainter *painter)
 void InspectionView::updateStatus()
 {
     const int percent = int(std::lround(100.0 * m_size / exportSizeMax));
-    QString text = tr("%1 × %1 pixels, %2% of %3 × %3").arg(m_size).arg(percent).arg(exportSizeMax);
+    QString text = m_size > exportSizeMax
+        ? tr("%1 × %1 pixels enlarged to %2%").arg(exportSizeMax).arg(percent)
+        : tr("%1 × %1 pixels, %2% of %3 × %3").arg(m_size).arg(percent).arg(exportSizeMax);
     if (m_renderer->isBusy() && !m_busyDelay.isActive())
         text = tr("%1 (drawing…)").arg(text);
     m_status->setText(text);

@@ -1,5 +1,6 @@
 #include "app/window_p.h"
 
+#include "gaugefile/layernames.h"
 #include "model/gaugedocument.h"
 #include "ui/layerlistview.h"
 
@@ -51,13 +52,18 @@ void Window::layerRenamed(QListWidgetItem *item)
 
 void Window::addLayer()
 {
-    bool accepted = false;
-    const QString name = QInputDialog::getText(this, tr("New Layer"), tr("Layer name:"),
-                                               QLineEdit::Normal, QString(), &accepted);
-    const QString trimmed = name.trimmed();
-    if (!accepted || name.isEmpty())
-        return;
     GaugeDocument *document = d->document;
+    // A name is proposed, ready to be typed over; accepted empty, the
+    // proposal is taken.
+    const QString proposed = proposedLayerName(document->layerNames());
+    bool accepted = false;
+    QString name = QInputDialog::getText(this, tr("New Layer"), tr("Layer name:"),
+                                         QLineEdit::Normal, proposed, &accepted);
+    if (!accepted)
+        return;
+    if (name.isEmpty())
+        name = proposed;
+    const QString trimmed = name.trimmed();
     const GaugeDocument::Step step(document, tr("Add Layer"));
     // A name of blanks only is kept as typed, as a rename to blanks would
     // keep the name it had.

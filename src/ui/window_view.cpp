@@ -3,6 +3,16 @@
 #include "ui/inspectionview.h"
 
 #include <QAction>
+#include <QLayout>
+#include <QStatusBar>
+
+void Window::setUpStatusBar()
+{
+    d->statusBar = new QStatusBar(this);
+    d->statusBar->setObjectName(QStringLiteral("statusBar"));
+    d->statusBar->setSizeGripEnabled(false);
+    d->form.verticalLayout->addWidget(d->statusBar);
+}
 
 void Window::inspectGauge()
 {

@@ -124,12 +124,17 @@ void TestStartup::opensFileAtStartup()
     ModalAnswers answers;
     if (!boxTitle.isEmpty())
         answers.expect(pressButton(QMessageBox::Ok, &box));
-    QCOMPARE(window.openDocumentFile(startupFile(parser.positionalArguments()), QString()),
-             boxTitle.isEmpty());
+    const QString path = startupFile(parser.positionalArguments());
+    QCOMPARE(window.openDocumentFile(path, QString(), true), boxTitle.isEmpty());
     QVERIFY(answers.allAnswered());
     QCOMPARE(box.title, boxTitle);
-    if (!boxTitle.isEmpty())
+    if (!boxTitle.isEmpty()) {
         QCOMPARE(box.parent, &window);
+        // Nothing else tells which file it was.
+        QVERIFY2(box.text.contains(QDir::toNativeSeparators(path))
+                     || box.text.contains(QFileInfo(path).fileName()),
+                 qPrintable(box.text));
+    }
 
     QStringList names;
     for (int i = 0; i < Form(window).layerList->count(); ++i)

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -30,6 +31,8 @@ private slots:
     void cancelWritesNothing();
     void failedWritesReported_data();
     void failedWritesReported();
+    void statusSaysWhatWasWritten_data();
+    void statusSaysWhatWasWritten();
     void hugeKeyframesRefused();
 
 private:
@@ -148,6 +151,31 @@ void TestExportFlows::failedWritesReported()
     QCOMPARE(box.parent, window);
     QVERIFY2(box.text.contains(QLatin1String("out.file")), qPrintable(box.text));
     QVERIFY(!QFile::exists(path));
+    // Nothing written, nothing claimed.
+    QVERIFY(formChild<QStatusBar>(*window, "statusBar")->currentMessage().isEmpty());
+}
+
+void TestExportFlows::statusSaysWhatWasWritten_data()
+{
+    failedWritesReported_data();
+}
+
+void TestExportFlows::statusSaysWhatWasWritten()
+{
+    QFETCH(int, which);
+    const QString path = dir->filePath(QStringLiteral("written.file"));
+    ModalAnswers answers({chooseFile(path)});
+    const std::array<void (Window::*)(), 3> exports{&Window::saveSVG, &Window::savePNG,
+                                                    &Window::saveKeyframes};
+    (window->*exports[which])();
+    QTRY_VERIFY(exportsIdle(*window));
+    QVERIFY(answers.allAnswered());
+    const QString message = formChild<QStatusBar>(*window, "statusBar")->currentMessage();
+    const qint64 size = QFileInfo(path).size();
+    QVERIFY(size > 0);
+    QVERIFY2(message.contains(QDir::toNativeSeparators(path))
+                 && message.contains(window->locale().formattedDataSize(size)),
+             qPrintable(message));
 }
 
 void TestExportFlows::hugeKeyframesRefused()

@@ -32,14 +32,17 @@ QStringList names(Window &w)
     return result;
 }
 
-// Adds a layer through the "New Layer" dialog, answered with the given text.
-bool addLayerNamed(Window &w, const QString &text, bool accept = true)
+// Adds a layer through the "New Layer" dialog, answered with the given text;
+// `proposed` is set to the name the dialog proposed.
+bool addLayerNamed(Window &w, const QString &text, bool accept = true, QString *proposed = nullptr)
 {
     QString title;
     QString label;
     ModalAnswers answers({answerAs<QInputDialog>([&](QInputDialog *d) {
         title = d->windowTitle();
         label = d->labelText();
+        if (proposed)
+            *proposed = d->textValue();
         d->setTextValue(text);
         if (accept)
             d->accept();
@@ -106,9 +109,18 @@ void TestLayerList::addLayerCancelledOrEmpty()
 {
     Window window;
     QVERIFY(addLayerNamed(window, QStringLiteral("Ignored"), false));
-    QVERIFY(addLayerNamed(window, QString()));
     QCOMPARE(Form(window).layerList->count(), 1);
     QCOMPARE(window.renderArea->layers.size(), 1);
+
+    // The dialog proposes a name, which an empty answer takes; a name the
+    // gauge has already is not proposed again.
+    QString proposed;
+    QVERIFY(addLayerNamed(window, QString(), true, &proposed));
+    QCOMPARE(proposed, QStringLiteral("Layer 2"));
+    Form(window).layerList->item(0)->setText(QStringLiteral("Layer 3"));
+    QVERIFY(addLayerNamed(window, QString(), true, &proposed));
+    QCOMPARE(proposed, QStringLiteral("Layer 4"));
+    QCOMPARE(names(window), QStringList({"Layer 3", "Layer 2", "Layer 4"}));
     checkInvariants(window);
 }
 

@@ -115,6 +115,8 @@ private slots:
     void aboutLinkOpensSafely();
     void inspectionZoom();
     void inspectionFollowsEdits();
+    void inspectionCloses_data();
+    void inspectionCloses();
 };
 
 void TestReach::accessibleNames_data()
@@ -375,11 +377,24 @@ void TestReach::inspectionZoom()
     const QSize canvas = view->canvas()->size();
     QCOMPARE(view->pictureSize(), qMin(canvas.width(), canvas.height()));
 
-    // 1:1 at the largest export size; zooming stays within the export sizes.
+    // 1:1 at the largest export size; beyond, that export's pixels are
+    // enlarged in steps of two, up to eight times.
     auto *actual = view->findChild<QPushButton *>(QStringLiteral("actualSizeButton"));
     actual->click();
     QCOMPARE(view->pictureSize(), exportSizeMax);
-    QTest::keyClick(view->canvas(), Qt::Key_Plus);
+    for (int magnification : {2, 4, 8, 8}) {
+        QTest::keyClick(view->canvas(), Qt::Key_Plus);
+        QCOMPARE(view->pictureSize(), exportSizeMax * magnification);
+        QCOMPARE(view->exportSize(), exportSizeMax);
+    }
+    // The wheel, too, goes by steps of two there, and stops at 1:1 on the
+    // way down.
+    const QPointF middle = QRectF(view->canvas()->rect()).center();
+    QWheelEvent out(middle, view->canvas()->mapToGlobal(middle), QPoint(), QPoint(0, -120),
+                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(view->canvas(), &out);
+    QCOMPARE(view->pictureSize(), exportSizeMax * 4);
+    view->zoomTo(exportSizeMax * 3 / 2);
     QCOMPARE(view->pictureSize(), exportSizeMax);
     QTest::keyClick(view->canvas(), Qt::Key_Minus);
     QCOMPARE(view->pictureSize(), exportSizeMax / 2);
@@ -402,6 +417,37 @@ void TestReach::inspectionZoom()
     QTest::mouseMove(view->canvas(), QPoint(150, 170));
     QTest::mouseRelease(view->canvas(), Qt::LeftButton, {}, QPoint(150, 170));
     QCOMPARE(view->pictureOrigin(), origin + QPointF(50, 30));
+
+    // The scroll bars show the part on show and move it.
+    QScrollBar *across = view->horizontalScrollBar();
+    QScrollBar *down = view->verticalScrollBar();
+    QCOMPARE(across->value(), int(view->pictureOrigin().x()));
+    QCOMPARE(down->value(), int(view->pictureOrigin().y()));
+    QCOMPARE(across->maximum(), view->pictureSize() - view->canvas()->width());
+    down->setValue(down->maximum());
+    QCOMPARE(view->pictureOrigin().y(), double(view->pictureSize() - view->canvas()->height()));
+    view->fit();
+    QVERIFY(!across->isEnabled() && !down->isEnabled());
+}
+
+void TestReach::inspectionCloses_data()
+{
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::newRow("Escape") << QKeySequence(Qt::Key_Escape);
+    QTest::newRow("Ctrl+W") << QKeySequence(Qt::CTRL | Qt::Key_W);
+}
+
+void TestReach::inspectionCloses()
+{
+    QFETCH(QKeySequence, keys);
+    Window window;
+    window.show();
+    formAction(window, "inspectAction")->trigger();
+    auto *view = formChild<InspectionView>(window, "inspectionView");
+    QVERIFY(QTest::qWaitForWindowActive(view));
+    QTest::keySequence(view->canvas(), keys);
+    QTRY_VERIFY(!view->isVisible());
+    QVERIFY(window.isVisible());
 }
 
 void TestReach::inspectionFollowsEdits()

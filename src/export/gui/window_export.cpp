@@ -9,7 +9,9 @@
 #include "render/gaugepainter.h"
 #include "ui/savefiledialog.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QStatusBar>
 
 // The image exports draw, encode and write on a worker thread while the
 // window goes on, with a progress dialog once they take a while. An export
@@ -76,9 +78,19 @@ void Window::exportToFile(const QString &path, qint64 total,
 {
     d->exports->start(tr("Saving %1…").arg(QFileInfo(path).fileName()), total, work,
                       [this, path](bool written, bool cancelled, const QString &error) {
-                          if (!written && !cancelled)
+                          if (written)
+                              showWritten(path);
+                          else if (!cancelled)
                               reportSaveFailure(this, path, error);
                       });
+}
+
+void Window::showWritten(const QString &path)
+{
+    const QFileInfo written(path);
+    d->statusBar->showMessage(tr("Exported %1 (%2)")
+                                  .arg(QDir::toNativeSeparators(written.absoluteFilePath()),
+                                       locale().formattedDataSize(written.size())));
 }
 
 void Window::saveKeyframes()
@@ -95,6 +107,8 @@ void Window::saveKeyframes()
             return writeKeyframeCsv(layers, device, reason);
         },
         &error);
-    if (!written)
+    if (written)
+        showWritten(path);
+    else
         reportSaveFailure(this, path, error);
 }

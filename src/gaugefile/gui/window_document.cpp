@@ -112,12 +112,13 @@ void Window::openDocument()
         openDocumentFile(path, tr("Save changes to the gauge before opening another gauge?"));
 }
 
-bool Window::openDocumentFile(const QString &path, const QString &question)
+bool Window::openDocumentFile(const QString &path, const QString &question,
+                              bool namedOnCommandLine)
 {
     // Read first: a file that cannot be used is reported before anything
     // is asked, and leaves the gauge as it is.
     QList<namedLayer> loaded;
-    if (!readUsableGaugeFile(path, loaded))
+    if (!readUsableGaugeFile(path, loaded, namedOnCommandLine))
         return false;
     if (!question.isEmpty() && !maybeSave(question))
         return false;

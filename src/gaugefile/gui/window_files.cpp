@@ -74,14 +74,17 @@ bool Window::loadGaugeFile(const QString &path)
     return mergeLoadedLayers(loaded, QFileInfo(path).completeBaseName());
 }
 
-bool Window::readUsableGaugeFile(const QString &path, QList<namedLayer> &layers)
+bool Window::readUsableGaugeFile(const QString &path, QList<namedLayer> &layers, bool namePath)
 {
     QString error;
     const gaugeFileStatus status = readGaugeFile(path, layers, &error);
     if (status == gaugeFileStatus::Loaded)
         return true;
     if (status == gaugeFileStatus::CannotOpen) {
-        QMessageBox::information(this, tr("Unable to open file"), error);
+        QMessageBox::information(this, tr("Unable to open file"),
+                                 namePath ? tr("%1 could not be opened.\n\n%2")
+                                                .arg(QDir::toNativeSeparators(path), error)
+                                          : error);
     } else {
         QMessageBox::warning(this, tr("Unable to load gauge"),
                              tr("%1 could not be read.\n\n%2").arg(QFileInfo(path).fileName(), error));
