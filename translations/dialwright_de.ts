@@ -939,6 +939,14 @@
         <source>%1 (drawing…)</source>
         <translation>%1 (wird gezeichnet …)</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 × %1 pixels enlarged to %2%</source>
+        <translation>%1 × %1 Pixel auf %2% vergrößert</translation>
+    </message>
 </context>
 <context>
     <name>Keyframes</name>
@@ -2799,6 +2807,18 @@ Danke, dass Sie Dialwright verwenden!</translation>
     <message>
         <source>Change Layer</source>
         <translation>Ebene ändern</translation>
+    </message>
+    <message>
+        <source>Exported %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be opened.
+
+%2</source>
+        <translation>%1 konnte nicht geöffnet werden.
+
+%2</translation>
     </message>
 </context>
 </TS>

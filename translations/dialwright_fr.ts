@@ -939,6 +939,14 @@
         <source>%1 (drawing…)</source>
         <translation>%1 (dessin en cours…)</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 × %1 pixels enlarged to %2%</source>
+        <translation>%1 × %1 pixels agrandis à %2%</translation>
+    </message>
 </context>
 <context>
     <name>Keyframes</name>
@@ -2799,6 +2807,18 @@ Merci d’utiliser Dialwright&#xa0;!</translation>
     <message>
         <source>Change Layer</source>
         <translation>Modifier le calque</translation>
+    </message>
+    <message>
+        <source>Exported %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be opened.
+
+%2</source>
+        <translation>%1 n’a pas pu être ouvert.
+
+%2</translation>
     </message>
 </context>
 </TS>
