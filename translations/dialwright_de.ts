@@ -941,7 +941,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>%1 × %1 pixels enlarged to %2%</source>
@@ -2810,7 +2810,7 @@ Danke, dass Sie Dialwright verwenden!</translation>
     </message>
     <message>
         <source>Exported %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportiert: %1 (%2)</translation>
     </message>
     <message>
         <source>%1 could not be opened.

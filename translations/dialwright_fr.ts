@@ -941,7 +941,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>%1 × %1 pixels enlarged to %2%</source>
@@ -2810,7 +2810,7 @@ Merci d’utiliser Dialwright&#xa0;!</translation>
     </message>
     <message>
         <source>Exported %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporté : %1 (%2)</translation>
     </message>
     <message>
         <source>%1 could not be opened.
