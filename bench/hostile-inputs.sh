@@ -111,7 +111,7 @@ def fanout(width, levels, spell):
         s += "</g>"
     return s + "</defs><use " + ref.format(levels) + "/></svg>"
 
-sheet = "<?xml version='1.0'?><?xml-stylesheet type='text/css' href='{}'?>" + HEAD + "<circle r='4'/></svg>"
+sheet = '<?xml version="1.0"?><?xml-stylesheet type="text/css" href="{}"?>' + HEAD + "<circle r='4'/></svg>"
 write("01-stylesheet-dev-zero", [layer(pictures=[picture(sheet.format("/dev/zero"))])])
 write("02-stylesheet-fifo", [layer(pictures=[picture(sheet.format(fifo))])])
 local = HEAD + "<image width='10' height='10' xlink:href='{}' href='data:image/png;base64,{}'/></svg>"
@@ -133,8 +133,10 @@ nested = HEAD + "<image width='10' height='10' xlink:href='data:image/svg+xml;ba
 write("09-svg-inside-svg-with-bom", [layer(pictures=[picture(nested)])])
 write("10-use-fanout-20x4", [layer(pictures=[picture(fanout(20, 4, "href"))])])
 write("11-use-fanout-140", [layer(pictures=[picture(fanout(140, 3, "nohash"))])])
-points = [[i, i / 5.5e6] for i in range(5_500_000)]
-write("12-table-5.5M-points", [layer(scale={"type": "table", "from": 0, "to": 1, "points": points})])
+points = [[i % 10, 0.5] for i in range(5_500_000)]
+with open(os.path.join(out, "12-table-5.5M-points.gauge"), "w") as f:
+    json.dump({"format": "dialwright.gauge", "version": 2, "layers": [layer(
+        scale={"type": "table", "from": 0, "to": 1, "points": points})]}, f, separators=(",", ":"))
 EOF
 rm -f "$in/fifo"
 mkfifo "$in/fifo"

@@ -14,7 +14,7 @@ set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-fuzz"
-all_targets=(fuzz_documentreader fuzz_roundtrip fuzz_legacyreader fuzz_paint)
+all_targets=(fuzz_documentreader fuzz_roundtrip fuzz_legacyreader fuzz_paint fuzz_svgpicture)
 
 merge=0
 if [ "${1:-}" = "--merge" ]; then
@@ -38,6 +38,7 @@ cmake --build "$build" -j2 --target "${targets[@]}"
 dictionary() {
     case $1 in
         fuzz_legacyreader) echo "$root/fuzz/legacy.dict" ;;
+        fuzz_svgpicture) echo "$root/fuzz/svg.dict" ;;
         *) echo "$root/fuzz/gauge.dict" ;;
     esac
 }

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QImageReader>
 #include <QSet>
+#include <QSvgRenderer>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -183,6 +184,9 @@ public:
         if (result.problem.isEmpty()) {
             result.svg = write(true);
             result.frame = write(false);
+            result.problem = coverProblem();
+            if (!result.problem.isEmpty())
+                result.svg = result.frame = QByteArray();
         }
         return result;
     }
@@ -347,12 +351,14 @@ private:
 
     // What the root draws, every <use> counted as what it refers to, walked
     // without recursion: a hostile chain would be deeper than any stack.
-    QString count(SanitizedSvg *result) const
+    QString count(SanitizedSvg *result)
     {
         enum State : char { unvisited, visiting, done };
         const size_t n = m_elements.size();
         std::vector<State> state(n, unvisited);
-        std::vector<qint64> drawn(n, 0), characters(n, 0), pixels(n, 0);
+        std::vector<qint64> &drawn = m_drawn;
+        drawn.assign(n, 0);
+        std::vector<qint64> characters(n, 0), pixels(n, 0);
         std::vector<int> depth(n, 0);
         const qint64 pixelCap = std::max<qint64>(m_maxPixels, 1) * 1'000;
         std::vector<std::pair<int, std::vector<int>>> stack;
@@ -403,7 +409,9 @@ private:
         return QString();
     }
 
-    void writeElement(QXmlStreamWriter &writer, int index, bool images) const
+    // With `measured`, every element without an id gets one of its own, so
+    // that a renderer can say where it lies.
+    void writeElement(QXmlStreamWriter &writer, int index, bool images, bool measured = false) const
     {
         const Element &e = m_elements[size_t(index)];
         writer.writeStartElement(e.name);
@@ -413,6 +421,8 @@ private:
         }
         if (!e.id.isEmpty())
             writer.writeAttribute(QStringLiteral("id"), e.id);
+        else if (measured)
+            writer.writeAttribute(QStringLiteral("id"), measureId(index));
         for (const auto &[name, value] : e.attributes)
             writer.writeAttribute(name, value);
         if (e.target >= 0)
@@ -424,9 +434,78 @@ private:
                 writer.writeCharacters(c.text);
             else if (m_elements[size_t(c.element)].kept
                      && (images || m_elements[size_t(c.element)].image.isEmpty()))
-                writeElement(writer, c.element, images); // nesting is bounded above
+                writeElement(writer, c.element, images, measured); // nesting is bounded
         }
         writer.writeEndElement();
+    }
+
+    QString measureId(int index) const
+    {
+        const Element &e = m_elements[size_t(index)];
+        if (!e.id.isEmpty())
+            return e.id;
+        QString id = QStringLiteral("m%1").arg(index);
+        while (m_ids.contains(id))
+            id += QLatin1Char('_');
+        return id;
+    }
+
+    // How many times over the picture's drawn elements cover it, each
+    // <use> counted as its area times the elements it draws: an upper bound
+    // of the work of filling them at any size, which the element count
+    // alone is not (20,000 rectangles over the whole picture take minutes
+    // at the largest export size). Parts far beyond the view box count only
+    // where they could still land on the drawing.
+    QString coverProblem() const
+    {
+        QByteArray measured;
+        {
+            QXmlStreamWriter writer(&measured);
+            writer.writeStartDocument();
+            writeElement(writer, 0, false, true);
+            writer.writeEndDocument();
+        }
+        QSvgRenderer renderer;
+        renderer.setFramesPerSecond(0);
+        if (!renderer.load(measured))
+            return QString();
+        const QRectF view = renderer.viewBoxF();
+        const double viewArea = view.width() * view.height();
+        if (!(viewArea > 0.0) || !qIsFinite(viewArea))
+            return QString();
+        const QRectF region = view.adjusted(-view.width(), -view.height(), view.width(),
+                                            view.height());
+        const auto area = [&](int index) {
+            const QString id = measureId(index);
+            const QRectF bounds = renderer.transformForElement(id)
+                                      .mapRect(renderer.boundsOnElement(id))
+                                      .intersected(region);
+            return bounds.isValid() ? bounds.width() * bounds.height() : 0.0;
+        };
+        const QSet<QString> containers{"svg", "g", "a", "switch"};
+        const QSet<QString> shapes{"path",     "rect",    "circle", "ellipse", "line",
+                                   "polyline", "polygon", "text",   "textArea"};
+        double covered = 0.0;
+        std::vector<int> pending{0};
+        while (!pending.empty()) {
+            const int index = pending.back();
+            pending.pop_back();
+            const Element &e = m_elements[size_t(index)];
+            if (containers.contains(e.name)) {
+                for (const Child &c : e.children)
+                    if (c.element >= 0 && m_elements[size_t(c.element)].kept)
+                        pending.push_back(c.element);
+            } else if (e.name == QLatin1String("use")) {
+                covered += double(m_drawn[size_t(index)]) * area(index);
+            } else if (shapes.contains(e.name)) {
+                covered += area(index);
+            }
+        }
+        if (covered / viewArea <= svgPictureCoverLimit)
+            return QString();
+        return SvgPicture::tr("The SVG picture covers itself more than %1 times over, too much "
+                              "to draw.")
+            .arg(svgPictureCoverLimit);
     }
 
     QByteArray write(bool images) const
@@ -440,6 +519,7 @@ private:
     }
 
     const qint64 m_maxPixels;
+    std::vector<qint64> m_drawn; // what each element draws, <use>s counted
     std::vector<Element> m_elements;
     QHash<QString, int> m_ids;
 };

@@ -19,6 +19,10 @@
 constexpr int svgPictureElementLimit = 20'000;
 // Deepest nesting of elements and <use> references.
 constexpr int svgPictureDepthLimit = 200;
+// Most times over an SVG picture's elements may cover it (every <use>
+// counted as its area times what it draws): the work of filling them grows
+// with the drawing's size, their number does not say it.
+constexpr int svgPictureCoverLimit = 500;
 // Most characters of text an SVG picture may draw, <use>s counted.
 constexpr qint64 svgPictureCharacterLimit = 200'000;
 

@@ -118,7 +118,7 @@ void TestHostileFaces::endsWithAClearMessage_data()
     // Made by initTestCase, which runs before this.
     const QByteArray privatePath = QFile::encodeName(m_private);
     const QByteArray pipePath = QFile::encodeName(m_pipe);
-    const QByteArray sheet = "<?xml-stylesheet type='text/css' href='%1'?>" + head
+    const QByteArray sheet = "<?xml-stylesheet type=\"text/css\" href=\"%1\"?>" + head
         + "<circle r='4' cx='5' cy='5' fill='white'/></svg>";
     QTest::newRow("style sheet on a pipe")
         << pictures({picture(QByteArray(sheet).replace("%1", pipePath))}) << 0 << QString();

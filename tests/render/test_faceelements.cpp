@@ -398,7 +398,7 @@ void TestFaceElements::hostileSvgPictures_data()
                              << "The SVG picture cannot be read: ";
     QTest::newRow("not SVG") << QByteArray("<html/>") << "The picture is not an SVG document.";
     QTest::newRow("a style sheet to read, dropped")
-        << "<?xml-stylesheet type='text/css' href='/dev/zero'?>" + head + "<circle r='4'/></svg>"
+        << "<?xml-stylesheet type=\"text/css\" href=\"/dev/zero\"?>" + head + "<circle r='4'/></svg>"
         << QString();
     QTest::newRow("a document type, dropped")
         << "<!DOCTYPE svg PUBLIC '-//W3C//DTD SVG 1.1//EN' "
@@ -416,6 +416,18 @@ void TestFaceElements::hostileSvgPictures_data()
         << head + "<linearGradient id='g'><stop offset='0' stop-color='red'/></linearGradient>"
                "<script>alert(1)</script><foreignObject><p/></foreignObject>"
                "<circle r='4' style='fill:url(#g)'/></svg>"
+        << QString();
+    QTest::newRow("600 fills of the whole picture")
+        << head + QByteArray("<rect width='10' height='10' fill-opacity='0.1'/>").repeated(600)
+            + "</svg>"
+        << "The SVG picture covers itself more than 500 times over, too much to draw.";
+    QTest::newRow("the same under a scaled group")
+        << head + "<g transform='scale(1000)'>"
+            + QByteArray("<rect width='0.01' height='0.01'/>").repeated(600) + "</g></svg>"
+        << "The SVG picture covers itself more than 500 times over, too much to draw.";
+    QTest::newRow("3000 small shapes in a layer group")
+        << head + "<g id='layer1'>"
+            + QByteArray("<circle cx='5' cy='5' r='0.3'/>").repeated(3000) + "</g></svg>"
         << QString();
     QTest::newRow("text drawn 40 x 10000 times")
         << head + "<g id='t'><text>" + QByteArray(10'000, 'x') + "</text></g><g id='u'>"
