@@ -1,0 +1,93 @@
+#include "app/window_p.h"
+
+#include "model/gaugedocument.h"
+#include "render/gaugepainter.h"
+#include "render/gui/renderarea.h"
+#include "ui/faceeditor.h"
+#include "ui/inspectionview.h"
+#include "ui/needleeditor.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QScrollArea>
+#include <QTabWidget>
+
+// The needles in the window: their section beside the face's, their sweep
+// in the preview and the inspection view, and what the image exports draw
+// of them.
+
+QWidget *Window::makeLayerSections()
+{
+    d->needles =
+        new NeedleEditor(d->document, this,
+                         {[this](const QColor &initial) { return getColor(initial); },
+                          [this] { return fileDialogFolder(); }, d->services.needleSweepClock},
+                         this);
+
+    // The face and the needles take turns under the layer list, so that the
+    // form needs no more room than it did with the face alone; the needles'
+    // fields scroll where the face's height is not enough for them.
+    auto *tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("layerSectionTabs"));
+    tabs->setDocumentMode(true);
+    tabs->setAccessibleName(tr("Face and needles"));
+    for (QGroupBox *box : {d->face->box(), d->needles->box()}) {
+        box->setFlat(true);
+        box->setTitle(QString());
+    }
+    auto *needlePage = new QScrollArea(tabs);
+    needlePage->setObjectName(QStringLiteral("needleScrollArea"));
+    needlePage->setFrameShape(QFrame::NoFrame);
+    needlePage->setWidgetResizable(true);
+    needlePage->setFocusPolicy(Qt::NoFocus);
+    needlePage->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    needlePage->setWidget(d->needles->box());
+    tabs->addTab(d->face->box(), tr("Face"));
+    tabs->addTab(needlePage, tr("Needles"));
+
+    // A sweep moves the needles in the preview and the inspection view
+    // alone; the gauge stays as it is.
+    connect(d->needles, &NeedleEditor::posed, this, [this](const QList<gaugeData> &layers) {
+        renderArea->showPosed(layers);
+        if (d->inspectionView && d->inspectionView->isVisible())
+            d->inspectionView->setLayers(layers);
+    });
+    connect(d->needles, &NeedleEditor::swept, this, [this] {
+        renderArea->showDocument();
+        if (d->inspectionView && d->inspectionView->isVisible())
+            d->inspectionView->setLayers(d->document->layerData());
+    });
+    return tabs;
+}
+
+void Window::setUpNeedleExport()
+{
+    // Beside the export size, which the SVG and PNG exports share too.
+    auto *box = new QComboBox(this);
+    box->setObjectName(QStringLiteral("needlesComboBox"));
+    box->setToolTip(tr("What the SVG and PNG exports draw: the face with its needles, the face "
+                       "alone, or the needles alone on a transparent ground"));
+    box->setAccessibleName(tr("Needles in exports"));
+    const std::pair<needleDrawing, QString> choices[] = {
+        {needleDrawing::with, tr("With the face")},
+        {needleDrawing::none, tr("Face only")},
+        {needleDrawing::only, tr("Needles only")},
+    };
+    for (const auto &[drawing, text] : choices)
+        box->addItem(text, int(drawing));
+    box->setCurrentIndex(0);
+    auto *label = new QLabel(tr("Needles:"), this);
+    label->setBuddy(box);
+    QHBoxLayout *row = d->form.horizontalLayout;
+    const int at = row->indexOf(d->form.pngSizeSpinBox) + 1;
+    row->insertWidget(at, label);
+    row->insertWidget(at + 1, box);
+    setTabOrder(d->form.pngSizeSpinBox, box);
+    d->needlesComboBox = box;
+}
+
+needleDrawing Window::exportedNeedles() const
+{
+    return needleDrawing(d->needlesComboBox->currentData().toInt());
+}
