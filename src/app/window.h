@@ -20,6 +20,7 @@ class LayerEditor;
 class QListWidgetItem;
 class QMimeData;
 class QNetworkReply;
+class QTabWidget;
 class RenderArea;
 
 // The main window: the form around the preview, over the gauge's document.
@@ -129,7 +130,7 @@ private:
     // Needles (ui/window_needles.cpp)
     // The face and needle sections, sharing their place under the layer
     // list.
-    QWidget *makeLayerSections();
+    QTabWidget *makeLayerSections();
     void setUpNeedleExport();
     // What the SVG and PNG exports draw of the needles.
     needleDrawing exportedNeedles() const;

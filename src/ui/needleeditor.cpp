@@ -106,6 +106,14 @@ NeedleEditor::NeedleEditor(GaugeDocument *document, QWidget *form, Services serv
 
     layout->addWidget(makeFields());
 
+    // Of the whole gauge, so usable with no needle selected.
+    m_sweep = new QPushButton(tr("Sweep"), m_box);
+    m_sweep->setObjectName(QStringLiteral("needleSweepButton"));
+    m_sweep->setToolTip(tr("Move every needle from the start of its layer's span to the end and "
+                           "back; the gauge does not change"));
+    m_sweep->setCheckable(true);
+    layout->addWidget(m_sweep);
+
     m_problem = new QLabel(m_box);
     m_problem->setObjectName(QStringLiteral("needleProblemLabel"));
     m_problem->setWordWrap(true);
@@ -234,12 +242,6 @@ QWidget *NeedleEditor::makeFields()
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
 
-    m_sweep = new QPushButton(tr("Sweep"), page);
-    m_sweep->setObjectName(QStringLiteral("needleSweepButton"));
-    m_sweep->setToolTip(tr("Move every needle from the start of its layer's span to the end and "
-                           "back; the gauge does not change"));
-    m_sweep->setCheckable(true);
-    grid->addWidget(m_sweep, 10, 0, 1, 4);
     return m_fields;
 }
 

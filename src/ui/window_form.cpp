@@ -7,6 +7,7 @@
 #include "ui/faceeditor.h"
 #include "ui/fontbutton.h"
 #include "ui/labeleditor.h"
+#include "ui/needleeditor.h"
 #include "ui/scaleeditor.h"
 #include "ui/spaneditor.h"
 #include "ui/tickleveleditor.h"
@@ -15,6 +16,9 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QAction>
 #include <QColorDialog>
 #include <QFontDialog>
@@ -149,12 +153,14 @@ void Window::setUpEditors()
     column->setSpacing(2);
     f.MainLayout->removeWidget(f.Layers);
     column->addWidget(f.Layers, 1);
-    column->addWidget(makeLayerSections());
+    QTabWidget *sections = makeLayerSections();
+    column->addWidget(sections);
     f.MainLayout->addLayout(column, 0, 3);
-    // After the layer buttons in the tab order, as they stand on the screen.
+    // After the layer buttons in the tab order, as they stand on the screen;
+    // the tabs that switch the sections after them.
     previous = f.SaveLayerButton;
-    for (QWidget *w :
-         d->face->tabOrder() + d->needles->tabOrder() + QList<QWidget *>{f.presetComboBox}) {
+    for (QWidget *w : d->face->tabOrder() + d->needles->tabOrder()
+             + QList<QWidget *>{sections->tabBar(), f.presetComboBox}) {
         setTabOrder(previous, w);
         previous = w;
     }
@@ -444,7 +450,18 @@ bool Window::eventFilter(QObject *watched, QEvent *event)
         auto *field = qobject_cast<QWidget *>(watched);
         if (field && !field->hasFocus()
             && (qobject_cast<QAbstractSpinBox *>(field) || qobject_cast<QComboBox *>(field))) {
-            QCoreApplication::sendEvent(d->formScrollArea->viewport(), event);
+            // The innermost area around the field that can scroll: a
+            // section that scrolls on its own, else the form.
+            QAbstractScrollArea *area = d->formScrollArea;
+            for (QWidget *p = field->parentWidget(); p && p != d->formScrollArea;
+                 p = p->parentWidget()) {
+                auto *inner = qobject_cast<QAbstractScrollArea *>(p);
+                if (inner && inner->verticalScrollBar()->maximum() > 0) {
+                    area = inner;
+                    break;
+                }
+            }
+            QCoreApplication::sendEvent(area->viewport(), event);
             return true;
         }
     }

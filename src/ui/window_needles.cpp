@@ -11,13 +11,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QScrollArea>
+#include <QTabBar>
 #include <QTabWidget>
 
 // The needles in the window: their section beside the face's, their sweep
 // in the preview and the inspection view, and what the image exports draw
 // of them.
 
-QWidget *Window::makeLayerSections()
+QTabWidget *Window::makeLayerSections()
 {
     d->needles =
         new NeedleEditor(d->document, this,
@@ -32,6 +33,7 @@ QWidget *Window::makeLayerSections()
     tabs->setObjectName(QStringLiteral("layerSectionTabs"));
     tabs->setDocumentMode(true);
     tabs->setAccessibleName(tr("Face and needles"));
+    tabs->tabBar()->setAccessibleName(tr("Face and needles"));
     for (QGroupBox *box : {d->face->box(), d->needles->box()}) {
         box->setFlat(true);
         box->setTitle(QString());

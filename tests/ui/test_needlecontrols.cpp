@@ -6,14 +6,20 @@
 #include "render/needlesweep.h"
 
 #include "formaccess.h"
+#include "modaldialogs.h"
+#include "testfiles.h"
 
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
 
 #include <cmath>
 
 namespace {
+
+const QByteArray svgNeedle = "<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 20 80'>"
+                             "<rect x='8' width='4' height='80' fill='#00f'/></svg>";
 
 const gaugeData &current(Window &w)
 {
@@ -61,6 +67,9 @@ private slots:
     void previewShowsMovedNeedle();
     void sweepFollowsItsClockAndStopsOnEdit_data();
     void sweepFollowsItsClockAndStopsOnEdit();
+    void pictureNeedle();
+    void picturesCountEveryPicture_data();
+    void picturesCountEveryPicture();
 };
 
 void TestNeedleControls::editsAreUndoableSteps_data()
@@ -216,6 +225,60 @@ void TestNeedleControls::sweepFollowsItsClockAndStopsOnEdit()
     QVERIFY(!w.renderArea->isPosed());
     QCOMPARE(current(w).needles.at(0).value, before.needles.at(0).value);
     QCOMPARE(w.document()->undoStack()->count(), edited ? 1 : 0);
+}
+
+void TestNeedleControls::pictureNeedle()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("needle.svg"));
+    QVERIFY(writeBytes(path, svgNeedle));
+    Window w;
+    addNeedle(w);
+    QVERIFY(NeedleSection(w).editor->setPictureFile(path));
+    const gaugeNeedle &n = current(w).needles.at(0);
+    QCOMPARE(n.shape, needleShape::picture);
+    QCOMPARE(n.pictureData, svgNeedle);
+    QCOMPARE(n.pivot, QPointF(10, 70));
+    QCOMPARE(NeedleSection(w).shape->currentData().toInt(), int(needleShape::picture));
+    QCOMPARE(w.document()->undoStack()->count(), 1);
+}
+
+void TestNeedleControls::picturesCountEveryPicture_data()
+{
+    QTest::addColumn<bool>("forNeedle");
+    QTest::newRow("a face picture") << false;
+    QTest::newRow("a needle picture") << true;
+}
+
+// The gauge file's bound on pictures counts the needles' too, whichever
+// kind is added: a gauge the window made always opens again.
+void TestNeedleControls::picturesCountEveryPicture()
+{
+    QFETCH(bool, forNeedle);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("needle.svg"));
+    QVERIFY(writeBytes(path, svgNeedle));
+    Window w;
+    addNeedle(w);
+    // Four needle pictures of 4 MB in another layer already.
+    gaugeData full;
+    gaugeNeedle largest;
+    largest.shape = needleShape::picture;
+    largest.pictureData = QByteArray(pictureByteLimit, 'p');
+    full.needles = {largest, largest, largest, largest};
+    w.document()->insertLayer(1, namedLayer{QStringLiteral("Full"), full}, QString());
+    w.document()->undoStack()->clear();
+    const QList<gaugeData> before = w.document()->layerData();
+
+    BoxSeen seen;
+    ModalAnswers answers({pressButton(QMessageBox::Ok, &seen)});
+    QVERIFY(forNeedle ? !NeedleSection(w).editor->setPictureFile(path)
+                      : !FaceSection(w).editor->addPictureFile(path));
+    QVERIFY(answers.allAnswered());
+    QVERIFY2(seen.text.startsWith(QStringLiteral("With needle.svg the gauge would hold 16.0 MB")),
+             qPrintable(seen.text));
+    QVERIFY(w.document()->layerData() == before);
+    QCOMPARE(w.document()->undoStack()->count(), 0);
 }
 
 QTEST_MAIN(TestNeedleControls)
