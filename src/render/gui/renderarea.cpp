@@ -120,9 +120,9 @@ bool RenderArea::isPreviewCurrent() const
         && m_preview->pictureTarget() == previewTarget() && !m_preview->picture().isNull();
 }
 
-void RenderArea::showPosed(const QList<gaugeData> &layers)
+void RenderArea::showPosed(const QList<gaugeData> &posed)
 {
-    m_posed = layers;
+    m_posed = posed;
     ++m_pose;
     requestPicture();
 }

@@ -80,10 +80,10 @@ public:
     // The picture on show is that of the document's layers as they are, at
     // the widget's current pixel ratio.
     bool isPreviewCurrent() const;
-    // Shows `layers` in place of the document's until showDocument(): the
+    // Shows `posed` in place of the document's until showDocument(): the
     // gauge with its needles at other values, while they sweep. The
     // document does not change; the faces' kept pictures are reused.
-    void showPosed(const QList<gaugeData> &layers);
+    void showPosed(const QList<gaugeData> &posed);
     void showDocument();
     bool isPosed() const { return m_posed.has_value(); }
     // What the preview draws: the posed layers, else the document's.
