@@ -9,7 +9,7 @@
 
 #include <QComboBox>
 #include <QGroupBox>
-#include <QLabel>
+#include <QHBoxLayout>
 #include <QScrollArea>
 #include <QTabBar>
 #include <QTabWidget>
@@ -65,27 +65,29 @@ QTabWidget *Window::makeLayerSections()
 
 void Window::setUpNeedleExport()
 {
-    // Beside the export size, which the SVG and PNG exports share too.
+    // Beside Save SVG, over the export size that the SVG and PNG exports
+    // share too: the room the about text beside the buttons can spare
+    // without growing a line taller than the buttons.
     auto *box = new QComboBox(this);
     box->setObjectName(QStringLiteral("needlesComboBox"));
-    box->setToolTip(tr("What the SVG and PNG exports draw: the face with its needles, the face "
-                       "alone, or the needles alone on a transparent ground"));
+    box->setToolTip(tr("Needles: what the SVG and PNG exports draw: the face with its needles, "
+                       "the face alone, or the needles alone on a transparent ground"));
     box->setAccessibleName(tr("Needles in exports"));
     const std::pair<needleDrawing, QString> choices[] = {
-        {needleDrawing::with, tr("With the face")},
+        {needleDrawing::with, tr("Face and needles")},
         {needleDrawing::none, tr("Face only")},
         {needleDrawing::only, tr("Needles only")},
     };
     for (const auto &[drawing, text] : choices)
         box->addItem(text, int(drawing));
     box->setCurrentIndex(0);
-    auto *label = new QLabel(tr("Needles:"), this);
-    label->setBuddy(box);
-    QHBoxLayout *row = d->form.horizontalLayout;
-    const int at = row->indexOf(d->form.pngSizeSpinBox) + 1;
-    row->insertWidget(at, label);
-    row->insertWidget(at + 1, box);
-    setTabOrder(d->form.pngSizeSpinBox, box);
+    Ui::Window &f = d->form;
+    f.gridLayout_11->removeWidget(f.saveSVGButton);
+    auto *row = new QHBoxLayout;
+    row->addWidget(f.saveSVGButton);
+    row->addWidget(box);
+    f.gridLayout_11->addLayout(row, 0, 0);
+    setTabOrder(f.saveSVGButton, box);
     d->needlesComboBox = box;
 }
 
