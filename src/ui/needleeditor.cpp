@@ -233,14 +233,20 @@ QWidget *NeedleEditor::makeFields()
     m_slider->setObjectName(QStringLiteral("needleValueSlider"));
     m_slider->setRange(0, sliderSteps);
     m_slider->setToolTip(tr("Move the needle along the layer's span"));
-    m_value = spinBox(page, "needleValueSpinBox", -1e6, 1e6, 1.0, 3,
+    m_value = spinBox(page, "needleValueSpinBox", -1e7, 1e7, 1.0, 3,
                       tr("The value the needle shows in the preview and in exports, on the "
                          "layer's scale"));
     grid->addWidget(buddyLabel(tr("Value:"), m_value), 9, 0);
     grid->addWidget(m_value, 9, 1);
-    grid->addWidget(m_slider, 9, 2, 1, 2);
+    grid->addWidget(m_slider, 10, 0, 1, 4);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
+    // The fields share the width of the column under the layer list: a
+    // spin box may be narrower than its widest number would like.
+    for (QDoubleSpinBox *box : page->findChildren<QDoubleSpinBox *>()) {
+        box->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("-0000.000")));
+    }
 
     return m_fields;
 }
@@ -320,6 +326,9 @@ void NeedleEditor::connectControls()
     // Whatever changes the gauge ends the sweep, so that the preview shows
     // the gauge as it is.
     connect(m_document, &GaugeDocument::changed, this, &NeedleEditor::stopSweep);
+    // A new gauge or an opened file shows its first needle, as another
+    // layer does.
+    connect(m_document, &GaugeDocument::layersReset, this, [this] { m_layerRow = -2; });
 }
 
 int NeedleEditor::selectedNeedle() const
