@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 
+enum class needleDrawing;
 struct ExportProgress;
 struct PhysicalOutputOptions;
 class GaugeDocument;
@@ -19,6 +20,7 @@ class LayerEditor;
 class QListWidgetItem;
 class QMimeData;
 class QNetworkReply;
+class QTabWidget;
 class RenderArea;
 
 // The main window: the form around the preview, over the gauge's document.
@@ -124,6 +126,14 @@ private:
     void followDocument();
     void setUpUndoKeys();
     void setUpWheel();
+
+    // Needles (ui/window_needles.cpp)
+    // The face and needle sections, sharing their place under the layer
+    // list.
+    QTabWidget *makeLayerSections();
+    void setUpNeedleExport();
+    // What the SVG and PNG exports draw of the needles.
+    needleDrawing exportedNeedles() const;
 
     // Layers (ui/window_layers.cpp)
     void setUpLayerList();

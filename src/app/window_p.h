@@ -19,9 +19,11 @@ class GaugeDocument;
 class InspectionView;
 class LabelEditor;
 class LayerListView;
+class NeedleEditor;
 class QAction;
 class QMenu;
 class QMenuBar;
+class QComboBox;
 class QNetworkAccessManager;
 class QScrollArea;
 class QStatusBar;
@@ -45,6 +47,7 @@ struct Window::Private
     LabelEditor *labels = nullptr;
     ScaleEditor *scale = nullptr;
     FaceEditor *face = nullptr;
+    NeedleEditor *needles = nullptr;
     QList<LayerEditor *> editors;
     // Every control the editors edit the layer with.
     QList<QObject *> editingControls;
@@ -53,6 +56,8 @@ struct Window::Private
     int editDepth = 0;
 
     LayerListView *layerListView = nullptr;
+    // What the SVG and PNG exports draw of the needles.
+    QComboBox *needlesComboBox = nullptr;
 
     QMenuBar *menuBar = nullptr;
     // Below the form: what the last export wrote.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 #include <QUrl>
 
 #include <functional>
@@ -30,6 +31,9 @@ struct WindowServices
     std::function<bool(QPrinter *)> choosePrinter;
     // Milliseconds an export runs before its progress dialog shows.
     int exportProgressDelay = 500;
+    // Milliseconds of a steady clock that the needles' sweep follows;
+    // unset: the system's.
+    std::function<qint64()> needleSweepClock;
 
     static QUrl defaultVersionUrl()
     {

@@ -1,38 +1,25 @@
 #include "ui/faceeditor.h"
 
-#include "fileio/inputfile.h"
 #include "model/gaugedocument.h"
 #include "render/facepictures.h"
+#include "ui/picturefile.h"
 #include "ui/savefiledialog.h"
 
-#include <QFileInfo>
-#include <QMessageBox>
-
-// Picture files become part of the gauge: their bytes are read whole, and a
+// Picture files become part of the gauge through ui/picturefile.h: a
 // picture is taken only when it can be drawn and the gauge file can still
-// carry every picture.
+// carry every picture, the needles' among them.
 
 namespace {
-
-QString pictureFilter()
-{
-    return FaceEditor::tr("Pictures (*.png *.jpg *.jpeg *.svg)") + QStringLiteral(";;")
-        + FaceEditor::tr("All files (*)");
-}
 
 // The bytes of all pictures of the gauge but `except`, one picture of the
 // current layer.
 qint64 otherPictureBytes(const GaugeDocument &document, const FaceElement &except)
 {
-    qint64 bytes = 0;
-    for (qsizetype i = 0; i < document.layerCount(); ++i) {
-        const gaugeData &layer = document.layer(i);
-        for (qsizetype j = 0; j < layer.pictures.size(); ++j) {
-            if (i != document.currentRow() || except.kind != faceElementKind::picture
-                || except.index != j)
-                bytes += layer.pictures.at(j).data.size();
-        }
-    }
+    qint64 bytes = gaugePictureBytes(document.layerData());
+    const gaugeData &layer = document.currentLayer();
+    if (document.currentRow() >= 0 && except.kind == faceElementKind::picture
+        && except.index >= 0 && except.index < layer.pictures.size())
+        bytes -= layer.pictures.at(except.index).data.size();
     return bytes;
 }
 
@@ -40,50 +27,11 @@ qint64 otherPictureBytes(const GaugeDocument &document, const FaceElement &excep
 
 bool FaceEditor::readPicture(const QString &path, const FaceElement &replaced, facePicture *picture)
 {
-    const QString caption = tr("Add Picture");
-    const QString name = QFileInfo(path).fileName();
     QByteArray data;
-    QString reason;
-    switch (readInputFile(path, pictureByteLimit, &data, &reason)) {
-    case InputFileStatus::Read:
-        break;
-    case InputFileStatus::CannotOpen:
-        QMessageBox::information(m_form, tr("Unable to open file"), reason);
+    pictureFormat format = pictureFormat::unknown;
+    if (!readPictureFile(m_form, tr("Add Picture"), path, otherPictureBytes(*m_document, replaced),
+                         &data, &format))
         return false;
-    case InputFileStatus::TooLarge:
-        QMessageBox::warning(m_form, caption,
-                             tr("%1 is larger than %2 MB, the most a picture of a gauge may "
-                                "have.")
-                                 .arg(name)
-                                 .arg(pictureByteLimit / 1'000'000));
-        return false;
-    }
-
-    // Known by its first bytes; an SVG document may begin with a long
-    // comment, so its name counts as well.
-    pictureFormat format = sniffPictureFormat(data);
-    if (format == pictureFormat::unknown
-        && path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive))
-        format = pictureFormat::svg;
-    if (format == pictureFormat::unknown) {
-        QMessageBox::warning(m_form, caption,
-                             tr("%1 is not a PNG, JPEG or SVG picture.").arg(name));
-        return false;
-    }
-    const QString problem = decodedPicture(data, format)->problem;
-    if (!problem.isEmpty()) {
-        QMessageBox::warning(m_form, caption, tr("%1 cannot be drawn.\n\n%2").arg(name, problem));
-        return false;
-    }
-    const qint64 total = otherPictureBytes(*m_document, replaced) + data.size();
-    if (total > gaugePictureByteLimit) {
-        QMessageBox::warning(m_form, caption,
-                             tr("With %1 the gauge would hold %2 MB of pictures; a gauge file "
-                                "may hold at most %3 MB.")
-                                 .arg(name, QString::number(double(total) / 1e6, 'f', 1))
-                                 .arg(gaugePictureByteLimit / 1'000'000));
-        return false;
-    }
     picture->data = data;
     picture->format = format;
     picture->fileObject = QJsonObject();
@@ -93,7 +41,7 @@ bool FaceEditor::readPicture(const QString &path, const FaceElement &replaced, f
 void FaceEditor::addPicture()
 {
     const QString path =
-        askOpenPath(m_form, tr("Add Picture"), pictureFilter(), m_services.dialogFolder());
+        askOpenPath(m_form, tr("Add Picture"), pictureFileFilter(), m_services.dialogFolder());
     if (!path.isEmpty())
         (void)addPictureFile(path);
 }
@@ -122,7 +70,7 @@ void FaceEditor::replacePicture()
     if (element.kind != faceElementKind::picture || !element.isValid())
         return;
     const QString path =
-        askOpenPath(m_form, tr("Replace Picture"), pictureFilter(), m_services.dialogFolder());
+        askOpenPath(m_form, tr("Replace Picture"), pictureFileFilter(), m_services.dialogFolder());
     if (path.isEmpty())
         return;
     gaugeData layer = m_document->currentLayer();

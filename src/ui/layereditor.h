@@ -14,7 +14,7 @@
 // control's kind decides the signal it reports edits with: valueChanged
 // for spin boxes, activated for combo boxes (a user's choice only), clicked
 // for buttons and check boxes (which setChecked does not emit), textChanged
-// for texts.
+// for texts, textEdited for one-line texts.
 struct EditorField
 {
     QObject *control = nullptr;

@@ -7,6 +7,7 @@
 #include "ui/faceeditor.h"
 #include "ui/fontbutton.h"
 #include "ui/labeleditor.h"
+#include "ui/needleeditor.h"
 #include "ui/scaleeditor.h"
 #include "ui/spaneditor.h"
 #include "ui/tickleveleditor.h"
@@ -15,6 +16,9 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QAction>
 #include <QColorDialog>
 #include <QFontDialog>
@@ -49,6 +53,8 @@ void connectEdit(QObject *sender, Window *window, Receiver receiver)
         QObject::connect(button, &QAbstractButton::clicked, window, receiver);
     else if (auto *text = qobject_cast<QPlainTextEdit *>(sender))
         QObject::connect(text, &QPlainTextEdit::textChanged, window, receiver);
+    else if (auto *line = qobject_cast<QLineEdit *>(sender))
+        QObject::connect(line, &QLineEdit::textEdited, window, receiver);
     else
         Q_UNREACHABLE();
 }
@@ -58,7 +64,8 @@ void connectEdit(QObject *sender, Window *window, Receiver receiver)
 bool isTyped(const QObject *control)
 {
     return qobject_cast<const QAbstractSpinBox *>(control)
-        || qobject_cast<const QPlainTextEdit *>(control);
+        || qobject_cast<const QPlainTextEdit *>(control)
+        || qobject_cast<const QLineEdit *>(control);
 }
 
 } // namespace
@@ -146,11 +153,14 @@ void Window::setUpEditors()
     column->setSpacing(2);
     f.MainLayout->removeWidget(f.Layers);
     column->addWidget(f.Layers, 1);
-    column->addWidget(d->face->box());
+    QTabWidget *sections = makeLayerSections();
+    column->addWidget(sections);
     f.MainLayout->addLayout(column, 0, 3);
-    // After the layer buttons in the tab order, as they stand on the screen.
+    // After the layer buttons in the tab order, as they stand on the screen;
+    // the tabs that switch the sections after them.
     previous = f.SaveLayerButton;
-    for (QWidget *w : d->face->tabOrder() + QList<QWidget *>{f.presetComboBox}) {
+    for (QWidget *w : d->face->tabOrder() + d->needles->tabOrder()
+             + QList<QWidget *>{sections->tabBar(), f.presetComboBox}) {
         setTabOrder(previous, w);
         previous = w;
     }
@@ -160,11 +170,13 @@ void Window::setUpEditors()
         d->editors.append(level);
     for (ArcEditor *arc : d->arcs)
         d->editors.append(arc);
-    d->editors += {d->labels, d->scale, d->face};
+    d->editors += {d->labels, d->scale, d->face, d->needles};
     for (LayerEditor *editor : std::as_const(d->editors))
         for (const EditorField &field : editor->fields())
             d->editingControls.append(field.control);
     d->face->setMoveMergeKey(int(d->editingControls.size()));
+    d->needles->setSliderMergeKey(int(d->editingControls.size()) + 1);
+    setUpNeedleExport();
 }
 
 void Window::connectForm()
@@ -185,7 +197,8 @@ void Window::connectForm()
         rows.append(arc->fields().at(4));
     rows += d->labels->fields() + d->caps->fields();
 
-    for (const EditorField &row : std::as_const(rows) + d->face->fields()) {
+    for (const EditorField &row :
+         std::as_const(rows) + d->face->fields() + d->needles->fields()) {
         if (!row.edited)
             continue;
         // The slot's work, and whatever it sets off, is one undo step.
@@ -424,6 +437,9 @@ void Window::setUpUndoKeys()
         } else if (auto *text = qobject_cast<QPlainTextEdit *>(control)) {
             // Typing in a text ends its run of edits when the text is left.
             text->installEventFilter(this);
+        } else if (auto *line = qobject_cast<QLineEdit *>(control)) {
+            line->installEventFilter(this);
+            connect(line, &QLineEdit::editingFinished, d->document, &GaugeDocument::endRun);
         }
     }
 }
@@ -434,7 +450,18 @@ bool Window::eventFilter(QObject *watched, QEvent *event)
         auto *field = qobject_cast<QWidget *>(watched);
         if (field && !field->hasFocus()
             && (qobject_cast<QAbstractSpinBox *>(field) || qobject_cast<QComboBox *>(field))) {
-            QCoreApplication::sendEvent(d->formScrollArea->viewport(), event);
+            // The innermost area around the field that can scroll: a
+            // section that scrolls on its own, else the form.
+            QAbstractScrollArea *area = d->formScrollArea;
+            for (QWidget *p = field->parentWidget(); p && p != d->formScrollArea;
+                 p = p->parentWidget()) {
+                auto *inner = qobject_cast<QAbstractScrollArea *>(p);
+                if (inner && inner->verticalScrollBar()->maximum() > 0) {
+                    area = inner;
+                    break;
+                }
+            }
+            QCoreApplication::sendEvent(area->viewport(), event);
             return true;
         }
     }

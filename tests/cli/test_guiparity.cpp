@@ -29,16 +29,23 @@ void TestGuiParity::sameOutputs_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("size");
-    QTest::newRow("three layers, two unnamed") << "Speedometer.gauge" << 512;
-    QTest::newRow("earlier version's file") << "old.tacho.gauge" << 768;
-    QTest::newRow("one unnamed layer at 64") << "single.unnamed.gauge" << 64;
-    QTest::newRow("label texts, texts and pictures") << "face.gauge" << 1024;
+    // The window's needle choice for its exports, as the tool's --needles
+    // names it; empty: the window's default and no option.
+    QTest::addColumn<QString>("needles");
+    QTest::newRow("three layers, two unnamed") << "Speedometer.gauge" << 512 << QString();
+    QTest::newRow("earlier version's file") << "old.tacho.gauge" << 768 << QString();
+    QTest::newRow("one unnamed layer at 64") << "single.unnamed.gauge" << 64 << QString();
+    QTest::newRow("label texts, texts and pictures") << "face.gauge" << 1024 << QString();
+    QTest::newRow("needles with the face") << "needles.gauge" << 512 << "with";
+    QTest::newRow("face without needles") << "needles.gauge" << 512 << "none";
+    QTest::newRow("needles alone") << "needles.gauge" << 768 << "only";
 }
 
 void TestGuiParity::sameOutputs()
 {
     QFETCH(QString, file);
     QFETCH(int, size);
+    QFETCH(QString, needles);
     const QString gauge = QStringLiteral(DIALWRIGHT_TEST_DATA "/") + file;
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
@@ -52,6 +59,12 @@ void TestGuiParity::sameOutputs()
     QCOMPARE(readGaugeFile(gauge, inFile), gaugeFileStatus::Loaded);
     QCOMPARE(Form(window).layerList->count(), inFile.size());
     Form(window).pngSizeSpinBox->setValue(size);
+    QComboBox *choice = NeedleSection(window).exports;
+    QCOMPARE(choice->currentIndex(), 0);
+    const QStringList choices{QStringLiteral("with"), QStringLiteral("none"),
+                              QStringLiteral("only")};
+    if (!needles.isEmpty())
+        choice->setCurrentIndex(int(choices.indexOf(needles)));
 
     const QStringList kinds{QStringLiteral("gauge"), QStringLiteral("csv"), QStringLiteral("svg"),
                             QStringLiteral("png")};
@@ -64,12 +77,14 @@ void TestGuiParity::sameOutputs()
         QVERIFY(answers.allAnswered());
     }
 
-    const ToolRun run =
-        runRender({QStringLiteral("--size"), QString::number(size), QStringLiteral("--gauge"),
-                   dir.filePath(QStringLiteral("tool.gauge")), QStringLiteral("--keyframes"),
-                   dir.filePath(QStringLiteral("tool.csv")), QStringLiteral("--svg"),
-                   dir.filePath(QStringLiteral("tool.svg")), QStringLiteral("--png"),
-                   dir.filePath(QStringLiteral("tool.png")), gauge});
+    QStringList arguments{QStringLiteral("--size"),      QString::number(size),
+                          QStringLiteral("--gauge"),     dir.filePath(QStringLiteral("tool.gauge")),
+                          QStringLiteral("--keyframes"), dir.filePath(QStringLiteral("tool.csv")),
+                          QStringLiteral("--svg"),       dir.filePath(QStringLiteral("tool.svg")),
+                          QStringLiteral("--png"),       dir.filePath(QStringLiteral("tool.png"))};
+    if (!needles.isEmpty())
+        arguments << QStringLiteral("--needles") << needles;
+    const ToolRun run = runRender(arguments << gauge);
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.err.isEmpty(), run.err.constData());
 

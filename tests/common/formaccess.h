@@ -10,6 +10,7 @@
 #include "ui/faceoverlay.h"
 #include "ui/fontbutton.h"
 #include "ui/labeltextedit.h"
+#include "ui/needleeditor.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -18,10 +19,12 @@
 #include <QFontComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSlider>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QToolButton>
@@ -312,6 +315,41 @@ struct FaceSection
     QLabel *problemIcon;
     QLabel *problem;
     FaceOverlay *overlay;
+};
+
+// The needle section, built in code beside the face section, and the
+// exports' needle choice.
+struct NeedleSection
+{
+    explicit NeedleSection(const QWidget &window)
+        : editor(formChild<NeedleEditor>(window, "needleEditor")),
+          list(formChild<QListWidget>(window, "needleList")),
+          add(formChild<QPushButton>(window, "addNeedleButton")),
+          remove(formChild<QPushButton>(window, "removeNeedleButton")),
+          name(formChild<QLineEdit>(window, "needleNameEdit")),
+          shape(formChild<QComboBox>(window, "needleShapeComboBox")),
+          length(formChild<QDoubleSpinBox>(window, "needleLengthSpinBox")),
+          free(formChild<QCheckBox>(window, "needleFreeCheckBox")),
+          hub(formChild<QCheckBox>(window, "needleHubCheckBox")),
+          value(formChild<QDoubleSpinBox>(window, "needleValueSpinBox")),
+          slider(formChild<QSlider>(window, "needleValueSlider")),
+          sweep(formChild<QPushButton>(window, "needleSweepButton")),
+          exports(formChild<QComboBox>(window, "needlesComboBox"))
+    {
+    }
+    NeedleEditor *editor;
+    QListWidget *list;
+    QPushButton *add;
+    QPushButton *remove;
+    QLineEdit *name;
+    QComboBox *shape;
+    QDoubleSpinBox *length;
+    QCheckBox *free;
+    QCheckBox *hub;
+    QDoubleSpinBox *value;
+    QSlider *slider;
+    QPushButton *sweep;
+    QComboBox *exports;
 };
 
 // No export of the window is running: the ones started have finished and

@@ -41,12 +41,14 @@ void Window::saveSVG()
     if (path.isEmpty())
         return;
     const int size = d->form.pngSizeSpinBox->value();
+    const needleDrawing needles = exportedNeedles();
     const QList<gaugeData> layers = d->document->layerData();
     // Drawn straight into the output, which is replaced only once the
     // picture is complete, within its size limit and not cancelled.
-    exportToFile(path, gaugeTickLines(layers), [layers, size, path](ExportProgress &progress,
-                                                                   QString *error) {
+    exportToFile(path, gaugeTickLines(layers), [layers, size, needles, path](
+                                                   ExportProgress &progress, QString *error) {
         SvgExportOptions options;
+        options.needles = needles;
         options.cancel = &progress.cancelled;
         options.ticksDone = &progress.done;
         return writeGaugeSvg(layers, size, path, error, options);
@@ -62,11 +64,14 @@ void Window::savePNG()
     if (path.isEmpty())
         return;
     const int size = d->form.pngSizeSpinBox->value();
+    const needleDrawing needles = exportedNeedles();
     const QList<gaugeData> layers = d->document->layerData();
-    exportToFile(path, gaugeTickLines(layers), [layers, size, path](ExportProgress &progress,
-                                                                   QString *error) {
+    exportToFile(path, gaugeTickLines(layers), [layers, size, needles, path](
+                                                   ExportProgress &progress, QString *error) {
+        GaugePaintControl control = paintControl(progress);
+        control.needles = needles;
         QByteArray png;
-        if (!gaugePng(layers, size, &png, error, paintControl(progress)))
+        if (!gaugePng(layers, size, &png, error, control))
             return false;
         // Nothing is written once the user has cancelled, however late.
         return !progress.cancelled && writeFileSafely(path, png, error);

@@ -116,7 +116,29 @@ void RenderArea::paintGauge(QPainter *painter, int size)
 bool RenderArea::isPreviewCurrent() const
 {
     return !m_preview->isBusy() && m_requestedRevision == m_document->revision()
+        && m_requestedPose == m_pose
         && m_preview->pictureTarget() == previewTarget() && !m_preview->picture().isNull();
+}
+
+void RenderArea::showPosed(const QList<gaugeData> &posed)
+{
+    m_posed = posed;
+    ++m_pose;
+    requestPicture();
+}
+
+void RenderArea::showDocument()
+{
+    if (!m_posed)
+        return;
+    m_posed.reset();
+    ++m_pose;
+    requestPicture();
+}
+
+const QList<gaugeData> &RenderArea::shownLayers() const
+{
+    return m_posed ? *m_posed : m_document->layerData();
 }
 
 PreviewRenderer::Target RenderArea::previewTarget() const
@@ -128,8 +150,9 @@ void RenderArea::requestPicture()
 {
     m_requestedOnce = true;
     m_requestedRevision = m_document->revision();
+    m_requestedPose = m_pose;
     m_requestedTarget = previewTarget();
-    m_preview->request(m_document->layerData(), m_requestedTarget);
+    m_preview->request(shownLayers(), m_requestedTarget);
     if (!m_busyDelay.isActive() && !m_busySignShown)
         m_busyDelay.start(busySignDelay);
 }

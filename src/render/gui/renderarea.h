@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <optional>
+
 class GaugeDocument;
 class QPainter;
 
@@ -78,6 +80,15 @@ public:
     // The picture on show is that of the document's layers as they are, at
     // the widget's current pixel ratio.
     bool isPreviewCurrent() const;
+    // Shows `posed` in place of the document's until showDocument(): the
+    // gauge with its needles at other values, while they sweep. The
+    // document does not change; the faces' kept pictures are reused.
+    void showPosed(const QList<gaugeData> &posed);
+    void showDocument();
+    bool isPosed() const { return m_posed.has_value(); }
+    // What the preview draws: the posed layers, else the document's.
+    const QList<gaugeData> &shownLayers() const;
+
     // The busy sign is on show.
     bool isBusySignShown() const { return m_busySignShown; }
     // Milliseconds a drawing runs before the busy sign shows; tests shorten
@@ -140,6 +151,10 @@ private:
     quint64 m_requestedRevision = 0;
     PreviewRenderer::Target m_requestedTarget;
     bool m_requestedOnce = false;
+    std::optional<QList<gaugeData>> m_posed;
+    // Counts the poses shown, and which the newest request was for.
+    quint64 m_pose = 0;
+    quint64 m_requestedPose = 0;
     QTimer m_busyDelay;
     QTimer m_busyTurn;
     bool m_busySignShown = false;
