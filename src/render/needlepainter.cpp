@@ -314,7 +314,7 @@ void paintNeedlePart(QPainter *painter, const gaugeNeedle &needle, double angle,
 }
 
 bool paintGaugeNeedles(QPainter *painter, const QList<gaugeData> &layers,
-                       const std::function<bool()> &cancelled)
+                       const std::function<bool()> &cancelled, const NeedleAngleOf &angleOf)
 {
     // A gauge without needles leaves the painter alone: its drawing, and
     // the SVG it writes, stay exactly as they were before needles existed.
@@ -325,7 +325,8 @@ bool paintGaugeNeedles(QPainter *painter, const QList<gaugeData> &layers,
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     int drawn = 0;
-    for (const gaugeData &layer : layers) {
+    for (qsizetype l = 0; l < layers.size(); ++l) {
+        const gaugeData &layer = layers.at(l);
         const qsizetype count = std::min(layer.needles.size(), layerNeedleLimit);
         for (qsizetype i = 0; i < count && drawn < paintNeedleLimit; ++i) {
             if (cancelled && cancelled()) {
@@ -335,7 +336,7 @@ bool paintGaugeNeedles(QPainter *painter, const QList<gaugeData> &layers,
             const gaugeNeedle &needle = layer.needles.at(i);
             if (!needleProblem(layer, needle).isEmpty())
                 continue;
-            const double angle = needleAngle(layer, needle);
+            const double angle = angleOf ? angleOf(l, i) : needleAngle(layer, needle);
             if (groups) {
                 paintGrouped(painter, groups, needle, angle, drawn);
             } else {
