@@ -36,7 +36,7 @@ private:
 void TestRenderAnimation::initTestCase()
 {
     csv = dir.filePath("log.csv");
-    QVERIFY(writeBytes(csv, "time,rpm,boost\n0,800,0\n00:00:00.5,4000,\n1,7500,1.2\n"));
+    QVERIFY(writeBytes(csv, "time,rpm,boost\n0,0.8,0\n00:00:00.5,4,\n1,7.5,1.2\n"));
 }
 
 void TestRenderAnimation::refused_data()
