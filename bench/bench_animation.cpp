@@ -9,6 +9,7 @@
 #include "animation/drivedata.h"
 #include "export/animationexport.h"
 #include "export/frameencoder.h"
+#include "export/imageexport.h"
 #include "gaugefile/gaugefilereader.h"
 #include "gaugefile/layernames.h"
 #include "render/gaugepainter.h"

@@ -3,6 +3,7 @@
 #include "export/animationexport.h"
 #include "export/gui/animationdialog.h"
 #include "export/gui/exportrunner.h"
+#include "model/gaugedocument.h"
 #include "ui/savefiledialog.h"
 
 #include <QFileInfo>
