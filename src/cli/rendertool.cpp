@@ -154,7 +154,7 @@ private:
     const QCommandLineOption m_backgroundOption{
         QStringLiteral("background"),
         tr("Fill the dial with COLOR (a name or #rrggbb) under the gauge in the PDF, so that "
-           "white marks show on paper."),
+           "white marks show on paper; with --animate, fill every frame with it."),
         QStringLiteral("COLOR")};
     const QCommandLineOption m_needlesOption{
         QStringLiteral("needles"),
