@@ -658,7 +658,7 @@ std::optional<int> RenderTool::parseAnimationSource(Request *request)
         bool ok = false;
         const double seconds = given.mid(equals + 1).toDouble(&ok);
         if (!ok || !(seconds > 0.0) || seconds > animationDurationLimit
-            || (equals >= 0 && equals == 0))
+            || equals == 0)
             return usageError(tr("--sweep must be NAME=SECONDS or SECONDS, with SECONDS above 0 "
                                  "and at most %1, not \"%2\".")
                                   .arg(animationDurationLimit)
