@@ -81,6 +81,25 @@ bool driveSource(const NeedleDrive &drive, const NeedleScale &scale, const Drive
     return true;
 }
 
+// The pixels of needle pictures a drawing of the whole gauge would still
+// decode after its face: the face's layers are run through the painter once
+// more on a single pixel, which counts every element against the allowance
+// as the full drawing does.
+qint64 needlePictureAllowance(const QList<gaugeData> &layers, int size)
+{
+    QImage probe(1, 1, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&probe);
+    beginGaugePainting(&painter, size);
+    const GaugePaintLimits limits;
+    GaugePaintBudget budget = GaugePaintBudget::from(limits);
+    GaugePaintControl control;
+    control.needles = needleDrawing::none;
+    control.keptPixels = QRect(0, 0, 1, 1);
+    for (const gaugeData &layer : layers)
+        (void)paintGaugeLayer(&painter, layer, budget, limits, control);
+    return budget.face.picturePixels;
+}
+
 } // namespace
 
 int animationQueueLimit(int size)
@@ -199,6 +218,7 @@ bool renderAnimation(const QList<gaugeData> &layers, const AnimationPlan &plan,
     if (face.isNull())
         return stop(cancelled() ? cancelledText() : outOfMemoryText());
 
+    const qint64 pictureAllowance = needlePictureAllowance(layers, settings.size);
     Timeline timeline(plan.motions, plan.range);
     QList<NeedleState> states;
     const NeedleAngleOf angleOf = [&](qsizetype layer, qsizetype needle) {
@@ -218,7 +238,7 @@ bool renderAnimation(const QList<gaugeData> &layers, const AnimationPlan &plan,
             return stop(outOfMemoryText());
         QPainter painter(&frame);
         beginGaugePainting(&painter, settings.size);
-        paintGaugeNeedles(&painter, layers, {}, angleOf);
+        paintGaugeNeedles(&painter, layers, {}, pictureAllowance, angleOf);
         painter.end();
         if (!encoder.push(std::move(frame), &reason))
             return stop(reason);

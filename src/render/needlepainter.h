@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/gaugedata.h"
+#include "render/gaugepainter.h"
 
 #include <QList>
 #include <QPainterPath>
@@ -52,8 +53,11 @@ void paintNeedlePart(QPainter *painter, const gaugeNeedle &needle, double angle,
 using NeedleAngleOf = std::function<double(qsizetype layer, qsizetype needle)>;
 
 // Draws every needle of every layer that can be drawn, at its value (or at
-// the angle `angleOf` gives). Returns false when `cancelled` answered true.
-// The painter's state is kept.
+// the angle `angleOf` gives); a picture needle is left out once its picture
+// would take the pixels decoded past `picturePixels` (what the face's
+// pictures left of the drawing's allowance). Returns false when `cancelled`
+// answered true. The painter's state is kept.
 bool paintGaugeNeedles(QPainter *painter, const QList<gaugeData> &layers,
                        const std::function<bool()> &cancelled = {},
+                       qint64 picturePixels = GaugePaintLimits().picturePixels,
                        const NeedleAngleOf &angleOf = {});
