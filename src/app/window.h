@@ -166,6 +166,8 @@ private:
     void exportToFile(const QString &path, qint64 total,
                       const std::function<bool(ExportProgress &, QString *)> &work);
     void exportPdfOrPrint();
+    // File > Export Animation... (export/gui/window_animation.cpp)
+    void exportAnimation();
     void printGauge();
     void printPreview();
     // Opens the Export PDF / Print dialog with `preferred` (an action of

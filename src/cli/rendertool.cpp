@@ -1,5 +1,7 @@
 #include "cli/rendertool.h"
 
+#include "animation/drivedata.h"
+#include "export/animationexport.h"
 #include "export/imageexport.h"
 #include "export/keyframes.h"
 #include "export/pdfexport.h"
@@ -13,11 +15,14 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
 
 #include <cmath>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -25,6 +30,7 @@
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -77,6 +83,9 @@ struct Request
     // What of the gauge the drawings show, and the needles' values in them.
     needleDrawing needles = needleDrawing::with;
     QList<NeedleValue> values;
+    // An animation, written alone; its path is empty when none is asked for.
+    AnimationSettings animation;
+    QString data;
 };
 
 class RenderTool
@@ -93,6 +102,9 @@ private:
     std::optional<int> parse(const QStringList &arguments, Request *request);
     std::optional<int> parsePhysical(Request *request);
     std::optional<int> parseNeedles(Request *request);
+    std::optional<int> parseAnimation(Request *request);
+    std::optional<int> parseAnimationSource(Request *request);
+    int animate(const Request &request, const QList<namedLayer> &layers);
     void warnIfOffPage(const Request &request);
     void warnOfUndrawnElements(const QList<namedLayer> &layers);
     std::optional<int> read(const QString &input, QList<namedLayer> *layers);
@@ -145,7 +157,7 @@ private:
     const QCommandLineOption m_backgroundOption{
         QStringLiteral("background"),
         tr("Fill the dial with COLOR (a name or #rrggbb) under the gauge in the PDF, so that "
-           "white marks show on paper."),
+           "white marks show on paper; with --animate, fill every frame with it."),
         QStringLiteral("COLOR")};
     const QCommandLineOption m_needlesOption{
         QStringLiteral("needles"),
@@ -157,6 +169,53 @@ private:
         tr("Show the value V on the needles named NAME in this run's drawings, or on every "
            "needle without a name. May be given more than once; a later one wins."),
         QStringLiteral("[NAME=]V")};
+
+    // The animation's options.
+    const QCommandLineOption m_animateOption{
+        QStringLiteral("animate"),
+        tr("Write an animation of the needles: a .mov (QuickTime Animation, or ProRes 4444 with "
+           "--codec prores), .webm (VP9), .mp4 (H.264), or PNG frames named by a pattern with "
+           "%d or into a folder. Transparent unless --background is given."),
+        QStringLiteral("OUT")};
+    const QCommandLineOption m_driveOption{
+        QStringLiteral("drive"),
+        tr("Move the needles named NAME as the column COLUMN (its name or its place from 1) of "
+           "the --data file. May be given more than once."),
+        QStringLiteral("NAME=COLUMN")};
+    const QCommandLineOption m_dataOption{
+        QStringLiteral("data"),
+        tr("The CSV file of the driving data: a header row, a time column, value columns."),
+        QStringLiteral("FILE")};
+    const QCommandLineOption m_sweepOption{
+        QStringLiteral("sweep"),
+        tr("Sweep the needles named NAME, or without a name every needle no --drive moves, "
+           "from the start of the scale to its end and back in SECONDS."),
+        QStringLiteral("[NAME=]SECONDS")};
+    const QCommandLineOption m_fpsOption{
+        QStringLiteral("fps"),
+        tr("Frames a second of the animation, %1 to %2 (default 30).")
+            .arg(minimumFrameRate)
+            .arg(maximumFrameRate),
+        QStringLiteral("N")};
+    const QCommandLineOption m_fromOption{
+        QStringLiteral("from"), tr("Start the animation at this time of the data, in seconds."),
+        QStringLiteral("S")};
+    const QCommandLineOption m_toOption{
+        QStringLiteral("to"), tr("End the animation at this time of the data, in seconds."),
+        QStringLiteral("S")};
+    const QCommandLineOption m_interpolationOption{
+        QStringLiteral("interpolation"),
+        tr("How values between the samples are found: linear (the default) or cubic (smooth, "
+           "never beyond the samples around)."),
+        QStringLiteral("KIND")};
+    const QCommandLineOption m_codecOption{
+        QStringLiteral("codec"),
+        tr("The codec of a .mov animation: qtrle (QuickTime Animation, the default) or prores "
+           "(ProRes 4444)."),
+        QStringLiteral("CODEC")};
+    const QList<QCommandLineOption> m_animationOptions{
+        m_driveOption, m_dataOption, m_sweepOption, m_fpsOption,
+        m_fromOption,  m_toOption,   m_interpolationOption, m_codecOption};
 };
 
 int RenderTool::usageError(const QString &reason)
@@ -195,7 +254,8 @@ std::optional<int> RenderTool::parse(const QStringList &arguments, Request *requ
     m_parser.addOptions({sizeOption, pngOption, svgOption, m_pdfOption, keyframesOption,
                          gaugeOption, m_diameterOption, m_hairlineOption, m_pageOption,
                          m_scaleBarOption, m_centreCrossOption, m_backgroundOption, m_needlesOption,
-                         m_valueOption});
+                         m_valueOption, m_animateOption});
+    m_parser.addOptions(m_animationOptions);
     m_parser.addPositionalArgument(QStringLiteral("GAUGEFILE"),
                                    tr("The gauge file to read (JSON or an earlier version's)."));
 
@@ -231,6 +291,8 @@ std::optional<int> RenderTool::parse(const QStringList &arguments, Request *requ
         return *status;
     if (const auto status = parseNeedles(request))
         return *status;
+    if (const auto status = parseAnimation(request))
+        return *status;
     const QStringList positional = m_parser.positionalArguments();
     if (positional.size() != 1)
         return usageError(positional.isEmpty() ? tr("No gauge file given.")
@@ -253,9 +315,19 @@ std::optional<int> RenderTool::parse(const QStringList &arguments, Request *requ
         toStandardOutput += *target == standardStream ? 1 : 0;
         emptyName = emptyName || target->isEmpty();
     }
+    const QString &animation = request->animation.video.path;
+    if (!animation.isEmpty() && outputCount > 0)
+        return usageError(tr("--animate writes the animation alone: give the other outputs in "
+                             "a run of their own."));
+    if (!animation.isEmpty()) {
+        if (QFileInfo::exists(request->input)
+            && fileIdentity(animation) == fileIdentity(request->input))
+            return usageError(tr("An output names the gauge file being read: %1").arg(animation));
+        return std::nullopt;
+    }
     if (outputCount == 0)
         return usageError(
-            tr("Nothing to write: give --png, --svg, --pdf, --keyframes or --gauge."));
+            tr("Nothing to write: give --png, --svg, --pdf, --keyframes, --gauge or --animate."));
     if (outputCount > 1 && toStandardOutput > 0)
         return usageError(tr("Only a single output can go to standard output."));
     if (emptyName)
@@ -314,9 +386,10 @@ std::optional<int> RenderTool::parsePhysical(Request *request)
                              "(for example --diameter 62mm)."));
     if (m_parser.isSet(m_hairlineOption) && !trueSize)
         return usageError(tr("--hairline applies to a true size only: give --diameter too."));
+    const bool animate = m_parser.isSet(m_animateOption);
     for (const QCommandLineOption *option :
          {&m_pageOption, &m_scaleBarOption, &m_centreCrossOption, &m_backgroundOption}) {
-        if (m_parser.isSet(*option) && !pdf)
+        if (m_parser.isSet(*option) && !pdf && !(animate && option == &m_backgroundOption))
             return usageError(tr("--%1 applies to the PDF only: give --pdf too.")
                                   .arg(option->names().constFirst()));
     }
@@ -527,6 +600,182 @@ int RenderTool::commit(std::vector<Output> &outputs)
     return RenderToolFailed;
 }
 
+// The options of an animation. Each is refused without --animate, so that
+// a mistyped run does not silently write a still picture instead.
+std::optional<int> RenderTool::parseAnimation(Request *request)
+{
+    if (!m_parser.isSet(m_animateOption)) {
+        for (const QCommandLineOption &option : m_animationOptions) {
+            if (m_parser.isSet(option))
+                return usageError(tr("--%1 applies to an animation only: give --animate too.")
+                                      .arg(option.names().constFirst()));
+        }
+        return std::nullopt;
+    }
+    AnimationSettings &animation = request->animation;
+    VideoSettings &video = animation.video;
+    const QString out = m_parser.value(m_animateOption);
+    if (out.isEmpty())
+        return usageError(tr("An output file name is empty."));
+    if (out == standardStream)
+        return usageError(tr("An animation cannot go to standard output."));
+    // A folder, named as one or existing, gets frame_000001.png and on.
+    const QFileInfo outInfo(out);
+    const bool folder = out.endsWith(QLatin1Char('/')) || outInfo.isDir();
+    std::optional<videoFormat> format = folder || out.contains(QLatin1Char('%'))
+        ? std::optional<videoFormat>(videoFormat::pngSequence)
+        : videoFormatForPath(out);
+    video.path = folder ? QDir(out).filePath(QStringLiteral("frame.png")) : out;
+    if (m_parser.isSet(m_codecOption)) {
+        const QString codec = m_parser.value(m_codecOption);
+        const std::optional<videoFormat> chosen = videoFormatFromName(codec);
+        if (!chosen || !format || videoFormatSuffix(*chosen) != videoFormatSuffix(*format))
+            return usageError(tr("--codec %1 does not fit %2: a .mov takes qtrle or prores.")
+                                  .arg(codec, out));
+        format = chosen;
+    }
+    if (!format)
+        return usageError(tr("The animation's format follows from its name: .mov, .webm, .mp4, "
+                             "a PNG pattern with %d or a folder, not \"%1\".")
+                              .arg(out));
+    video.format = *format;
+    video.size = request->size;
+    video.background = request->physical.background;
+    if (m_parser.isSet(m_fpsOption)) {
+        bool ok = false;
+        video.framesPerSecond = m_parser.value(m_fpsOption).toInt(&ok);
+        if (!ok || video.framesPerSecond < minimumFrameRate
+            || video.framesPerSecond > maximumFrameRate)
+            return usageError(tr("--fps must be a whole number from %1 to %2, not \"%3\".")
+                                  .arg(minimumFrameRate)
+                                  .arg(maximumFrameRate)
+                                  .arg(m_parser.value(m_fpsOption)));
+    }
+    for (auto [option, time] : {std::pair{&m_fromOption, &animation.from},
+                                std::pair{&m_toOption, &animation.to}}) {
+        if (!m_parser.isSet(*option))
+            continue;
+        bool ok = false;
+        *time = m_parser.value(*option).toDouble(&ok);
+        if (!ok || !std::isfinite(*time))
+            return usageError(tr("--%1 must be a time in seconds, not \"%2\".")
+                                  .arg(option->names().constFirst(), m_parser.value(*option)));
+    }
+    if (m_parser.isSet(m_interpolationOption)) {
+        const QString kind = m_parser.value(m_interpolationOption);
+        if (kind == QLatin1String("linear"))
+            animation.interpolation = Interpolation::Linear;
+        else if (kind == QLatin1String("cubic"))
+            animation.interpolation = Interpolation::MonotoneCubic;
+        else
+            return usageError(
+                tr("--interpolation must be linear or cubic, not \"%1\".").arg(kind));
+    }
+    QString reason;
+    if (!checkVideoSettings(video, &reason))
+        return usageError(QStringLiteral("--animate: ") + reason);
+    return parseAnimationSource(request);
+}
+
+// The drives: columns of the data, then sweeps; a sweep without a name
+// moves every needle no column moves.
+std::optional<int> RenderTool::parseAnimationSource(Request *request)
+{
+    AnimationSettings &animation = request->animation;
+    request->data = m_parser.value(m_dataOption);
+    for (const QString &given : m_parser.values(m_driveOption)) {
+        const qsizetype equals = given.lastIndexOf(QLatin1Char('='));
+        if (equals <= 0 || equals == given.size() - 1)
+            return usageError(tr("--drive must be NAME=COLUMN, not \"%1\".").arg(given));
+        animation.drives.append({given.left(equals), given.mid(equals + 1), 0.0});
+    }
+    if (!animation.drives.isEmpty() && request->data.isEmpty())
+        return usageError(tr("--drive needs --data, the file of the driving data."));
+    if (animation.drives.isEmpty() && !request->data.isEmpty())
+        return usageError(tr("--data needs --drive NAME=COLUMN to say which needle follows "
+                             "which column."));
+    for (const QString &given : m_parser.values(m_sweepOption)) {
+        const qsizetype equals = given.lastIndexOf(QLatin1Char('='));
+        bool ok = false;
+        const double seconds = given.mid(equals + 1).toDouble(&ok);
+        if (!ok || !(seconds > 0.0) || seconds > animationDurationLimit
+            || equals == 0)
+            return usageError(tr("--sweep must be NAME=SECONDS or SECONDS, with SECONDS above 0 "
+                                 "and at most %1, not \"%2\".")
+                                  .arg(animationDurationLimit)
+                                  .arg(given));
+        animation.drives.append({equals < 0 ? QString() : given.left(equals), QString(), seconds});
+    }
+    if (animation.drives.isEmpty())
+        return usageError(tr("--animate needs --drive NAME=COLUMN with --data, or --sweep."));
+    return std::nullopt;
+}
+
+// Renders the animation alone, with its progress on a terminal.
+int RenderTool::animate(const Request &request, const QList<namedLayer> &layers)
+{
+    QString error;
+    QList<gaugeData> drawing = layerData(layers);
+    if (!setNeedleValues(drawing, request.values, &error)) {
+        fail(request.input, error);
+        return RenderToolFailed;
+    }
+    DriveData data;
+    if (!request.data.isEmpty()) {
+        if (!readDriveData(request.data, &data, &error)) {
+            fail(request.data, error);
+            return RenderToolFailed;
+        }
+        for (const QString &warning : std::as_const(data.warnings))
+            fail(request.data, warning);
+    }
+    // A nameless sweep moves every needle that nothing else moves.
+    AnimationSettings settings = request.animation;
+    QList<NeedleDrive> drives;
+    for (const NeedleDrive &drive : std::as_const(settings.drives)) {
+        if (!drive.needle.isEmpty()) {
+            drives.append(drive);
+            continue;
+        }
+        for (const gaugeData &layer : std::as_const(drawing)) {
+            for (const gaugeNeedle &needle : layer.needles) {
+                const bool driven = std::any_of(drives.begin(), drives.end(),
+                                                [&needle](const NeedleDrive &d) {
+                                                    return d.needle == needle.name;
+                                                });
+                if (!driven)
+                    drives.append({needle.name, QString(), drive.sweepSeconds});
+            }
+        }
+    }
+    settings.drives = drives;
+
+    AnimationControl control;
+    bool terminal = false;
+#ifdef Q_OS_UNIX
+    if (auto *file = qobject_cast<QFile *>(&m_err))
+        terminal = file->handle() >= 0 && ::isatty(file->handle());
+#endif
+    qint64 shownPercent = -1;
+    if (terminal) {
+        control.progress = [this, &shownPercent](qint64 done, qint64 count) {
+            const qint64 percent = done * 100 / std::max<qint64>(count, 1);
+            if (percent == shownPercent)
+                return;
+            shownPercent = percent;
+            m_err.write(tr("\rFrame %1 of %2 (%3%)").arg(done).arg(count).arg(percent).toLocal8Bit());
+        };
+    }
+    const bool written = exportAnimation(drawing, settings, data, control, &error);
+    if (terminal && shownPercent >= 0)
+        m_err.write("\n");
+    if (!written) {
+        fail(settings.video.path, error);
+        return RenderToolFailed;
+    }
+    return RenderToolSuccess;
+}
+
 int RenderTool::run(const QStringList &arguments)
 {
     Request request;
@@ -535,6 +784,8 @@ int RenderTool::run(const QStringList &arguments)
     QList<namedLayer> layers;
     if (const auto status = read(request.input, &layers))
         return *status;
+    if (!request.animation.video.path.isEmpty())
+        return animate(request, layers);
     QString error;
     QList<gaugeData> drawing = layerData(layers);
     if (!setNeedleValues(drawing, request.values, &error)) {

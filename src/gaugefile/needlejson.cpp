@@ -14,6 +14,47 @@ struct NeedleFile
 };
 
 const QString needlesKey = QStringLiteral("needles");
+const QString movementKey = QStringLiteral("movement");
+
+// "damped" and "vu"; a needle that follows at once has no movement object.
+QString movementName(BallisticsKind kind)
+{
+    switch (kind) {
+    case BallisticsKind::Damped:
+        return QStringLiteral("damped");
+    case BallisticsKind::Vu:
+        return QStringLiteral("vu");
+    case BallisticsKind::None:
+        break;
+    }
+    return QStringLiteral("none");
+}
+
+QJsonObject movementToJson(const Ballistics &movement)
+{
+    QJsonObject object;
+    object.insert(QLatin1String("type"), movementName(movement.kind));
+    if (movement.kind == BallisticsKind::Damped) {
+        object.insert(QLatin1String("frequency"), movement.frequency);
+        object.insert(QLatin1String("damping"), movement.damping);
+    }
+    return object;
+}
+
+// An unknown type reads as no movement; the needle then keeps its object.
+Ballistics movementFromJson(const QJsonObject &object)
+{
+    const QString type = object.value(QLatin1String("type")).toString();
+    if (type == movementName(BallisticsKind::Vu))
+        return Ballistics::vu();
+    if (type == movementName(BallisticsKind::Damped)) {
+        const Ballistics fallback;
+        return Ballistics::damped(
+            jsonElementNumber(object, QStringLiteral("frequency"), fallback.frequency),
+            jsonElementNumber(object, QStringLiteral("damping"), fallback.damping));
+    }
+    return Ballistics::none();
+}
 
 } // namespace
 
@@ -55,6 +96,8 @@ QJsonObject needleToJson(const gaugeNeedle &needle)
         picture.insert(QLatin1String("pivotY"), needle.pivot.y());
         object.insert(QLatin1String("picture"), picture);
     }
+    if (needle.movement.kind != BallisticsKind::None)
+        object.insert(movementKey, movementToJson(needle.movement));
     return object;
 }
 
@@ -98,6 +141,11 @@ void needleFromJson(gaugeNeedle &needle, const QJsonObject &object)
         read.pivot = QPointF(jsonElementNumber(picture, QStringLiteral("pivotX"), 0.0),
                              jsonElementNumber(picture, QStringLiteral("pivotY"), 0.0));
     }
+    const QJsonValue movement = object.value(movementKey);
+    if (movement.isObject())
+        read.movement = movementFromJson(movement.toObject());
+    else if (!movement.isUndefined())
+        read.movement = Ballistics::none();
     if (needleToJson(read) != object)
         read.fileObject = object;
     needle = read;

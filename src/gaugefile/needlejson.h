@@ -15,7 +15,10 @@
 // "hub" is null for a needle without a hub cap; "shadow" ({"dx", "dy",
 // "blur", "color" with its alpha}) is written for a needle that has one;
 // "picture" ({"data": base64, "format", "pivotX", "pivotY"}) for a picture
-// needle. Widths and the shadow's offset and blur are in drawing units,
+// needle; "movement" ({"type": "vu"}, or {"type": "damped", "frequency": Hz,
+// "damping": ratio}) for a needle that does not follow its data at once,
+// so that a needle without one is written as before movements existed.
+// Widths and the shadow's offset and blur are in drawing units,
 // lengths and the hub's radius in gauge radii.
 
 QJsonObject needleToJson(const gaugeNeedle &needle);

@@ -31,6 +31,10 @@ bool gaugeNeedle::operator==(const gaugeNeedle &o) const
         && color == o.color && hub == o.hub && shadow == o.shadow && free == o.free
         && pictureData == o.pictureData && pictureType == o.pictureType
         && same(pivot.x(), o.pivot.x()) && same(pivot.y(), o.pivot.y())
+        && movement.kind == o.movement.kind
+        && (movement.kind != BallisticsKind::Damped
+            || (same(movement.frequency, o.movement.frequency)
+                && same(movement.damping, o.movement.damping)))
         && fileObject == o.fileObject;
 }
 

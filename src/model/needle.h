@@ -1,5 +1,6 @@
 #pragma once
 
+#include "animation/ballistics.h"
 #include "model/faceelements.h"
 
 #include <QByteArray>
@@ -73,6 +74,10 @@ struct gaugeNeedle
     QByteArray pictureData;
     pictureFormat pictureType = pictureFormat::png;
     QPointF pivot;
+    // How the needle follows the data of an animation: at once, or with
+    // the inertia of a damped or a VU movement. Drawings of a single value
+    // do not use it.
+    Ballistics movement;
     // The object a file held, kept when the fields cannot say exactly what
     // it said, so that the needle saves back as it was loaded. Any edit
     // drops it.

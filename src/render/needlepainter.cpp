@@ -314,7 +314,8 @@ void paintNeedlePart(QPainter *painter, const gaugeNeedle &needle, double angle,
 }
 
 bool paintGaugeNeedles(QPainter *painter, const QList<gaugeData> &layers,
-                       const std::function<bool()> &cancelled, qint64 picturePixels)
+                       const std::function<bool()> &cancelled, qint64 picturePixels,
+                       const NeedleAngleOf &angleOf)
 {
     // A gauge without needles leaves the painter alone: its drawing, and
     // the SVG it writes, stay exactly as they were before needles existed.
@@ -325,7 +326,8 @@ bool paintGaugeNeedles(QPainter *painter, const QList<gaugeData> &layers,
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     int drawn = 0;
-    for (const gaugeData &layer : layers) {
+    for (qsizetype l = 0; l < layers.size(); ++l) {
+        const gaugeData &layer = layers.at(l);
         const qsizetype count = std::min(layer.needles.size(), layerNeedleLimit);
         for (qsizetype i = 0; i < count && drawn < paintNeedleLimit; ++i) {
             if (cancelled && cancelled()) {
@@ -342,7 +344,7 @@ bool paintGaugeNeedles(QPainter *painter, const QList<gaugeData> &layers,
                     continue;
                 picturePixels -= pixels;
             }
-            const double angle = needleAngle(layer, needle);
+            const double angle = angleOf ? angleOf(l, i) : needleAngle(layer, needle);
             if (groups) {
                 paintGrouped(painter, groups, needle, angle, drawn);
             } else {

@@ -48,11 +48,16 @@ QRectF needlePictureRect(const gaugeNeedle &needle);
 enum class needlePart { shadow, body, hub };
 void paintNeedlePart(QPainter *painter, const gaugeNeedle &needle, double angle, needlePart part);
 
-// Draws every needle of every layer that can be drawn, at its value; a
-// picture needle is left out once its picture would take the pixels decoded
-// past `picturePixels` (what the face's pictures left of the drawing's
-// allowance). Returns false when `cancelled` answered true. The painter's
-// state is kept.
+// The gauge angle to draw needle `needle` (counted from 0) of layer `layer`
+// at, instead of the angle of its value: an animation's frame.
+using NeedleAngleOf = std::function<double(qsizetype layer, qsizetype needle)>;
+
+// Draws every needle of every layer that can be drawn, at its value (or at
+// the angle `angleOf` gives); a picture needle is left out once its picture
+// would take the pixels decoded past `picturePixels` (what the face's
+// pictures left of the drawing's allowance). Returns false when `cancelled`
+// answered true. The painter's state is kept.
 bool paintGaugeNeedles(QPainter *painter, const QList<gaugeData> &layers,
                        const std::function<bool()> &cancelled = {},
-                       qint64 picturePixels = GaugePaintLimits().picturePixels);
+                       qint64 picturePixels = GaugePaintLimits().picturePixels,
+                       const NeedleAngleOf &angleOf = {});

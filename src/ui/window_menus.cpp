@@ -63,6 +63,7 @@ void Window::setUpMenuBar()
     addItem(this, file, "exportPngAction", tr("Export &PNG..."), &Window::savePNG);
     addItem(this, file, "exportKeyframesAction", tr("Export &Keyframes CSV..."), &Window::saveKeyframes);
     addItem(this, file, "exportPdfAction", tr("Export P&DF / Print..."), &Window::exportPdfOrPrint);
+    addItem(this, file, "exportAnimationAction", tr("Export Ani&mation..."), &Window::exportAnimation);
     file->addSeparator();
     addItem(this, file, "printPreviewAction", tr("Print Previe&w..."), &Window::printPreview);
     addItem(this, file, "printAction", tr("Prin&t..."), &Window::printGauge, {QKeySequence::Print});

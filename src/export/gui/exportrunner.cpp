@@ -34,7 +34,8 @@ ExportRunner::~ExportRunner()
     delete m_dialog;
 }
 
-bool ExportRunner::start(const QString &label, qint64 total, Work work, Done done)
+bool ExportRunner::start(const QString &label, qint64 total, Work work, Done done,
+                         Describe describe)
 {
     if (m_running)
         return false;
@@ -43,6 +44,8 @@ bool ExportRunner::start(const QString &label, qint64 total, Work work, Done don
     m_progress->total = total;
     m_error = std::make_shared<QString>();
     m_done = std::move(done);
+    m_describe = std::move(describe);
+    m_started.start();
 
     delete m_dialog;
     m_dialog = new QProgressDialog(label, QProgressDialog::tr("Cancel"), 0,
@@ -96,6 +99,9 @@ void ExportRunner::refresh()
     if (m_progress->total > 0) {
         const qint64 done = std::min(m_progress->done.load(), m_progress->total);
         m_dialog->setValue(int(done * kProgressSteps / m_progress->total));
+        if (m_describe)
+            m_dialog->setLabelText(
+                m_describe(done, m_progress->total, m_started.nsecsElapsed() / 1e9));
     }
 }
 

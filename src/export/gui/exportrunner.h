@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -37,6 +38,9 @@ public:
     // and the reason it failed.
     using Work = std::function<bool(ExportProgress &progress, QString *error)>;
     using Done = std::function<void(bool written, bool cancelled, const QString &error)>;
+    // The dialog's text while the work runs, from the work done, its total
+    // and the seconds since it started.
+    using Describe = std::function<QString(qint64 done, qint64 total, double seconds)>;
 
     // The dialog is parented to `window` and shows after `delayMs`.
     ExportRunner(QWidget *window, int delayMs);
@@ -45,7 +49,7 @@ public:
 
     bool isRunning() const { return m_running; }
     // Starts `work` unless an export is running; false when one is.
-    bool start(const QString &label, qint64 total, Work work, Done done);
+    bool start(const QString &label, qint64 total, Work work, Done done, Describe describe = {});
     // Asks the running export to stop.
     void cancel();
 
@@ -65,6 +69,8 @@ private:
     std::shared_ptr<QString> m_error;
     std::shared_ptr<bool> m_written;
     Done m_done;
+    Describe m_describe;
+    QElapsedTimer m_started;
     std::thread m_worker;
     QPointer<QProgressDialog> m_dialog;
     QTimer m_delay;
