@@ -1,5 +1,6 @@
 #include "cli/rendertool.h"
 
+#include "export/assetset.h"
 #include "export/imageexport.h"
 #include "export/keyframes.h"
 #include "export/pdfexport.h"
@@ -41,6 +42,15 @@ struct Output
     std::unique_ptr<OutputFile> file;
 };
 
+// An output that is a folder of files: they are all made before the first
+// output is put in place, and then written together (see writeAssetFolder).
+struct FolderOutput
+{
+    QString folder;
+    std::function<bool(QList<AssetFile> *, QString *)> make;
+    QList<AssetFile> files;
+};
+
 // What tells two paths apart as files: the device and inode of an existing
 // file (so a link or another spelling of a path is recognised), else the
 // canonical folder and the name. Empty for standard output.
@@ -75,6 +85,8 @@ struct Request
     // What of the gauge the drawings show, and the needles' values in them.
     needleDrawing needles = needleDrawing::with;
     QList<NeedleValue> values;
+    // The asset set's folder.
+    QString assets;
 };
 
 class RenderTool
@@ -96,6 +108,12 @@ private:
     std::vector<Output> outputsFor(const Request &request, const QList<namedLayer> &layers) const;
     std::optional<int> render(std::vector<Output> &outputs);
     int commit(std::vector<Output> &outputs);
+    // The folders of files: the asset set.
+    std::optional<int> parseFolders(Request *request);
+    std::vector<FolderOutput> foldersFor(const Request &request,
+                                         const QList<namedLayer> &layers) const;
+    std::optional<int> make(std::vector<FolderOutput> &folders);
+    bool commit(std::vector<FolderOutput> &folders);
 
     void say(const QString &line) { m_err.write((line + QLatin1Char('\n')).toLocal8Bit()); }
     void fail(const QString &file, const QString &reason)
@@ -154,6 +172,12 @@ private:
         tr("Show the value V on the needles named NAME in this run's drawings, or on every "
            "needle without a name. May be given more than once; a later one wins."),
         QStringLiteral("[NAME=]V")};
+    const QCommandLineOption m_assetsOption{
+        QStringLiteral("assets"),
+        tr("Write the asset set into the folder DIR: face.png without needles, each needle "
+           "upright on a picture of its own (its hub and shadow apart), and gauge.json with the "
+           "pivots and each needle's value-to-angle table."),
+        QStringLiteral("DIR")};
 };
 
 int RenderTool::usageError(const QString &reason)
@@ -192,7 +216,7 @@ std::optional<int> RenderTool::parse(const QStringList &arguments, Request *requ
     m_parser.addOptions({sizeOption, pngOption, svgOption, m_pdfOption, keyframesOption,
                          gaugeOption, m_diameterOption, m_hairlineOption, m_pageOption,
                          m_scaleBarOption, m_centreCrossOption, m_backgroundOption, m_needlesOption,
-                         m_valueOption});
+                         m_valueOption, m_assetsOption});
     m_parser.addPositionalArgument(QStringLiteral("GAUGEFILE"),
                                    tr("The gauge file to read (JSON or an earlier version's)."));
 
@@ -228,6 +252,8 @@ std::optional<int> RenderTool::parse(const QStringList &arguments, Request *requ
         return *status;
     if (const auto status = parseNeedles(request))
         return *status;
+    if (const auto status = parseFolders(request))
+        return *status;
     const QStringList positional = m_parser.positionalArguments();
     if (positional.size() != 1)
         return usageError(positional.isEmpty() ? tr("No gauge file given.")
@@ -250,9 +276,11 @@ std::optional<int> RenderTool::parse(const QStringList &arguments, Request *requ
         toStandardOutput += *target == standardStream ? 1 : 0;
         emptyName = emptyName || target->isEmpty();
     }
+    if (!request->assets.isEmpty())
+        ++outputCount;
     if (outputCount == 0)
         return usageError(
-            tr("Nothing to write: give --png, --svg, --pdf, --keyframes or --gauge."));
+            tr("Nothing to write: give --png, --svg, --pdf, --keyframes, --gauge or --assets."));
     if (outputCount > 1 && toStandardOutput > 0)
         return usageError(tr("Only a single output can go to standard output."));
     if (emptyName)
@@ -502,9 +530,71 @@ int RenderTool::run(const QStringList &arguments)
     }
     warnIfOffPage(request);
     std::vector<Output> outputs = outputsFor(request, layers);
+    std::vector<FolderOutput> folders = foldersFor(request, layers);
     if (const auto status = render(outputs))
         return *status;
-    return commit(outputs);
+    if (const auto status = make(folders))
+        return *status;
+    const int status = commit(outputs);
+    return commit(folders) ? status : RenderToolFailed;
+}
+
+std::optional<int> RenderTool::parseFolders(Request *request)
+{
+    if (m_parser.isSet(m_assetsOption)) {
+        request->assets = m_parser.value(m_assetsOption);
+        if (request->assets.isEmpty())
+            return usageError(tr("An output file name is empty."));
+    }
+    return std::nullopt;
+}
+
+std::vector<FolderOutput> RenderTool::foldersFor(const Request &request,
+                                                 const QList<namedLayer> &layers) const
+{
+    QList<namedLayer> shown = layers;
+    QList<gaugeData> drawing = layerData(layers);
+    // Checked when the file was read.
+    (void)setNeedleValues(drawing, request.values);
+    for (qsizetype i = 0; i < shown.size(); ++i)
+        shown[i].data = drawing.at(i);
+    std::vector<FolderOutput> folders;
+    if (!request.assets.isEmpty()) {
+        const int size = request.size;
+        folders.push_back({request.assets,
+                           [shown, size](QList<AssetFile> *files, QString *error) {
+                               AssetSet set;
+                               return makeAssetSet(shown, size, &set, error)
+                                   && assetSetFiles(set, files, error);
+                           },
+                           {}});
+    }
+    return folders;
+}
+
+std::optional<int> RenderTool::make(std::vector<FolderOutput> &folders)
+{
+    for (FolderOutput &folder : folders) {
+        QString error;
+        if (!folder.make(&folder.files, &error)) {
+            fail(folder.folder, error);
+            return RenderToolFailed;
+        }
+    }
+    return std::nullopt;
+}
+
+bool RenderTool::commit(std::vector<FolderOutput> &folders)
+{
+    bool written = true;
+    for (FolderOutput &folder : folders) {
+        QString error;
+        if (!writeAssetFolder(folder.files, folder.folder, &error)) {
+            fail(folder.folder, error);
+            written = false;
+        }
+    }
+    return written;
 }
 
 } // namespace
