@@ -89,10 +89,19 @@ bool needleAngleTable(const gaugeData &layer, QList<NeedleAngle> *rows, QString 
                 continue;
             }
             const double middle = a.value + (b.value - a.value) / 2.0;
-            if (!(middle > a.value && middle < b.value))
-                return failWith(EmbeddedTargets::tr("The needle's angle jumps near the value %1, "
-                                                    "which no table can follow.")
-                                    .arg(a.value, 0, 'g', 12));
+            if (!(middle > a.value && middle < b.value)) {
+                // Neighbouring numbers: no value lies between them, so the
+                // rows follow even a jump exactly. The dial makes one where
+                // it puts a value within a billionth of a tick on the tick,
+                // which a steep bias curve shows.
+                if (result.size() >= needleTableRowMax)
+                    return failWith(
+                        EmbeddedTargets::tr("The angle table would need more than %1 rows.")
+                            .arg(needleTableRowMax));
+                result.append(b);
+                pending.pop_back();
+                continue;
+            }
             if (result.size() + qsizetype(pending.size()) >= needleTableRowMax)
                 return failWith(EmbeddedTargets::tr("The angle table would need more than %1 rows.")
                                     .arg(needleTableRowMax));

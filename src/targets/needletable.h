@@ -23,9 +23,9 @@ constexpr qsizetype needleTableRowMax = 20000;
 // straight line across it misses the true angle by half the tolerance or
 // more at a quarter, half or three quarters of the way. Returns false with
 // a one-line reason in `error` (when given) when the layer lays no values
-// along its span, the tolerance is not above 0, the angle jumps (a gap is
-// down to neighbouring numbers and still misses), or more than
-// needleTableRowMax rows would be needed.
+// along its span, the tolerance is not above 0, or more than
+// needleTableRowMax rows would be needed. A gap down to neighbouring
+// numbers is kept as it is: no value lies inside it.
 [[nodiscard]] bool needleAngleTable(const gaugeData &layer, QList<NeedleAngle> *rows,
                                     QString *error = nullptr,
                                     double tolerance = needleTableTolerance);
