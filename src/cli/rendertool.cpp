@@ -9,6 +9,7 @@
 #include "gaugefile/gaugedocument.h"
 #include "gaugefile/gaugefilereader.h"
 #include "gaugefile/layernames.h"
+#include "targets/targetset.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -87,6 +88,9 @@ struct Request
     QList<NeedleValue> values;
     // The asset set's folder.
     QString assets;
+    // A target's folder, and the target.
+    QString targetFolder;
+    TargetOptions target;
 };
 
 class RenderTool
@@ -178,6 +182,23 @@ private:
            "upright on a picture of its own (its hub and shadow apart), and gauge.json with the "
            "pivots and each needle's value-to-angle table."),
         QStringLiteral("DIR")};
+    const QCommandLineOption m_targetOption{
+        QStringLiteral("target"),
+        tr("Write the gauge for a display, simulator or web page into the folder of --out: "
+           "%1.").arg(targetNames().join(QStringLiteral(", "))),
+        QStringLiteral("NAME")};
+    const QCommandLineOption m_outOption{QStringLiteral("out"),
+                                         tr("The folder --target writes into."),
+                                         QStringLiteral("DIR")};
+    const QCommandLineOption m_colorFormatOption{
+        QStringLiteral("color-format"),
+        tr("LVGL 9's colour format of the face with --target lvgl9: %1 (default ARGB8888).")
+            .arg(colorFormatNames().join(QStringLiteral(", "))),
+        QStringLiteral("FORMAT")};
+    const QCommandLineOption m_swapBytesOption{
+        QStringLiteral("swap-bytes"),
+        tr("Swap the two bytes of RGB565 pixels, for displays on SPI (--target lvgl9 with "
+           "RGB565, --target tft).")};
 };
 
 int RenderTool::usageError(const QString &reason)
@@ -216,7 +237,8 @@ std::optional<int> RenderTool::parse(const QStringList &arguments, Request *requ
     m_parser.addOptions({sizeOption, pngOption, svgOption, m_pdfOption, keyframesOption,
                          gaugeOption, m_diameterOption, m_hairlineOption, m_pageOption,
                          m_scaleBarOption, m_centreCrossOption, m_backgroundOption, m_needlesOption,
-                         m_valueOption, m_assetsOption});
+                         m_valueOption, m_assetsOption, m_targetOption, m_outOption,
+                         m_colorFormatOption, m_swapBytesOption});
     m_parser.addPositionalArgument(QStringLiteral("GAUGEFILE"),
                                    tr("The gauge file to read (JSON or an earlier version's)."));
 
@@ -276,11 +298,11 @@ std::optional<int> RenderTool::parse(const QStringList &arguments, Request *requ
         toStandardOutput += *target == standardStream ? 1 : 0;
         emptyName = emptyName || target->isEmpty();
     }
-    if (!request->assets.isEmpty())
-        ++outputCount;
+    outputCount += request->assets.isEmpty() ? 0 : 1;
+    outputCount += request->targetFolder.isEmpty() ? 0 : 1;
     if (outputCount == 0)
-        return usageError(
-            tr("Nothing to write: give --png, --svg, --pdf, --keyframes, --gauge or --assets."));
+        return usageError(tr("Nothing to write: give --png, --svg, --pdf, --keyframes, --gauge, "
+                             "--assets or --target."));
     if (outputCount > 1 && toStandardOutput > 0)
         return usageError(tr("Only a single output can go to standard output."));
     if (emptyName)
@@ -546,6 +568,36 @@ std::optional<int> RenderTool::parseFolders(Request *request)
         if (request->assets.isEmpty())
             return usageError(tr("An output file name is empty."));
     }
+    const bool target = m_parser.isSet(m_targetOption);
+    if (target != m_parser.isSet(m_outOption))
+        return usageError(tr("--target and --out go together."));
+    for (const QCommandLineOption *option : {&m_colorFormatOption, &m_swapBytesOption}) {
+        if (m_parser.isSet(*option) && !target)
+            return usageError(tr("--%1 applies to --target only.")
+                                  .arg(option->names().constFirst()));
+    }
+    if (!target)
+        return std::nullopt;
+    TargetOptions &options = request->target;
+    if (!targetFromName(m_parser.value(m_targetOption), &options.kind))
+        return usageError(tr("--target must be one of %1, not \"%2\".")
+                              .arg(targetNames().join(QStringLiteral(", ")),
+                                   m_parser.value(m_targetOption)));
+    request->targetFolder = m_parser.value(m_outOption);
+    if (request->targetFolder.isEmpty())
+        return usageError(tr("An output file name is empty."));
+    if (m_parser.isSet(m_colorFormatOption)
+        && (!targetTakesColorFormat(options.kind)
+            || !colorFormatFromName(m_parser.value(m_colorFormatOption), &options.colorFormat)))
+        return usageError(tr("--color-format takes one of %1, with --target lvgl9, not \"%2\".")
+                              .arg(colorFormatNames().join(QStringLiteral(", ")),
+                                   m_parser.value(m_colorFormatOption)));
+    options.swapBytes = m_parser.isSet(m_swapBytesOption);
+    if (options.swapBytes
+        && (!targetTakesSwapBytes(options.kind)
+            || (options.kind == TargetKind::Lvgl9 && options.colorFormat != LvglColorFormat::Rgb565)))
+        return usageError(tr("--swap-bytes applies to --target tft and to --target lvgl9 with "
+                             "RGB565 only."));
     return std::nullopt;
 }
 
@@ -566,6 +618,19 @@ std::vector<FolderOutput> RenderTool::foldersFor(const Request &request,
                                AssetSet set;
                                return makeAssetSet(shown, size, &set, error)
                                    && assetSetFiles(set, files, error);
+                           },
+                           {}});
+    }
+    if (!request.targetFolder.isEmpty()) {
+        const int size = request.size;
+        TargetOptions options = request.target;
+        options.baseName =
+            targetBaseName(request.input == standardStream ? QString() : request.input);
+        folders.push_back({request.targetFolder,
+                           [shown, size, options](QList<AssetFile> *files, QString *error) {
+                               AssetSet set;
+                               return makeAssetSet(shown, size, &set, error)
+                                   && targetFiles(set, options, files, error);
                            },
                            {}});
     }

@@ -207,6 +207,7 @@ bool makeAssetSet(const QList<namedLayer> &layers, int size, AssetSet *set, QStr
     AssetSet made;
     made.size = size;
     made.face = face;
+    made.layers = layerData(layers);
     QStringList taken{QStringLiteral("face"), QStringLiteral("gauge")};
     // The needles the painter draws, in its order and within its limits.
     for (const namedLayer &layer : layers) {

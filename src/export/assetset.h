@@ -60,6 +60,9 @@ struct AssetSet
     int size = 0;
     QImage face; // premultiplied ARGB32, as drawn; its pivot is its centre
     QList<NeedleAsset> needles;
+    // The layers it was drawn from, with the needles' values, for the
+    // targets that draw the gauge themselves.
+    QList<gaugeData> layers;
 };
 
 // One file of a set, with its name in the folder.
