@@ -167,6 +167,7 @@ private:
 
     // The asset set and the targets (export/gui/window_assets.cpp)
     void exportAssets();
+    void exportForTarget();
     // Asks for a folder to write into; empty when the user cancels.
     QString askFolder(const QString &caption);
     // Runs `work` on the export runner, which writes into `folder`.

@@ -49,15 +49,6 @@ QPoint pixelPivot(const AssetPicture &picture)
     return QPoint(int(std::lround(picture.pivot.x())), int(std::lround(picture.pivot.y())));
 }
 
-// The rows with LVGL's angles: clockwise from 3 o'clock.
-QList<NeedleAngle> fromThreeOClock(const QList<NeedleAngle> &rows)
-{
-    QList<NeedleAngle> turned = rows;
-    for (NeedleAngle &row : turned)
-        row.angle -= 90.0;
-    return turned;
-}
-
 LvglColorFormat needleFormat(LvglColorFormat format)
 {
     switch (format) {
@@ -79,6 +70,15 @@ QByteArray number(double value)
     return QByteArray::number(value, 'g', 17);
 }
 
+// A float literal of C: "132.0f".
+QByteArray floatLiteral(double value)
+{
+    QByteArray text = QByteArray::number(double(float(value)), 'g', 9);
+    if (!text.contains('.') && !text.contains('e'))
+        text += ".0";
+    return text + 'f';
+}
+
 // The header that declares the pictures, their pivots and the tables.
 bool lvglHeader(const AssetSet &set, const QList<NamedPicture> &list, const QString &base,
                 bool lvgl9, QByteArray *header, QString *error)
@@ -95,21 +95,20 @@ bool lvglHeader(const AssetSet &set, const QList<NamedPicture> &list, const QStr
     const QByteArray type = lvgl9 ? "lv_image_dsc_t" : "lv_img_dsc_t";
     for (const NamedPicture &p : list)
         text += "extern const " + type + ' ' + p.identifier.toLatin1() + ";\n";
-    text += "\n#define " + base.toUpper().toLatin1() + "_PIVOT_X "
-        + QByteArray::number(set.size / 2) + "\n#define " + base.toUpper().toLatin1()
-        + "_PIVOT_Y " + QByteArray::number(set.size / 2) + "\n";
+    // The face's pivot is where the needles' pivots go, rounded as theirs
+    // are, so that the pictures keep the export's pixel grid.
+    text += '\n';
     for (const NamedPicture &p : list) {
-        if (p.identifier.endsWith(QStringLiteral("_face")))
-            continue;
         QByteArray pivot;
-        if (!cPivotDefines(p.identifier, pixelPivot(*p.picture), &pivot, error))
+        const QString name = p.picture == list.constFirst().picture ? base : p.identifier;
+        if (!cPivotDefines(name, pixelPivot(*p.picture), &pivot, error))
             return false;
         text += pivot;
     }
     for (const NeedleAsset &needle : set.needles) {
         QByteArray table;
-        if (!cAngleTable(fromThreeOClock(needle.table), base + QLatin1Char('_') + needle.id,
-                         AngleUnit::TenthsOfDegree, &table, error))
+        if (!cAngleTable(needle.table, base + QLatin1Char('_') + needle.id,
+                         AngleUnit::TenthsFromThreeOClock, &table, error))
             return false;
         text += '\n' + table;
     }
@@ -173,7 +172,7 @@ QByteArray lvglExample(const AssetSet &set, const QList<NamedPicture> &list, con
                 + "_PIVOT_Y);\n";
     }
     for (const NeedleAsset &needle : set.needles)
-        text += "    " + b + "_set_" + needle.id.toLatin1() + "(" + number(needle.value) + "f);\n";
+        text += "    " + b + "_set_" + needle.id.toLatin1() + "(" + floatLiteral(needle.value) + ");\n";
     text += "    return face;\n}\n";
     for (const NeedleAsset &needle : set.needles) {
         const QByteArray id = b + '_' + needle.id.toLatin1();

@@ -63,6 +63,7 @@ void Window::setUpMenuBar()
     addItem(this, file, "exportPngAction", tr("Export &PNG..."), &Window::savePNG);
     addItem(this, file, "exportKeyframesAction", tr("Export &Keyframes CSV..."), &Window::saveKeyframes);
     addItem(this, file, "exportAssetsAction", tr("Export Ass&ets..."), &Window::exportAssets);
+    addItem(this, file, "exportForAction", tr("Export &For..."), &Window::exportForTarget);
     addItem(this, file, "exportPdfAction", tr("Export P&DF / Print..."), &Window::exportPdfOrPrint);
     file->addSeparator();
     addItem(this, file, "printPreviewAction", tr("Print Previe&w..."), &Window::printPreview);

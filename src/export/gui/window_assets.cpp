@@ -2,6 +2,7 @@
 
 #include "export/assetset.h"
 #include "export/gui/exportrunner.h"
+#include "export/gui/targetdialog.h"
 #include "gaugefile/editorsettings.h"
 #include "model/gaugedocument.h"
 #include "render/gaugepainter.h"
@@ -63,5 +64,32 @@ void Window::exportAssets()
             && assetSetFiles(set, &files, error, control.cancelled)
             // Nothing is written once the user has cancelled, however late.
             && !progress.cancelled && writeAssetFolder(files, folder, error);
+    });
+}
+
+void Window::exportForTarget()
+{
+    if (d->exports->isRunning())
+        return;
+    TargetDialog dialog(this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    TargetOptions options = dialog.options();
+    options.baseName = targetBaseName(d->document->filePath());
+    const QString folder = askFolder(tr("Export For %1").arg(targetName(options.kind)));
+    if (folder.isEmpty())
+        return;
+    const int size = d->form.pngSizeSpinBox->value();
+    const QList<namedLayer> layers = collectLayers();
+    exportToFolder(folder, [layers, size, folder, options](ExportProgress &progress,
+                                                          QString *error) {
+        GaugePaintControl control;
+        control.cancelled = [&progress] { return progress.cancelled.load(); };
+        control.ticksDone = &progress.done;
+        AssetSet set;
+        QList<AssetFile> files;
+        return makeAssetSet(layers, size, &set, error, control)
+            && targetFiles(set, options, &files, error) && !progress.cancelled
+            && writeAssetFolder(files, folder, error);
     });
 }
