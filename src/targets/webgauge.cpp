@@ -50,8 +50,14 @@ function angleAt(table, value) {
 function setup(root) {
   needles = Array.from(root.querySelectorAll('g.needle')).map((group, i) => {
     const turn = /rotate\(([^ ]+) ([^ ]+) ([^ )]+)\)/.exec(group.getAttribute('transform'));
-    const before = group.previousElementSibling;
-    const shadow = before && before.classList.contains('needle-shadow') ? before.firstElementChild : null;
+    // The needle's shadow comes before it, with groups of no content between.
+    let shadow = null;
+    for (let e = group.previousElementSibling; e && !e.classList.contains('needle'); e = e.previousElementSibling) {
+      if (e.classList.contains('needle-shadow')) {
+        shadow = e.querySelector(':scope > g[transform^="rotate("]');
+        break;
+      }
+    }
     return { name: group.getAttribute('data-name'), groups: shadow ? [group, shadow] : [group],
              table: tables[i], angle: Number(turn[1]), x: turn[2], y: turn[3], frame: 0 };
   });
