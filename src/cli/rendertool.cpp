@@ -116,7 +116,7 @@ private:
     std::optional<int> parseFolders(Request *request);
     std::vector<FolderOutput> foldersFor(const Request &request,
                                          const QList<namedLayer> &layers) const;
-    std::optional<int> make(std::vector<FolderOutput> &folders);
+    std::optional<int> make(std::vector<FolderOutput> &folders, const QString &input);
     bool commit(std::vector<FolderOutput> &folders);
 
     void say(const QString &line) { m_err.write((line + QLatin1Char('\n')).toLocal8Bit()); }
@@ -555,7 +555,7 @@ int RenderTool::run(const QStringList &arguments)
     std::vector<FolderOutput> folders = foldersFor(request, layers);
     if (const auto status = render(outputs))
         return *status;
-    if (const auto status = make(folders))
+    if (const auto status = make(folders, request.input))
         return *status;
     const int status = commit(outputs);
     return commit(folders) ? status : RenderToolFailed;
@@ -637,13 +637,21 @@ std::vector<FolderOutput> RenderTool::foldersFor(const Request &request,
     return folders;
 }
 
-std::optional<int> RenderTool::make(std::vector<FolderOutput> &folders)
+std::optional<int> RenderTool::make(std::vector<FolderOutput> &folders, const QString &input)
 {
+    const QString inputIdentity = QFileInfo::exists(input) ? fileIdentity(input) : QString();
     for (FolderOutput &folder : folders) {
         QString error;
         if (!folder.make(&folder.files, &error)) {
             fail(folder.folder, error);
             return RenderToolFailed;
+        }
+        // A file of the folder must not replace the gauge being read.
+        for (const AssetFile &file : folder.files) {
+            const QString path = folder.folder + QLatin1Char('/') + file.name;
+            if (!inputIdentity.isEmpty() && fileIdentity(path) == inputIdentity)
+                return usageError(
+                    tr("An output names the gauge file being read: %1").arg(path));
         }
     }
     return std::nullopt;

@@ -36,6 +36,7 @@ private slots:
     void refused();
     void toolOptions_data();
     void toolOptions();
+    void inputKept();
 
 private:
     QList<namedLayer> m_layers;
@@ -316,6 +317,18 @@ void TestTargetSet::toolOptions()
     QVERIFY2(run.err.contains(message.toUtf8()), run.err.constData());
     if (status == 0)
         QVERIFY(QFileInfo::exists(dir.filePath("out/Max_Hold_example.c")));
+}
+
+// A set written beside its gauge, which one of its files would replace.
+void TestTargetSet::inputKept()
+{
+    QTemporaryDir dir;
+    const QByteArray gauge = readBytes(QStringLiteral(DIALWRIGHT_PRESETS "/Tachometer.gauge"));
+    QVERIFY(writeBytes(dir.filePath("gauge.json"), gauge));
+    const ToolRun run = render({"--assets", dir.path(), dir.filePath("gauge.json")});
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(readBytes(dir.filePath("gauge.json")), gauge);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"gauge.json"});
 }
 
 QTEST_MAIN(TestTargetSet)
