@@ -86,7 +86,8 @@ void TestAssetParity::sameTarget()
     QVERIFY(QDir().mkpath(gui));
 
     Window window;
-    window.loadGaugeFile(gauge);
+    // Opened as the document, whose file name names the target's files.
+    QVERIFY(window.openDocumentFile(gauge, QString()));
     Form(window).pngSizeSpinBox->setValue(128);
     {
         ModalAnswers answers({answerAs<TargetDialog>([=](TargetDialog *dialog) {
