@@ -59,6 +59,86 @@ run() {
     rm -f "$out"/*
 }
 
+# Pictures and texts of a shared gauge file: stylesheets on devices, images
+# that name local files, pixel bombs, <use> fan-outs in every spelling, an
+# SVG inside an SVG behind a byte-order mark, huge texts, labels beyond the
+# end of their list and a table of millions of points.
+python3 - "$in" <<'EOF'
+import base64, json, os, struct, sys, zlib
+
+out = sys.argv[1]
+fifo = os.path.join(out, "fifo")  # made below, before the runs
+
+def png(width, height, depth=2):
+    # Grey, `depth` bits a pixel, all black: a few kilobytes that decode to
+    # width x height pixels.
+    row = b"\0" + b"\0" * ((width * depth + 7) // 8)
+    raw = zlib.compress(row * height, 9)
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, depth, 0, 0, 0, 0))
+            + chunk(b"IDAT", raw) + chunk(b"IEND", b""))
+
+HEAD = ("<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/1999/xlink' "
+        "viewBox='0 0 10 10'>")
+b64 = lambda data: base64.b64encode(data).decode()
+small = b64(png(4, 4, 8))
+bomb = b64(png(4096, 4096))
+
+def picture(data, fmt="svg"):
+    if isinstance(data, str):
+        data = data.encode()
+    return {"data": b64(data), "format": fmt, "width": 1.0, "x": 0, "y": 0}
+
+def layer(**extra):
+    l = {"name": "Hostile", "divisions": [{"count": 4}, {"count": 1}, {"count": 1}]}
+    l.update(extra)
+    return l
+
+def write(name, layers):
+    with open(os.path.join(out, name + ".gauge"), "w") as f:
+        json.dump({"format": "dialwright.gauge", "version": 2, "layers": layers}, f)
+
+def fanout(width, levels, spell):
+    # Each level draws the one below it `width` times.
+    ref = {"xmlid": "xlink:href='#l{}'", "nohash": "xlink:href='xl{}'",
+           "href": "href='xl{}'"}[spell]
+    idattr = "id" if spell != "xmlid" else "xml:id"
+    s = HEAD + "<defs><g id='l0'><circle r='1'/></g>"
+    for level in range(1, levels + 1):
+        s += "<g {}='l{}'>".format(idattr, level)
+        s += ("<use " + ref.format(level - 1) + "/>") * width
+        s += "</g>"
+    return s + "</defs><use " + ref.format(levels) + "/></svg>"
+
+sheet = "<?xml version='1.0'?><?xml-stylesheet type='text/css' href='{}'?>" + HEAD + "<circle r='4'/></svg>"
+write("01-stylesheet-dev-zero", [layer(pictures=[picture(sheet.format("/dev/zero"))])])
+write("02-stylesheet-fifo", [layer(pictures=[picture(sheet.format(fifo))])])
+local = HEAD + "<image width='10' height='10' xlink:href='{}' href='data:image/png;base64,{}'/></svg>"
+write("03-image-two-hrefs", [layer(pictures=[picture(local.format("/etc/hostname", small))])])
+write("03b-image-fifo", [layer(pictures=[picture(local.format(fifo, small))])])
+images = HEAD + ("<image width='10' height='10' xlink:href='data:image/png;base64," + bomb + "'/>") * 250 + "</svg>"
+write("04-svg-250-pixel-bombs", [layer(pictures=[picture(images)])])
+write("05-10x200-pixel-bombs", [layer(pictures=[picture(png(4096, 4096), "png")] * 200) for _ in range(10)])
+write("06-use-fanout-nohash", [layer(pictures=[picture(fanout(100, 3, "nohash"))])])
+write("06b-use-fanout-xmlid", [layer(pictures=[picture(fanout(100, 3, "xmlid"))])])
+text = {"text": "W" * 10000, "x": 0, "y": 0, "font": {"size": 60}, "rotation": 33}
+write("07-200-long-texts", [layer(texts=[dict(text, rotation=i) for i in range(200)])])
+labels = layer(divisions=[{"count": 2147483647}, {"count": 1}, {"count": 1}],
+               ticks={"enabled": True, "texts": ["A"]})
+write("08-billions-of-labels", [labels])
+write("08b-two-layers", [labels, labels])
+inner = "\ufeff" + HEAD + "<image width='10' height='10' xlink:href='/etc/hostname'/></svg>"
+nested = HEAD + "<image width='10' height='10' xlink:href='data:image/svg+xml;base64," + b64(inner.encode()) + "'/></svg>"
+write("09-svg-inside-svg-with-bom", [layer(pictures=[picture(nested)])])
+write("10-use-fanout-20x4", [layer(pictures=[picture(fanout(20, 4, "href"))])])
+write("11-use-fanout-140", [layer(pictures=[picture(fanout(140, 3, "nohash"))])])
+points = [[i, i / 5.5e6] for i in range(5_500_000)]
+write("12-table-5.5M-points", [layer(scale={"type": "table", "from": 0, "to": 1, "points": points})])
+EOF
+rm -f "$in/fifo"
+mkfifo "$in/fifo"
+
 printf '%s, inputs in %s\n' "$render" "$in"
 for f in "$in"/*.gauge; do
     printf '  %-26s %10d bytes\n' "$(basename "$f")" "$(stat -c %s "$f")"
@@ -75,3 +155,9 @@ for f in million-layers 64mib-layers family-1mb; do
     run "$f --gauge" --gauge "$out/x.gauge" "$in/$f.gauge"
     run "$f --svg" --svg "$out/x.svg" "$in/$f.gauge"
 done
+for f in "$in"/[0-9][0-9]-*.gauge "$in"/[0-9][0-9][a-z]-*.gauge; do
+    name=$(basename "$f" .gauge)
+    run "$name 4096" --size 4096 --png "$out/x.png" --svg "$out/x.svg" "$f"
+done
+run "12-table-5.5M-points --gauge" --gauge "$out/x.gauge" "$in/12-table-5.5M-points.gauge"
+rm -f "$in/fifo"

@@ -9,6 +9,8 @@
 #include "gaugefile/gaugedocument.h"
 #include "gaugefile/gaugefilereader.h"
 #include "gaugefile/layernames.h"
+#include "render/facepainter.h"
+#include "render/needlepainter.h"
 #include "targets/targetset.h"
 
 #include <QCommandLineParser>
@@ -108,6 +110,7 @@ private:
     std::optional<int> parsePhysical(Request *request);
     std::optional<int> parseNeedles(Request *request);
     void warnIfOffPage(const Request &request);
+    void warnOfUndrawnElements(const QList<namedLayer> &layers);
     std::optional<int> read(const QString &input, QList<namedLayer> *layers);
     std::vector<Output> outputsFor(const Request &request, const QList<namedLayer> &layers) const;
     std::optional<int> render(std::vector<Output> &outputs);
@@ -414,6 +417,44 @@ void RenderTool::warnIfOffPage(const Request &request)
                  pageName(request.physical.page))));
 }
 
+// A picture or text the drawings leave out (one that would read beyond the
+// gauge file, decode too many pixels, or a needle that cannot be drawn) is
+// named, so that a missing part of an output is never a silent surprise.
+void RenderTool::warnOfUndrawnElements(const QList<namedLayer> &layers)
+{
+    constexpr int shown = 20;
+    int warnings = 0;
+    const auto warn = [&](const QString &layer, const QString &what, const QString &why) {
+        if (++warnings > shown)
+            return;
+        say(QStringLiteral("%1: %2").arg(QCoreApplication::applicationName(),
+                                         tr("warning: layer \u201c%1\u201d: %2 is not drawn: %3")
+                                             .arg(layer, what, why)));
+    };
+    for (const namedLayer &layer : layers) {
+        const gaugeData &g = layer.data;
+        for (qsizetype i = 0; i < g.pictures.size(); ++i) {
+            const QString why = faceElementProblem(g, {faceElementKind::picture, i});
+            if (!why.isEmpty())
+                warn(layer.name, tr("picture %1").arg(i + 1), why);
+        }
+        for (qsizetype i = 0; i < g.texts.size(); ++i) {
+            const QString why = faceElementProblem(g, {faceElementKind::text, i});
+            if (!why.isEmpty())
+                warn(layer.name, tr("text %1").arg(i + 1), why);
+        }
+        for (const gaugeNeedle &needle : g.needles) {
+            const QString why = needleProblem(g, needle);
+            if (!why.isEmpty())
+                warn(layer.name, tr("the needle \u201c%1\u201d").arg(needle.name), why);
+        }
+    }
+    if (warnings > shown)
+        say(QStringLiteral("%1: %2").arg(
+            QCoreApplication::applicationName(),
+            tr("warning: %n more parts of the gauge are not drawn.", nullptr, warnings - shown)));
+}
+
 std::optional<int> RenderTool::read(const QString &input, QList<namedLayer> *layers)
 {
     QString error;
@@ -551,6 +592,7 @@ int RenderTool::run(const QStringList &arguments)
         return RenderToolFailed;
     }
     warnIfOffPage(request);
+    warnOfUndrawnElements(layers);
     std::vector<Output> outputs = outputsFor(request, layers);
     std::vector<FolderOutput> folders = foldersFor(request, layers);
     if (const auto status = render(outputs))

@@ -16,6 +16,7 @@
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -327,6 +328,10 @@ bool writeGaugeDocument(const QList<namedLayer> &layers, QIODevice *device, QStr
     }
     if (!checkFaceLimits(layerData(layers), error))
         return false;
+    for (qsizetype i = 0; i < layers.size(); ++i) {
+        if (!checkScaleLimits(layers.at(i).data.scale, i + 1, error))
+            return false;
+    }
     BoundedOutput output(device, gaugeDocumentByteLimit,
                          QCoreApplication::translate("GaugeDocument",
                                                      "The gauge file would be larger than %1 MB.")
@@ -335,11 +340,32 @@ bool writeGaugeDocument(const QList<namedLayer> &layers, QIODevice *device, QStr
     if (layers.isEmpty())
         return output.writeAll(indentedJson(topLevel(QJsonArray())), error);
 
+    // A file that was read may hold more than its indented form can: long
+    // lists of short entries grow by every line's indentation. Such a gauge
+    // is written compactly, in about the room of the file it came from, so
+    // that whatever could be read can be saved again.
     const DocumentLayout &layout = documentLayout();
+    std::vector<QByteArray> texts;
+    qint64 total = layout.head.size() + layout.tail.size();
+    for (qsizetype i = 0; i < layers.size() && total <= gaugeDocumentByteLimit; ++i) {
+        texts.push_back(layerText(layers.at(i), i == layers.size() - 1));
+        total += texts.back().size();
+    }
+    if (total > gaugeDocumentByteLimit) {
+        texts.clear();
+        QJsonArray array;
+        for (const namedLayer &layer : layers) {
+            QJsonObject object = layerToJson(layer.data);
+            object.insert(QLatin1String("name"), layer.name);
+            array.append(object);
+        }
+        return output.writeAll(QJsonDocument(topLevel(array)).toJson(QJsonDocument::Compact),
+                               error);
+    }
     if (!output.writeAll(layout.head, error))
         return false;
-    for (qsizetype i = 0; i < layers.size(); ++i) {
-        if (!output.writeAll(layerText(layers.at(i), i == layers.size() - 1), error))
+    for (const QByteArray &text : texts) {
+        if (!output.writeAll(text, error))
             return false;
     }
     return output.writeAll(layout.tail, error);
@@ -397,7 +423,8 @@ bool readGaugeDocument(const QByteArray &bytes, QList<namedLayer> &layers, QStri
         for (qsizetype i = 0; i < array.size(); ++i) {
             const QJsonObject layerObject = array.at(i).toObject();
             if (!checkFaceLimits(layerObject, i + 1, &pictureBytes, error)
-                || !checkNeedleLimits(layerObject, i + 1, &pictureBytes, error))
+                || !checkNeedleLimits(layerObject, i + 1, &pictureBytes, error)
+                || !checkScaleLimits(layerObject, i + 1, error))
                 return false;
         }
 

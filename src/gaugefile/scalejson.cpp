@@ -2,6 +2,7 @@
 
 #include "gaugefile/jsonfields.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 
 #include <limits>
@@ -60,4 +61,34 @@ void scaleFromJson(valueScale &scale, const QJsonObject &layerObject)
     if (scaleToJson(read) != object)
         read.fileObject = object;
     scale = read;
+}
+
+namespace {
+
+bool pointsFit(qsizetype points, qsizetype layerNumber, QString *error)
+{
+    if (points <= scalePointLimit)
+        return true;
+    if (error) {
+        *error = QCoreApplication::translate(
+                     "GaugeDocument", "Layer %1 has a table of %2 points; a table may hold at most %3.")
+                     .arg(layerNumber)
+                     .arg(points)
+                     .arg(scalePointLimit);
+    }
+    return false;
+}
+
+} // namespace
+
+bool checkScaleLimits(const QJsonObject &layerObject, qsizetype layerNumber, QString *error)
+{
+    const QJsonValue points =
+        layerObject.value(QLatin1String("scale")).toObject().value(QLatin1String("points"));
+    return pointsFit(points.toArray().size(), layerNumber, error);
+}
+
+bool checkScaleLimits(const valueScale &scale, qsizetype layerNumber, QString *error)
+{
+    return pointsFit(scale.points.size(), layerNumber, error);
 }

@@ -20,3 +20,10 @@ QJsonObject scaleToJson(const valueScale &scale);
 // say exactly what the object said, the object is kept in the scale, so a
 // damaged or newer scale saves back unchanged.
 void scaleFromJson(valueScale &scale, const QJsonObject &layerObject);
+
+// Whether the layer object's table, or the layers' tables, keep within
+// scalePointLimit points; else false with the reason in `error`.
+[[nodiscard]] bool checkScaleLimits(const QJsonObject &layerObject, qsizetype layerNumber,
+                                    QString *error);
+[[nodiscard]] bool checkScaleLimits(const valueScale &scale, qsizetype layerNumber,
+                                    QString *error);

@@ -99,6 +99,15 @@ bool readScalePointsText(const QString &text, QList<QPointF> *points, QString *e
             continue;
         QPointF point;
         if (readPointLine(line, &point)) {
+            if (read.size() == scalePointLimit) {
+                if (error) {
+                    *error = QCoreApplication::translate(
+                                 "ValueScale", "The text holds more than %1 points; a table may "
+                                               "hold at most %1.")
+                                 .arg(scalePointLimit);
+                }
+                return false;
+            }
             read.append(point);
         } else if (!firstLine) {
             if (error) {

@@ -14,6 +14,9 @@
 //   power:   fraction = ((v - from) / (to - from))^exponent;
 //   table:   calibration points (value, fraction) joined by a monotone cubic.
 // `unknown` is a type named in a file that this version does not know.
+// Most calibration points a table may hold; a real calibration has dozens.
+constexpr qsizetype scalePointLimit = 10'000;
+
 enum class scaleType { even, log, decibel, power, table, unknown };
 
 // The value scale of one layer: its type, the values at the start (`from`)

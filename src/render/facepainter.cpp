@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QTransform>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -199,10 +200,12 @@ bool paintFaceElements(QPainter *painter, const gaugeData &layer, const GaugePai
         const facePicture &p = layer.pictures.at(i);
         const auto decoded = decodedPicture(p.data, p.format);
         if (!pictureProblem(p).isEmpty() || p.data.size() > budget.pictureBytes
-            || decoded->elements > budget.pictureElements)
+            || decoded->elements > budget.pictureElements
+            || decoded->pixels > budget.picturePixels)
             continue;
         budget.pictureBytes -= p.data.size();
         budget.pictureElements -= decoded->elements;
+        budget.picturePixels -= decoded->pixels;
         drawPicture(painter, p, *decoded);
     }
     for (qsizetype i = 0; i < layer.texts.size() && left > 0; ++i, --left) {
@@ -212,11 +215,14 @@ bool paintFaceElements(QPainter *painter, const gaugeData &layer, const GaugePai
         const faceText &t = layer.texts.at(i);
         if (!textProblem(t, limits).isEmpty() || budget.characters <= 0)
             continue;
-        if (t.text.size() > budget.characters) {
+        const double size = std::min(std::abs(t.size), faceTextMaxSize);
+        const double area = double(t.text.size()) * size * size;
+        if (t.text.size() > budget.characters || area > double(budget.textArea)) {
             budget.characters = 0;
             continue;
         }
         budget.characters -= t.text.size();
+        budget.textArea -= qint64(area);
         drawText(painter, t);
     }
     return true;

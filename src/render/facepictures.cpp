@@ -1,6 +1,7 @@
 #include "render/facepictures.h"
 
-#include "render/svgpicturecheck.h"
+#include "render/gaugepainter.h"
+#include "render/svgsanitizer.h"
 
 #include <QBuffer>
 #include <QCache>
@@ -25,16 +26,32 @@ public:
     }
 };
 
-void decodeRaster(DecodedPicture *picture)
+QImageReader *rasterReader(QBuffer *buffer, const DecodedPicture &picture, QImageReader *reader)
+{
+    buffer->setData(picture.data);
+    buffer->open(QIODevice::ReadOnly);
+    reader->setDevice(buffer);
+    reader->setFormat(picture.format == pictureFormat::png ? "png" : "jpeg");
+    reader->setAutoTransform(true);
+    return reader;
+}
+
+// Only the header is read here: the size, and whether the data are such a
+// picture at all.
+void checkRaster(DecodedPicture *picture)
 {
     QBuffer buffer;
-    buffer.setData(picture->data);
-    buffer.open(QIODevice::ReadOnly);
-    const QByteArray formatName = picture->format == pictureFormat::png ? "png" : "jpeg";
-    QImageReader reader(&buffer, formatName);
-    reader.setAutoTransform(true);
+    QImageReader reader;
+    rasterReader(&buffer, *picture, &reader);
+    const QByteArray formatName = reader.format();
     const QSize size = reader.size();
-    if (size.isValid() && qint64(size.width()) * size.height() > pictureMaxPixels) {
+    if (!reader.canRead() || !size.isValid()) {
+        picture->problem =
+            DecodedPicture::tr("The picture cannot be read as %1: %2")
+                .arg(QString::fromLatin1(formatName.toUpper()), reader.errorString());
+        return;
+    }
+    if (qint64(size.width()) * size.height() > pictureMaxPixels) {
         picture->problem = DecodedPicture::tr("The picture has %1 x %2 pixels; a picture may "
                                               "have at most %3 million.")
                                .arg(size.width())
@@ -42,23 +59,34 @@ void decodeRaster(DecodedPicture *picture)
                                .arg(pictureMaxPixels / 1'000'000);
         return;
     }
-    QImage image;
-    if (!reader.read(&image)) {
-        picture->problem =
-            DecodedPicture::tr("The picture cannot be read as %1: %2")
-                .arg(QString::fromLatin1(formatName.toUpper()), reader.errorString());
-        return;
-    }
-    picture->image = image;
-    picture->size = image.size();
+    // Turned upright by its orientation tag, a JPEG picture swaps sides.
+    const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
+    picture->size = turned ? QSizeF(size.height(), size.width()) : QSizeF(size);
+    picture->pixels = qint64(size.width()) * size.height();
 }
 
 void decodeSvg(DecodedPicture *picture)
 {
-    picture->problem = svgPictureProblem(picture->data, pictureMaxPixels, &picture->elements);
+    SanitizedSvg clean = sanitizeSvg(picture->data, pictureMaxPixels);
+    picture->problem = clean.problem;
     if (!picture->problem.isEmpty())
         return;
-    const StillSvgRenderer renderer(picture->data);
+    // One picture whose images alone would take a whole drawing's allowance
+    // can never be drawn.
+    const qint64 allowance = GaugePaintLimits().picturePixels;
+    if (clean.pixels > allowance) {
+        picture->problem =
+            DecodedPicture::tr("The SVG picture holds images of %1 million pixels; a drawing may "
+                               "decode at most %2 million.")
+                .arg(clean.pixels / 1'000'000)
+                .arg(allowance / 1'000'000);
+        return;
+    }
+    picture->drawnSvg = clean.svg;
+    picture->elements = clean.elements;
+    picture->pixels = clean.pixels;
+    // The size is read from the copy without images, which decodes nothing.
+    const StillSvgRenderer renderer(clean.frame);
     if (!renderer.isValid()) {
         picture->problem = DecodedPicture::tr("The picture cannot be read as SVG.");
         return;
@@ -85,7 +113,7 @@ std::shared_ptr<DecodedPicture> decode(const QByteArray &data, pictureFormat for
     else if (format == pictureFormat::svg)
         decodeSvg(picture.get());
     else
-        decodeRaster(picture.get());
+        checkRaster(picture.get());
     return picture;
 }
 
@@ -126,12 +154,18 @@ public:
         // picture meanwhile, and the later result simply replaces the first.
         const Entry entry = decode(data, format);
         const QMutexLocker lock(&m_mutex);
-        if (!entry->image.isNull())
-            m_images.insert(entry->image.cacheKey(), entry);
-        const qint64 cost = entry->image.sizeInBytes() + data.size();
+        // Counted as decoded, which it will be once drawn.
+        const qint64 cost = entry->pixels * 4 + data.size();
         m_pictures.insert(key, new Entry(entry), qMax<qint64>(1, cost / 1024));
         forgetGoneImages();
         return entry;
+    }
+
+    void rememberImage(const QImage &image, const Entry &entry)
+    {
+        const QMutexLocker lock(&m_mutex);
+        m_images.insert(image.cacheKey(), entry);
+        forgetGoneImages();
     }
 
     Entry findImage(const QImage &image)
@@ -163,17 +197,34 @@ PictureCache &cache()
 
 } // namespace
 
+QImage DecodedPicture::image() const
+{
+    std::call_once(m_decoding, [this] {
+        if (!usable() || format == pictureFormat::svg)
+            return;
+        QBuffer buffer;
+        QImageReader reader;
+        rasterReader(&buffer, *this, &reader);
+        if (reader.read(&m_image))
+            cache().rememberImage(m_image, shared_from_this());
+    });
+    return m_image;
+}
+
 void DecodedPicture::draw(QPainter *painter, const QRectF &target) const
 {
     if (!usable())
         return;
     if (format == pictureFormat::svg) {
-        StillSvgRenderer renderer(data);
+        StillSvgRenderer renderer(drawnSvg);
         renderer.render(painter, target);
         return;
     }
+    const QImage decoded = image();
+    if (decoded.isNull())
+        return;
     painter->setRenderHint(QPainter::SmoothPixmapTransform);
-    painter->drawImage(target, image);
+    painter->drawImage(target, decoded);
 }
 
 std::shared_ptr<const DecodedPicture> decodedPicture(const QByteArray &data, pictureFormat format)

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <memory>
+#include <mutex>
 
 class QPainter;
 class QRectF;
@@ -17,12 +18,15 @@ class QRectF;
 // largest export): a few megabytes of PNG can hold a picture of gigabytes.
 constexpr qint64 pictureMaxPixels = 4096LL * 4096LL;
 
-// A picture's bytes made ready to draw. PNG and JPEG pictures are decoded
-// once and kept in a small cache shared by every thread, so that the preview
-// does not decode a picture again on every repaint; SVG pictures are checked
-// once and drawn by a fresh renderer each time (one renderer may not draw on
-// two threads at once), which keeps them vector in every output.
-struct DecodedPicture
+// A picture's bytes made ready to draw. PNG and JPEG pictures are checked by
+// their headers, decoded the first time they are drawn and kept in a small
+// cache shared by every thread, so that a picture left out for want of
+// allowance costs no decoding and the preview does not decode a picture
+// again on every repaint; SVG pictures are
+// sanitised once into a clean copy, which a fresh renderer draws each time
+// (one renderer may not draw on two threads at once): that keeps them vector
+// in every output, and no renderer ever reads the picture's own bytes.
+struct DecodedPicture : std::enable_shared_from_this<DecodedPicture>
 {
     Q_DECLARE_TR_FUNCTIONS(DecodedPicture)
 
@@ -30,8 +34,8 @@ public:
     pictureFormat format = pictureFormat::unknown;
     // The bytes the picture was made from.
     QByteArray data;
-    // PNG and JPEG: the picture, upright.
-    QImage image;
+    // SVG: the clean copy of `data` that is drawn.
+    QByteArray drawnSvg;
     // The picture's own width and height (an SVG picture's view box); both
     // above 0 when it can be drawn.
     QSizeF size;
@@ -40,10 +44,20 @@ public:
     // The work of drawing it: the elements an SVG picture draws, 1 for a
     // PNG or JPEG picture.
     qint64 elements = 1;
+    // The pixels drawing it decodes: a PNG or JPEG picture's own, or those of
+    // the images an SVG picture carries.
+    qint64 pixels = 0;
 
     bool usable() const { return problem.isEmpty(); }
+    // PNG and JPEG: the picture, upright, decoded on the first call; null
+    // when its data do not decode after all.
+    QImage image() const;
     // Draws the picture stretched over `target`.
     void draw(QPainter *painter, const QRectF &target) const;
+
+private:
+    mutable std::once_flag m_decoding;
+    mutable QImage m_image;
 };
 
 // The picture for `data` in `format`. Never null; its `problem` says why a

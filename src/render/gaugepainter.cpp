@@ -289,8 +289,11 @@ private:
         const qint64 n3 = layout.tertiaryDivisions();
         for (PrimaryTicks primary(m_g); !primary.atEnd(); primary.next()) {
             const qint64 j = primary.index();
-            const bool wantsLabel = m_g.tickCountEnabled && !(j == 0 && m_g.tickCountSkipFirst);
-            const bool labelAllowed = m_g.tickCountEnabled && labelsLeft();
+            // Once the label texts end, no later tick has a label to spend
+            // the allowance on, and the ticks' allowance alone goes on.
+            const bool labelled = m_g.tickCountEnabled && !primary.labelsEnded();
+            const bool wantsLabel = labelled && !(j == 0 && m_g.tickCountSkipFirst);
+            const bool labelAllowed = labelled && labelsLeft();
             if (m_budget.tickLines <= 0 && !labelAllowed) {
                 m_budget.cut = true;
                 return;
@@ -371,7 +374,7 @@ GaugePaintBudget GaugePaintBudget::from(const GaugePaintLimits &limits)
             limits.arcs,
             false,
             {limits.elements, limits.textCharactersInAll, limits.pictureBytes,
-             limits.pictureElements}};
+             limits.pictureElements, limits.picturePixels, limits.textArea}};
 }
 
 bool GaugePaintBudget::operator==(const GaugePaintBudget &other) const
@@ -408,16 +411,16 @@ bool paintGaugeLayers(QPainter *painter, int size, const QList<gaugeData> &layer
                       const GaugePaintLimits &limits, const GaugePaintControl &control)
 {
     beginGaugePainting(painter, size);
+    GaugePaintBudget budget = GaugePaintBudget::from(limits);
     if (control.needles != needleDrawing::only) {
         paintGaugeHub(painter);
-        GaugePaintBudget budget = GaugePaintBudget::from(limits);
         for (const gaugeData &layer : layers) {
             if (!paintGaugeLayer(painter, layer, budget, limits, control))
                 return false;
         }
     }
     return control.needles == needleDrawing::none
-        || paintGaugeNeedles(painter, layers, control.cancelled);
+        || paintGaugeNeedles(painter, layers, control.cancelled, budget.face.picturePixels);
 }
 
 qint64 gaugeTickLines(const QList<gaugeData> &layers)

@@ -27,14 +27,22 @@ struct GaugePaintLimits
     // `elements` in all, pictures first; a text longer than `textCharacters`
     // (label texts included) is left out, texts end once `textCharactersInAll`
     // characters are spent, and a picture is left out once it would take
-    // the pictures drawn past `pictureBytes` or their elements (those of SVG
-    // pictures; a PNG or JPEG picture is one) past `pictureElements`.
+    // the pictures drawn past `pictureBytes`, their elements (those of SVG
+    // pictures; a PNG or JPEG picture is one) past `pictureElements`, or the
+    // pixels they decode (those of PNG and JPEG pictures, and of the images
+    // inside SVG pictures; needle pictures too) past `picturePixels`.
     qint64 elementsPerLayer = layerElementLimit;
     qint64 elements = 2'000;
     qint64 textCharacters = textCharacterLimit;
     qint64 textCharactersInAll = 200'000;
+    // Texts also end once the boxes of their glyphs (characters times the
+    // square of the size, in square drawing units) cover `textArea`: two
+    // hundred times the dial's own square in all, so that a few huge texts
+    // cost no more than many small ones.
+    qint64 textArea = 50'000'000;
     qint64 pictureBytes = 64'000'000;
     qint64 pictureElements = 50'000;
+    qint64 picturePixels = 64'000'000;
     // Digits after the point in a label. The form offers 0 to 6; a file may
     // ask for two billion, which the number formatter cannot produce.
     int labelDecimals = 100;
@@ -51,11 +59,27 @@ struct FaceBudget
     qint64 characters = 0;
     qint64 pictureBytes = 0;
     qint64 pictureElements = 0;
+    qint64 picturePixels = 0;
+    qint64 textArea = 0;
 
     bool operator==(const FaceBudget &o) const
     {
         return elements == o.elements && characters == o.characters
-            && pictureBytes == o.pictureBytes && pictureElements == o.pictureElements;
+            && pictureBytes == o.pictureBytes && pictureElements == o.pictureElements
+            && picturePixels == o.picturePixels && textArea == o.textArea;
+    }
+    FaceBudget operator-(const FaceBudget &o) const
+    {
+        return {elements - o.elements,           characters - o.characters,
+                pictureBytes - o.pictureBytes,   pictureElements - o.pictureElements,
+                picturePixels - o.picturePixels, textArea - o.textArea};
+    }
+    // Whether this allowance holds everything of `o`.
+    bool covers(const FaceBudget &o) const
+    {
+        return elements >= o.elements && characters >= o.characters
+            && pictureBytes >= o.pictureBytes && pictureElements >= o.pictureElements
+            && picturePixels >= o.picturePixels && textArea >= o.textArea;
     }
 };
 

@@ -314,7 +314,7 @@ void paintNeedlePart(QPainter *painter, const gaugeNeedle &needle, double angle,
 }
 
 bool paintGaugeNeedles(QPainter *painter, const QList<gaugeData> &layers,
-                       const std::function<bool()> &cancelled)
+                       const std::function<bool()> &cancelled, qint64 picturePixels)
 {
     // A gauge without needles leaves the painter alone: its drawing, and
     // the SVG it writes, stay exactly as they were before needles existed.
@@ -335,6 +335,13 @@ bool paintGaugeNeedles(QPainter *painter, const QList<gaugeData> &layers,
             const gaugeNeedle &needle = layer.needles.at(i);
             if (!needleProblem(layer, needle).isEmpty())
                 continue;
+            if (needle.shape == needleShape::picture) {
+                const qint64 pixels =
+                    decodedPicture(needle.pictureData, needle.pictureType)->pixels;
+                if (pixels > picturePixels)
+                    continue;
+                picturePixels -= pixels;
+            }
             const double angle = needleAngle(layer, needle);
             if (groups) {
                 paintGrouped(painter, groups, needle, angle, drawn);

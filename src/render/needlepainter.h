@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/gaugedata.h"
+#include "render/gaugepainter.h"
 
 #include <QList>
 #include <QPainterPath>
@@ -47,7 +48,11 @@ QRectF needlePictureRect(const gaugeNeedle &needle);
 enum class needlePart { shadow, body, hub };
 void paintNeedlePart(QPainter *painter, const gaugeNeedle &needle, double angle, needlePart part);
 
-// Draws every needle of every layer that can be drawn, at its value. Returns
-// false when `cancelled` answered true. The painter's state is kept.
+// Draws every needle of every layer that can be drawn, at its value; a
+// picture needle is left out once its picture would take the pixels decoded
+// past `picturePixels` (what the face's pictures left of the drawing's
+// allowance). Returns false when `cancelled` answered true. The painter's
+// state is kept.
 bool paintGaugeNeedles(QPainter *painter, const QList<gaugeData> &layers,
-                       const std::function<bool()> &cancelled = {});
+                       const std::function<bool()> &cancelled = {},
+                       qint64 picturePixels = GaugePaintLimits().picturePixels);

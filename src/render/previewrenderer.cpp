@@ -63,33 +63,22 @@ bool reusable(const LayerPicture &picture, const gaugeData &layer,
     }
     if (picture.cut)
         return false;
-    const FaceBudget &faceBefore = picture.before.face;
-    const FaceBudget &faceAfter = picture.after.face;
     const GaugePaintBudget used{picture.before.tickLines - picture.after.tickLines,
                                 picture.before.labels - picture.after.labels,
                                 picture.before.labelCharacters - picture.after.labelCharacters,
                                 picture.before.arcs - picture.after.arcs,
                                 false,
-                                {faceBefore.elements - faceAfter.elements,
-                                 faceBefore.characters - faceAfter.characters,
-                                 faceBefore.pictureBytes - faceAfter.pictureBytes,
-                                 faceBefore.pictureElements - faceAfter.pictureElements}};
+                                picture.before.face - picture.after.face};
     if (before.tickLines < used.tickLines || before.labels < used.labels
         || before.labelCharacters < used.labelCharacters || before.arcs < used.arcs
-        || before.face.elements < used.face.elements
-        || before.face.characters < used.face.characters
-        || before.face.pictureBytes < used.face.pictureBytes
-        || before.face.pictureElements < used.face.pictureElements)
+        || !before.face.covers(used.face))
         return false;
     *after = {before.tickLines - used.tickLines,
               before.labels - used.labels,
               before.labelCharacters - used.labelCharacters,
               before.arcs - used.arcs,
               false,
-              {before.face.elements - used.face.elements,
-               before.face.characters - used.face.characters,
-               before.face.pictureBytes - used.face.pictureBytes,
-               before.face.pictureElements - used.face.pictureElements}};
+              before.face - used.face};
     return true;
 }
 
@@ -323,7 +312,7 @@ bool drawPicture(const QList<gaugeData> &layers, const PreviewRenderer::Target &
     for (const LayerPicture &layer : kept)
         painter.drawImage(QPointF(0, 0), layer.image);
     beginPicture(&painter, target);
-    if (!paintGaugeNeedles(&painter, layers, cancelled))
+    if (!paintGaugeNeedles(&painter, layers, cancelled, budget.face.picturePixels))
         return false;
     painter.end();
     *picture = base;

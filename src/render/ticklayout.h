@@ -87,6 +87,9 @@ public:
     // in fixed-point notation with the layer's decimal places, at most
     // `maxDecimals`.
     QString labelText(int maxDecimals) const;
+    // Whether the ticks from this one on have no label: the layer's label
+    // texts end before it.
+    bool labelsEnded() const { return !m_texts.isEmpty() && m_index >= m_texts.size(); }
 
 private:
     TickLayout m_layout;

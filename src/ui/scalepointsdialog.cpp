@@ -137,6 +137,8 @@ bool ScalePointsDialog::cellNumber(int row, int column, double *value) const
 
 void ScalePointsDialog::addPoint()
 {
+    if (table->rowCount() >= scalePointLimit)
+        return;
     const QList<QPointF> current = points();
     const int row = table->currentRow() >= 0 ? table->currentRow() : int(current.size()) - 1;
     QPointF point(0.0, 0.0);
@@ -183,6 +185,7 @@ void ScalePointsDialog::pastePoints()
 
 void ScalePointsDialog::checkPoints()
 {
+    addButton->setEnabled(table->rowCount() < scalePointLimit);
     QString problem;
     for (int row = 0; row < table->rowCount() && problem.isEmpty(); ++row) {
         for (int column = 0; column < 2; ++column) {
