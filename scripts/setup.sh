@@ -24,6 +24,9 @@ packages=(
     poppler-utils
     # validators of the desktop files, manual page lint, Debian package
     desktop-file-utils appstream shared-mime-info groff-base dpkg-dev
+    # the web target's page is checked in a headless browser; gcc checks
+    # the generated C
+    chromium gcc
     "$@"
 )
 

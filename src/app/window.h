@@ -177,6 +177,15 @@ private:
     // Says in the status bar which file an export wrote and how large it is.
     void showWritten(const QString &path);
 
+    // The asset set and the targets (export/gui/window_assets.cpp)
+    void exportAssets();
+    void exportForTarget();
+    // Asks for a folder to write into; empty when the user cancels.
+    QString askFolder(const QString &caption);
+    // Runs `work` on the export runner, which writes into `folder`.
+    void exportToFolder(const QString &folder,
+                        const std::function<bool(ExportProgress &, QString *)> &work);
+
     // Reference picture and dropped files (ui/window_reference.cpp,
     // ui/window_drops.cpp)
     bool showReferenceFile(const QString &path);

@@ -2,6 +2,7 @@
 
 #include "animation/drivedata.h"
 #include "export/animationexport.h"
+#include "export/assetset.h"
 #include "export/imageexport.h"
 #include "export/keyframes.h"
 #include "export/pdfexport.h"
@@ -12,6 +13,7 @@
 #include "gaugefile/layernames.h"
 #include "render/facepainter.h"
 #include "render/needlepainter.h"
+#include "targets/targetset.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -47,6 +49,15 @@ struct Output
     QString target;
     std::function<bool(QIODevice *, QString *)> write;
     std::unique_ptr<OutputFile> file;
+};
+
+// An output that is a folder of files: they are all made before the first
+// output is put in place, and then written together (see writeAssetFolder).
+struct FolderOutput
+{
+    QString folder;
+    std::function<bool(QList<AssetFile> *, QString *)> make;
+    QList<AssetFile> files;
 };
 
 // What tells two paths apart as files: the device and inode of an existing
@@ -86,6 +97,11 @@ struct Request
     // An animation, written alone; its path is empty when none is asked for.
     AnimationSettings animation;
     QString data;
+    // The asset set's folder.
+    QString assets;
+    // A target's folder, and the target.
+    QString targetFolder;
+    TargetOptions target;
 };
 
 class RenderTool
@@ -111,6 +127,12 @@ private:
     std::vector<Output> outputsFor(const Request &request, const QList<namedLayer> &layers) const;
     std::optional<int> render(std::vector<Output> &outputs);
     int commit(std::vector<Output> &outputs);
+    // The folders of files: the asset set.
+    std::optional<int> parseFolders(Request *request);
+    std::vector<FolderOutput> foldersFor(const Request &request,
+                                         const QList<namedLayer> &layers) const;
+    std::optional<int> make(std::vector<FolderOutput> &folders, const QString &input);
+    bool commit(std::vector<FolderOutput> &folders);
 
     void say(const QString &line) { m_err.write((line + QLatin1Char('\n')).toLocal8Bit()); }
     void fail(const QString &file, const QString &reason)
@@ -216,6 +238,29 @@ private:
     const QList<QCommandLineOption> m_animationOptions{
         m_driveOption, m_dataOption, m_sweepOption, m_fpsOption,
         m_fromOption,  m_toOption,   m_interpolationOption, m_codecOption};
+    const QCommandLineOption m_assetsOption{
+        QStringLiteral("assets"),
+        tr("Write the asset set into the folder DIR: face.png without needles, each needle "
+           "upright on a picture of its own (its hub and shadow apart), and gauge.json with the "
+           "pivots and each needle's value-to-angle table."),
+        QStringLiteral("DIR")};
+    const QCommandLineOption m_targetOption{
+        QStringLiteral("target"),
+        tr("Write the gauge for a display, simulator or web page into the folder of --out: "
+           "%1.").arg(targetNames().join(QStringLiteral(", "))),
+        QStringLiteral("NAME")};
+    const QCommandLineOption m_outOption{QStringLiteral("out"),
+                                         tr("The folder --target writes into."),
+                                         QStringLiteral("DIR")};
+    const QCommandLineOption m_colorFormatOption{
+        QStringLiteral("color-format"),
+        tr("LVGL 9's colour format of the face with --target lvgl9: %1 (default ARGB8888).")
+            .arg(colorFormatNames().join(QStringLiteral(", "))),
+        QStringLiteral("FORMAT")};
+    const QCommandLineOption m_swapBytesOption{
+        QStringLiteral("swap-bytes"),
+        tr("Swap the two bytes of RGB565 pixels, for displays on SPI (--target lvgl9 with "
+           "RGB565, --target tft).")};
 };
 
 int RenderTool::usageError(const QString &reason)
@@ -254,7 +299,8 @@ std::optional<int> RenderTool::parse(const QStringList &arguments, Request *requ
     m_parser.addOptions({sizeOption, pngOption, svgOption, m_pdfOption, keyframesOption,
                          gaugeOption, m_diameterOption, m_hairlineOption, m_pageOption,
                          m_scaleBarOption, m_centreCrossOption, m_backgroundOption, m_needlesOption,
-                         m_valueOption, m_animateOption});
+                         m_valueOption, m_animateOption, m_assetsOption, m_targetOption,
+                         m_outOption, m_colorFormatOption, m_swapBytesOption});
     m_parser.addOptions(m_animationOptions);
     m_parser.addPositionalArgument(QStringLiteral("GAUGEFILE"),
                                    tr("The gauge file to read (JSON or an earlier version's)."));
@@ -293,6 +339,8 @@ std::optional<int> RenderTool::parse(const QStringList &arguments, Request *requ
         return *status;
     if (const auto status = parseAnimation(request))
         return *status;
+    if (const auto status = parseFolders(request))
+        return *status;
     const QStringList positional = m_parser.positionalArguments();
     if (positional.size() != 1)
         return usageError(positional.isEmpty() ? tr("No gauge file given.")
@@ -315,6 +363,8 @@ std::optional<int> RenderTool::parse(const QStringList &arguments, Request *requ
         toStandardOutput += *target == standardStream ? 1 : 0;
         emptyName = emptyName || target->isEmpty();
     }
+    outputCount += request->assets.isEmpty() ? 0 : 1;
+    outputCount += request->targetFolder.isEmpty() ? 0 : 1;
     const QString &animation = request->animation.video.path;
     if (!animation.isEmpty() && outputCount > 0)
         return usageError(tr("--animate writes the animation alone: give the other outputs in "
@@ -326,8 +376,8 @@ std::optional<int> RenderTool::parse(const QStringList &arguments, Request *requ
         return std::nullopt;
     }
     if (outputCount == 0)
-        return usageError(
-            tr("Nothing to write: give --png, --svg, --pdf, --keyframes, --gauge or --animate."));
+        return usageError(tr("Nothing to write: give --png, --svg, --pdf, --keyframes, --gauge, "
+                             "--assets, --target or --animate."));
     if (outputCount > 1 && toStandardOutput > 0)
         return usageError(tr("Only a single output can go to standard output."));
     if (emptyName)
@@ -795,9 +845,122 @@ int RenderTool::run(const QStringList &arguments)
     warnIfOffPage(request);
     warnOfUndrawnElements(layers);
     std::vector<Output> outputs = outputsFor(request, layers);
+    std::vector<FolderOutput> folders = foldersFor(request, layers);
     if (const auto status = render(outputs))
         return *status;
-    return commit(outputs);
+    if (const auto status = make(folders, request.input))
+        return *status;
+    const int status = commit(outputs);
+    return commit(folders) ? status : RenderToolFailed;
+}
+
+std::optional<int> RenderTool::parseFolders(Request *request)
+{
+    if (m_parser.isSet(m_assetsOption)) {
+        request->assets = m_parser.value(m_assetsOption);
+        if (request->assets.isEmpty())
+            return usageError(tr("An output file name is empty."));
+    }
+    const bool target = m_parser.isSet(m_targetOption);
+    if (target != m_parser.isSet(m_outOption))
+        return usageError(tr("--target and --out go together."));
+    for (const QCommandLineOption *option : {&m_colorFormatOption, &m_swapBytesOption}) {
+        if (m_parser.isSet(*option) && !target)
+            return usageError(tr("--%1 applies to --target only.")
+                                  .arg(option->names().constFirst()));
+    }
+    if (!target)
+        return std::nullopt;
+    TargetOptions &options = request->target;
+    if (!targetFromName(m_parser.value(m_targetOption), &options.kind))
+        return usageError(tr("--target must be one of %1, not \"%2\".")
+                              .arg(targetNames().join(QStringLiteral(", ")),
+                                   m_parser.value(m_targetOption)));
+    request->targetFolder = m_parser.value(m_outOption);
+    if (request->targetFolder.isEmpty())
+        return usageError(tr("An output file name is empty."));
+    if (m_parser.isSet(m_colorFormatOption)
+        && (!targetTakesColorFormat(options.kind)
+            || !colorFormatFromName(m_parser.value(m_colorFormatOption), &options.colorFormat)))
+        return usageError(tr("--color-format takes one of %1, with --target lvgl9, not \"%2\".")
+                              .arg(colorFormatNames().join(QStringLiteral(", ")),
+                                   m_parser.value(m_colorFormatOption)));
+    options.swapBytes = m_parser.isSet(m_swapBytesOption);
+    if (options.swapBytes
+        && (!targetTakesSwapBytes(options.kind)
+            || (options.kind == TargetKind::Lvgl9 && options.colorFormat != LvglColorFormat::Rgb565)))
+        return usageError(tr("--swap-bytes applies to --target tft and to --target lvgl9 with "
+                             "RGB565 only."));
+    return std::nullopt;
+}
+
+std::vector<FolderOutput> RenderTool::foldersFor(const Request &request,
+                                                 const QList<namedLayer> &layers) const
+{
+    QList<namedLayer> shown = layers;
+    QList<gaugeData> drawing = layerData(layers);
+    // Checked when the file was read.
+    (void)setNeedleValues(drawing, request.values);
+    for (qsizetype i = 0; i < shown.size(); ++i)
+        shown[i].data = drawing.at(i);
+    std::vector<FolderOutput> folders;
+    if (!request.assets.isEmpty()) {
+        const int size = request.size;
+        folders.push_back({request.assets,
+                           [shown, size](QList<AssetFile> *files, QString *error) {
+                               AssetSet set;
+                               return makeAssetSet(shown, size, &set, error)
+                                   && assetSetFiles(set, files, error);
+                           },
+                           {}});
+    }
+    if (!request.targetFolder.isEmpty()) {
+        const int size = request.size;
+        TargetOptions options = request.target;
+        options.baseName =
+            targetBaseName(request.input == standardStream ? QString() : request.input);
+        folders.push_back({request.targetFolder,
+                           [shown, size, options](QList<AssetFile> *files, QString *error) {
+                               AssetSet set;
+                               return makeAssetSet(shown, size, &set, error)
+                                   && targetFiles(set, options, files, error);
+                           },
+                           {}});
+    }
+    return folders;
+}
+
+std::optional<int> RenderTool::make(std::vector<FolderOutput> &folders, const QString &input)
+{
+    const QString inputIdentity = QFileInfo::exists(input) ? fileIdentity(input) : QString();
+    for (FolderOutput &folder : folders) {
+        QString error;
+        if (!folder.make(&folder.files, &error)) {
+            fail(folder.folder, error);
+            return RenderToolFailed;
+        }
+        // A file of the folder must not replace the gauge being read.
+        for (const AssetFile &file : folder.files) {
+            const QString path = folder.folder + QLatin1Char('/') + file.name;
+            if (!inputIdentity.isEmpty() && fileIdentity(path) == inputIdentity)
+                return usageError(
+                    tr("An output names the gauge file being read: %1").arg(path));
+        }
+    }
+    return std::nullopt;
+}
+
+bool RenderTool::commit(std::vector<FolderOutput> &folders)
+{
+    bool written = true;
+    for (FolderOutput &folder : folders) {
+        QString error;
+        if (!writeAssetFolder(folder.files, folder.folder, &error)) {
+            fail(folder.folder, error);
+            written = false;
+        }
+    }
+    return written;
 }
 
 } // namespace

@@ -45,7 +45,8 @@ bool cAngleTable(const QList<NeedleAngle> &rows, const QString &identifier, Angl
     if (rows.isEmpty())
         return fail(error, EmbeddedTargets::tr("The angle table has no rows."));
 
-    const bool tenths = unit == AngleUnit::TenthsOfDegree;
+    const bool fromThree = unit == AngleUnit::TenthsFromThreeOClock;
+    const bool tenths = unit == AngleUnit::TenthsOfDegree || fromThree;
     const double scale = tenths ? 10.0 : 1.0;
     const double largest = tenths ? double(INT32_MAX) : double(INT16_MAX);
     QList<long long> angles;
@@ -65,7 +66,7 @@ bool cAngleTable(const QList<NeedleAngle> &rows, const QString &identifier, Angl
                             .arg(row.value)
                             .arg(i + 1));
         }
-        const double units = std::round(row.angle * scale);
+        const double units = std::round((fromThree ? row.angle - 90.0 : row.angle) * scale);
         if (std::fabs(units) > largest) {
             return fail(error,
                         EmbeddedTargets::tr("The angle of %1° in row %2 of the angle table "
@@ -83,10 +84,12 @@ bool cAngleTable(const QList<NeedleAngle> &rows, const QString &identifier, Angl
     if (!reserveSource(&text, qint64(rows.size()) * 40 + 512 + 4 * name.size(), byteLimit, error))
         return false;
     text += "#include <stdint.h>\n\n";
-    text += tenths ? "/* The needle's angle at each value, in 0.1 degree clockwise from 12 "
-                     "o'clock. */\n"
-                   : "/* The needle's angle at each value, in degrees clockwise from 12 "
-                     "o'clock. */\n";
+    text += fromThree ? "/* The needle's angle at each value, in 0.1 degree clockwise from 3 "
+                        "o'clock. */\n"
+        : tenths ? "/* The needle's angle at each value, in 0.1 degree clockwise from 12 "
+                   "o'clock. */\n"
+                 : "/* The needle's angle at each value, in degrees clockwise from 12 "
+                   "o'clock. */\n";
     text += "#define " + count + ' ' + QByteArray::number(rows.size()) + "\n";
     text += "static const struct {\n    float value;\n    ";
     text += tenths ? "int32_t" : "int16_t";

@@ -27,6 +27,10 @@ enum class AngleUnit {
     // Whole degrees as int16_t, as TFT sprite libraries' pushRotated takes
     // them.
     Degrees,
+    // LVGL's own angles, as lv_arc and lv_scale take them: 0.1 degree
+    // clockwise from 3 o'clock, as int32_t; an upright picture then turns
+    // by the angle + 900.
+    TenthsFromThreeOClock,
 };
 
 // A C table of the rows, in their order, for a program that sets the needle

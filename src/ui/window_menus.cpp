@@ -62,6 +62,8 @@ void Window::setUpMenuBar()
     addItem(this, file, "exportSvgAction", tr("Export S&VG..."), &Window::saveSVG);
     addItem(this, file, "exportPngAction", tr("Export &PNG..."), &Window::savePNG);
     addItem(this, file, "exportKeyframesAction", tr("Export &Keyframes CSV..."), &Window::saveKeyframes);
+    addItem(this, file, "exportAssetsAction", tr("Export Ass&ets..."), &Window::exportAssets);
+    addItem(this, file, "exportForAction", tr("Export &For..."), &Window::exportForTarget);
     addItem(this, file, "exportPdfAction", tr("Export P&DF / Print..."), &Window::exportPdfOrPrint);
     addItem(this, file, "exportAnimationAction", tr("Export Ani&mation..."), &Window::exportAnimation);
     file->addSeparator();
