@@ -2,6 +2,186 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AnimationDialog</name>
+    <message>
+        <source>Export Animation</source>
+        <translation>Animation exportieren</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Wählen...</translation>
+    </message>
+    <message>
+        <source>&amp;Data file:</source>
+        <translation>&amp;Datendatei:</translation>
+    </message>
+    <message>
+        <source>No data: the needles can sweep.</source>
+        <translation>Keine Daten: Die Zeiger können durchlaufen.</translation>
+    </message>
+    <message>
+        <source>Open Data File</source>
+        <translation>Datendatei öffnen</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv *.txt *.tsv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv *.txt *.tsv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Stands at its value</source>
+        <translation>Steht auf seinem Wert</translation>
+    </message>
+    <message>
+        <source>Sweeps</source>
+        <translation>Läuft durch</translation>
+    </message>
+    <message>
+        <source>Needle “%1”:</source>
+        <translation>Zeiger „%1“:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>S&amp;weep there and back in:</source>
+        <translation>D&amp;urchlauf hin und zurück in:</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linear</translation>
+    </message>
+    <message>
+        <source>Smooth (monotone cubic)</source>
+        <translation>Glatt (monoton kubisch)</translation>
+    </message>
+    <message>
+        <source>&amp;Between samples:</source>
+        <translation>Zwischen &amp;Messwerten:</translation>
+    </message>
+    <message>
+        <source>&amp;Frames a second:</source>
+        <translation>&amp;Bilder pro Sekunde:</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alles</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>&amp;Range:</source>
+        <translation>Be&amp;reich:</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat:</source>
+        <translation>&amp;Format:</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Größe:</translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>Transparent</translation>
+    </message>
+    <message>
+        <source>Background colour</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>Back&amp;ground:</source>
+        <translation>&amp;Hintergrund:</translation>
+    </message>
+    <message>
+        <source>&amp;Write to:</source>
+        <translation>&amp;Speichern in:</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Reading %1…</source>
+        <translation>%1 wird gelesen …</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows, %1 to %2 s.</source>
+        <translation>
+            <numerusform>%n Zeile, %1 bis %2 s.</numerusform>
+            <numerusform>%n Zeilen, %1 bis %2 s.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Column “%1”</source>
+        <translation>Spalte „%1“</translation>
+    </message>
+    <message>
+        <source>%1 (*.%2)</source>
+        <translation>%1 (*.%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n frames.</source>
+        <translation>
+            <numerusform>%n Einzelbild.</numerusform>
+            <numerusform>%n Einzelbilder.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>AnimationExport</name>
+    <message>
+        <source>“%1”</source>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>The sweep of %1: %2</source>
+        <translation>Der Durchlauf von %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is to follow the column %2, but no data file is given.</source>
+        <translation>%1 soll der Spalte %2 folgen, aber es ist keine Datendatei angegeben.</translation>
+    </message>
+    <message>
+        <source>The data has no column %1; its columns are %2.</source>
+        <translation>Die Daten haben keine Spalte %1; ihre Spalten sind %2.</translation>
+    </message>
+    <message>
+        <source>The gauge has no needles to animate.</source>
+        <translation>Die Skala hat keine Zeiger, die sich animieren ließen.</translation>
+    </message>
+    <message>
+        <source>The gauge has no needle named %1; its needles are %2.</source>
+        <translation>Die Skala hat keinen Zeiger namens %1; ihre Zeiger sind %2.</translation>
+    </message>
+    <message>
+        <source>The movement of the needle %1: %2</source>
+        <translation>Die Bewegung des Zeigers %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: sweep</source>
+        <translation>%1: Durchlauf</translation>
+    </message>
+    <message>
+        <source>None of the gauge&apos;s needles can be drawn.</source>
+        <translation>Keiner der Zeiger der Skala kann gezeichnet werden.</translation>
+    </message>
+    <message>
+        <source>Nothing drives the needles: give a data column or a sweep, or the times to show.</source>
+        <translation>Nichts bewegt die Zeiger: Geben Sie eine Datenspalte, einen Durchlauf oder die zu zeigenden Zeiten an.</translation>
+    </message>
+    <message>
+        <source>The animation was planned for another gauge.</source>
+        <translation>Die Animation wurde für eine andere Skala geplant.</translation>
+    </message>
+</context>
+<context>
     <name>ArcEditor</name>
     <message>
         <source>Arc %1</source>
@@ -46,6 +226,17 @@
     <message>
         <source>Arc %1 colour</source>
         <translation>Farbe von Bogen %1</translation>
+    </message>
+</context>
+<context>
+    <name>AssetSet</name>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
     </message>
 </context>
 <context>
@@ -114,6 +305,10 @@
     <message>
         <source>The picture is not PNG, JPEG or SVG.</source>
         <translation>Das Bild ist weder PNG noch JPEG noch SVG.</translation>
+    </message>
+    <message>
+        <source>The SVG picture holds images of %1 million pixels; a drawing may decode at most %2 million.</source>
+        <translation>Das SVG-Bild enthält Bilder mit %1 Millionen Pixeln; eine Zeichnung darf höchstens %2 Millionen dekodieren.</translation>
     </message>
 </context>
 <context>
@@ -216,6 +411,13 @@
     </message>
 </context>
 <context>
+    <name>DrivePlot</name>
+    <message>
+        <source>Plot of the driven values</source>
+        <translation>Diagramm der angesteuerten Werte</translation>
+    </message>
+</context>
+<context>
     <name>EmbeddedTargets</name>
     <message>
         <source>The angle table has no rows.</source>
@@ -272,6 +474,26 @@
     <message>
         <source>The picture is %1 x %2 pixels; a TFT sprite takes at most %3 pixels each way.</source>
         <translation>Das Bild hat %1 x %2 Pixel; ein TFT-Sprite nimmt in jeder Richtung höchstens %3 Pixel.</translation>
+    </message>
+    <message>
+        <source>The layer lays no values along its span.</source>
+        <translation>Die Ebene trägt keine Werte über ihren Bereich auf.</translation>
+    </message>
+    <message>
+        <source>The tolerance of the angle table must be above 0.</source>
+        <translation>Die Toleranz der Winkeltabelle muss über 0 liegen.</translation>
+    </message>
+    <message>
+        <source>The angle table would need more than %1 rows.</source>
+        <translation>Die Winkeltabelle bräuchte mehr als %1 Zeilen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot name the target&apos;s files.</source>
+        <translation>„%1“ kann die Dateien des Ziels nicht benennen.</translation>
+    </message>
+    <message>
+        <source>Swapped bytes apply to RGB565 only.</source>
+        <translation>Vertauschte Bytes gelten nur für RGB565.</translation>
     </message>
 </context>
 <context>
@@ -850,6 +1072,10 @@
         <source>The gauge holds %1 MB of pictures; a gauge file may hold at most %2 MB.</source>
         <translation>Die Skala enthält %1 MB an Bildern; eine Skalendatei darf höchstens %2 MB enthalten.</translation>
     </message>
+    <message>
+        <source>Layer %1 has a table of %2 points; a table may hold at most %3.</source>
+        <translation>Ebene %1 hat eine Tabelle mit %2 Punkten; eine Tabelle darf höchstens %3 enthalten.</translation>
+    </message>
 </context>
 <context>
     <name>GaugeFile</name>
@@ -1043,6 +1269,401 @@
     <message>
         <source>A needle&apos;s damping ratio must be from 0 to %1, not %2.</source>
         <translation>Der Dämpfungsgrad eines Zeigers muss zwischen 0 und %1 liegen, nicht bei %2.</translation>
+    </message>
+</context>
+<context>
+    <name>NeedleEditor</name>
+    <message>
+        <source>Needles</source>
+        <translation>Zeiger</translation>
+    </message>
+    <message>
+        <source>The layer&apos;s needles, drawn over the whole gauge in this order. Select one to edit it here.</source>
+        <translation>Die Zeiger der Ebene, in dieser Reihenfolge über die ganze Skala gezeichnet. Wählen Sie einen aus, um ihn hier zu bearbeiten.</translation>
+    </message>
+    <message>
+        <source>Add Needle</source>
+        <translation>Zeiger hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a needle to the layer, pointing at the start of its span</source>
+        <translation>Der Ebene einen Zeiger hinzufügen, der auf den Anfang ihres Bereichs zeigt</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove the selected needle</source>
+        <translation>Den gewählten Zeiger entfernen</translation>
+    </message>
+    <message>
+        <source>Remove needle</source>
+        <translation>Zeiger entfernen</translation>
+    </message>
+    <message>
+        <source>Sweep</source>
+        <translation>Durchlaufen</translation>
+    </message>
+    <message>
+        <source>Move every needle from the start of its layer&apos;s span to the end and back; the gauge does not change</source>
+        <translation>Jeden Zeiger vom Anfang des Bereichs seiner Ebene bis zum Ende und zurück bewegen; die Skala ändert sich nicht</translation>
+    </message>
+    <message>
+        <source>Why the selected needle is not drawn. It is kept in the gauge and saved as it is.</source>
+        <translation>Warum der gewählte Zeiger nicht gezeichnet wird. Er bleibt in der Skala und wird unverändert gespeichert.</translation>
+    </message>
+    <message>
+        <source>The needle&apos;s name: dialwright-render --value NAME=V sets its value</source>
+        <translation>Der Name des Zeigers: dialwright-render --value NAME=V setzt seinen Wert</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>The needle&apos;s shape: a bar, a bar narrowing to its tip, a bar with an arrow head, or a picture turned about its pivot</source>
+        <translation>Die Form des Zeigers: ein Balken, ein zur Spitze hin schmaler werdender Balken, ein Balken mit Pfeilspitze oder ein Bild, das sich um seinen Drehpunkt dreht</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Linie</translation>
+    </message>
+    <message>
+        <source>Tapered</source>
+        <translation>Verjüngt</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>Pfeil</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Picture...</source>
+        <translation>Bild...</translation>
+    </message>
+    <message>
+        <source>Draw the needle as a PNG, JPEG or SVG picture, upright as it points at 12 o&apos;clock; the gauge file carries it</source>
+        <translation>Den Zeiger als PNG-, JPEG- oder SVG-Bild zeichnen, aufrecht, wie er auf 12 Uhr zeigt; die Skalendatei führt es mit</translation>
+    </message>
+    <message>
+        <source>Needle picture</source>
+        <translation>Zeigerbild</translation>
+    </message>
+    <message>
+        <source>Shape:</source>
+        <translation>Form:</translation>
+    </message>
+    <message>
+        <source>in the picture&apos;s pixels from its top-left corner</source>
+        <translation>in Pixeln des Bildes ab seiner oberen linken Ecke</translation>
+    </message>
+    <message>
+        <source>Where in the picture the needle turns, across, %1</source>
+        <translation>Wo im Bild sich der Zeiger dreht, waagerecht, %1</translation>
+    </message>
+    <message>
+        <source>Where in the picture the needle turns, down, %1</source>
+        <translation>Wo im Bild sich der Zeiger dreht, senkrecht, %1</translation>
+    </message>
+    <message>
+        <source>Pivot X:</source>
+        <translation>Drehpunkt X:</translation>
+    </message>
+    <message>
+        <source>Pivot Y:</source>
+        <translation>Drehpunkt Y:</translation>
+    </message>
+    <message>
+        <source>From the pivot to the tip, in gauge radii</source>
+        <translation>Vom Drehpunkt bis zur Spitze, in Skalenradien</translation>
+    </message>
+    <message>
+        <source>How far the needle reaches behind the pivot, in gauge radii</source>
+        <translation>Wie weit der Zeiger hinter den Drehpunkt reicht, in Skalenradien</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Länge:</translation>
+    </message>
+    <message>
+        <source>Tail:</source>
+        <translation>Ende:</translation>
+    </message>
+    <message>
+        <source>Width at the hub in drawing units: the dial is 500 across</source>
+        <translation>Breite an der Nabe in Zeichnungseinheiten: Das Zifferblatt ist 500 breit</translation>
+    </message>
+    <message>
+        <source>Width at the tip (tapered) or of the arrow head, in drawing units</source>
+        <translation>Breite an der Spitze (verjüngt) oder der Pfeilspitze, in Zeichnungseinheiten</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Breite:</translation>
+    </message>
+    <message>
+        <source>Tip:</source>
+        <translation>Spitze:</translation>
+    </message>
+    <message>
+        <source>Set Needle Color</source>
+        <translation>Zeigerfarbe festlegen</translation>
+    </message>
+    <message>
+        <source>Turns freely</source>
+        <translation>Dreht frei</translation>
+    </message>
+    <message>
+        <source>Values beyond the ends of the span turn the needle on round the dial (a compass) instead of stopping it at the end</source>
+        <translation>Werte jenseits der Enden des Bereichs drehen den Zeiger weiter um das Zifferblatt (wie bei einem Kompass), statt ihn am Ende anzuhalten</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>Farbe:</translation>
+    </message>
+    <message>
+        <source>Hub:</source>
+        <translation>Nabe:</translation>
+    </message>
+    <message>
+        <source>A cap over the pivot</source>
+        <translation>Eine Kappe über dem Drehpunkt</translation>
+    </message>
+    <message>
+        <source>Radius of the hub cap in gauge radii</source>
+        <translation>Radius der Nabenkappe in Skalenradien</translation>
+    </message>
+    <message>
+        <source>Set Hub Color</source>
+        <translation>Nabenfarbe festlegen</translation>
+    </message>
+    <message>
+        <source>Shadow:</source>
+        <translation>Schatten:</translation>
+    </message>
+    <message>
+        <source>A soft shadow under the needle and its hub</source>
+        <translation>Ein weicher Schatten unter dem Zeiger und seiner Nabe</translation>
+    </message>
+    <message>
+        <source>How far the shadow is blurred, in drawing units</source>
+        <translation>Wie stark der Schatten weichgezeichnet wird, in Zeichnungseinheiten</translation>
+    </message>
+    <message>
+        <source>How far the shadow lies to the right, in drawing units</source>
+        <translation>Wie weit der Schatten nach rechts versetzt ist, in Zeichnungseinheiten</translation>
+    </message>
+    <message>
+        <source>How far the shadow lies down, in drawing units</source>
+        <translation>Wie weit der Schatten nach unten versetzt ist, in Zeichnungseinheiten</translation>
+    </message>
+    <message>
+        <source>Offset:</source>
+        <translation>Versatz:</translation>
+    </message>
+    <message>
+        <source>Move the needle along the layer&apos;s span</source>
+        <translation>Den Zeiger über den Bereich der Ebene bewegen</translation>
+    </message>
+    <message>
+        <source>The value the needle shows in the preview and in exports, on the layer&apos;s scale</source>
+        <translation>Der Wert, den der Zeiger in der Vorschau und in Exporten zeigt, im Skalenverlauf der Ebene</translation>
+    </message>
+    <message>
+        <source>Value:</source>
+        <translation>Wert:</translation>
+    </message>
+    <message>
+        <source>Needle</source>
+        <translation>Zeiger</translation>
+    </message>
+    <message>
+        <source>Needle Name</source>
+        <translation>Zeigername</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Needle Shape</source>
+        <translation>Zeigerform</translation>
+    </message>
+    <message>
+        <source>shape</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Needle Picture</source>
+        <translation>Zeigerbild</translation>
+    </message>
+    <message>
+        <source>Needle Pivot X</source>
+        <translation>Drehpunkt X des Zeigers</translation>
+    </message>
+    <message>
+        <source>pivot X</source>
+        <translation>Drehpunkt X</translation>
+    </message>
+    <message>
+        <source>Needle Pivot Y</source>
+        <translation>Drehpunkt Y des Zeigers</translation>
+    </message>
+    <message>
+        <source>pivot Y</source>
+        <translation>Drehpunkt Y</translation>
+    </message>
+    <message>
+        <source>Needle Length</source>
+        <translation>Zeigerlänge</translation>
+    </message>
+    <message>
+        <source>length</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Needle Tail</source>
+        <translation>Zeigerende</translation>
+    </message>
+    <message>
+        <source>tail</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Needle Width</source>
+        <translation>Zeigerbreite</translation>
+    </message>
+    <message>
+        <source>width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Needle Tip Width</source>
+        <translation>Breite der Zeigerspitze</translation>
+    </message>
+    <message>
+        <source>tip width</source>
+        <translation>Spitzenbreite</translation>
+    </message>
+    <message>
+        <source>Needle Color</source>
+        <translation>Zeigerfarbe</translation>
+    </message>
+    <message>
+        <source>Needle colour</source>
+        <translation>Zeigerfarbe</translation>
+    </message>
+    <message>
+        <source>Needle Turns Freely</source>
+        <translation>Zeiger dreht frei</translation>
+    </message>
+    <message>
+        <source>turns freely</source>
+        <translation>dreht frei</translation>
+    </message>
+    <message>
+        <source>Needle Hub</source>
+        <translation>Zeigernabe</translation>
+    </message>
+    <message>
+        <source>hub cap</source>
+        <translation>Nabenkappe</translation>
+    </message>
+    <message>
+        <source>Hub Radius</source>
+        <translation>Nabenradius</translation>
+    </message>
+    <message>
+        <source>hub radius</source>
+        <translation>Nabenradius</translation>
+    </message>
+    <message>
+        <source>Hub Color</source>
+        <translation>Nabenfarbe</translation>
+    </message>
+    <message>
+        <source>Hub colour</source>
+        <translation>Nabenfarbe</translation>
+    </message>
+    <message>
+        <source>Needle Shadow</source>
+        <translation>Zeigerschatten</translation>
+    </message>
+    <message>
+        <source>shadow</source>
+        <translation>Schatten</translation>
+    </message>
+    <message>
+        <source>Shadow Blur</source>
+        <translation>Schattenunschärfe</translation>
+    </message>
+    <message>
+        <source>shadow blur</source>
+        <translation>Schattenunschärfe</translation>
+    </message>
+    <message>
+        <source>Shadow Offset X</source>
+        <translation>Schattenversatz X</translation>
+    </message>
+    <message>
+        <source>shadow offset X</source>
+        <translation>Schattenversatz X</translation>
+    </message>
+    <message>
+        <source>Shadow Offset Y</source>
+        <translation>Schattenversatz Y</translation>
+    </message>
+    <message>
+        <source>shadow offset Y</source>
+        <translation>Schattenversatz Y</translation>
+    </message>
+    <message>
+        <source>Needle Value</source>
+        <translation>Zeigerwert</translation>
+    </message>
+    <message>
+        <source>value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>value slider</source>
+        <translation>Wertregler</translation>
+    </message>
+    <message>
+        <source>%1 (not drawn)</source>
+        <translation>%1 (nicht gezeichnet)</translation>
+    </message>
+    <message>
+        <source>Not drawn: %1</source>
+        <translation>Nicht gezeichnet: %1</translation>
+    </message>
+    <message>
+        <source>Change Needle</source>
+        <translation>„Zeiger“ ändern</translation>
+    </message>
+    <message>
+        <source>Change Needle Value</source>
+        <translation>„Zeigerwert“ ändern</translation>
+    </message>
+    <message>
+        <source>Move Needle</source>
+        <translation>Zeiger bewegen</translation>
+    </message>
+    <message>
+        <source>Change Needle Picture</source>
+        <translation>„Zeigerbild“ ändern</translation>
+    </message>
+    <message>
+        <source>Needle %1</source>
+        <translation>Zeiger %1</translation>
+    </message>
+    <message>
+        <source>Remove Needle</source>
+        <translation>Zeiger entfernen</translation>
     </message>
 </context>
 <context>
@@ -1357,10 +1978,6 @@
         <translation>In der PDF-Datei ein dünnes Kreuz über die Mitte des Zifferblatts setzen.</translation>
     </message>
     <message>
-        <source>Fill the dial with COLOR (a name or #rrggbb) under the gauge in the PDF, so that white marks show on paper.</source>
-        <translation>In der PDF-Datei das Zifferblatt unter der Skala mit COLOR (einem Namen oder #rrggbb) füllen, damit weiße Striche auf Papier sichtbar sind.</translation>
-    </message>
-    <message>
         <source>Turns a gauge file into the images, keyframes and gauge document that Dialwright exports.</source>
         <translation>Macht aus einer Skalendatei die Bilder, Keyframes und Skalendokumente, die Dialwright exportiert.</translation>
     </message>
@@ -1399,10 +2016,6 @@
     <message>
         <source>Only one gauge file can be read at a time.</source>
         <translation>Es kann nur eine Skalendatei auf einmal gelesen werden.</translation>
-    </message>
-    <message>
-        <source>Nothing to write: give --png, --svg, --pdf, --keyframes or --gauge.</source>
-        <translation>Nichts zu schreiben: Geben Sie --png, --svg, --pdf, --keyframes oder --gauge an.</translation>
     </message>
     <message>
         <source>Only a single output can go to standard output.</source>
@@ -1467,6 +2080,169 @@
     <message>
         <source>--value must be NAME=V or V, with V a number, not &quot;%1&quot;.</source>
         <translation>--value muss NAME=V oder V mit einer Zahl V sein, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>Fill the dial with COLOR (a name or #rrggbb) under the gauge in the PDF, so that white marks show on paper; with --animate, fill every frame with it.</source>
+        <translation>Das Zifferblatt in der PDF-Datei unter der Skala mit COLOR (ein Name oder #rrggbb) füllen, damit weiße Striche auf Papier sichtbar sind; mit --animate jedes Einzelbild damit füllen.</translation>
+    </message>
+    <message>
+        <source>Write an animation of the needles: a .mov (QuickTime Animation, or ProRes 4444 with --codec prores), .webm (VP9), .mp4 (H.264), or PNG frames named by a pattern with %d or into a folder. Transparent unless --background is given.</source>
+        <translation>Eine Animation der Zeiger schreiben: eine .mov-Datei (QuickTime Animation oder mit --codec prores ProRes 4444), .webm-Datei (VP9), .mp4-Datei (H.264) oder PNG-Einzelbilder, benannt nach einem Muster mit %d oder in einen Ordner. Transparent, sofern nicht --background angegeben ist.</translation>
+    </message>
+    <message>
+        <source>Move the needles named NAME as the column COLUMN (its name or its place from 1) of the --data file. May be given more than once.</source>
+        <translation>Die Zeiger namens NAME nach der Spalte COLUMN (ihr Name oder ihre Stelle ab 1) der --data-Datei bewegen. Darf mehrmals angegeben werden.</translation>
+    </message>
+    <message>
+        <source>The CSV file of the driving data: a header row, a time column, value columns.</source>
+        <translation>Die CSV-Datei mit den Steuerdaten: eine Kopfzeile, eine Zeitspalte, Wertespalten.</translation>
+    </message>
+    <message>
+        <source>Sweep the needles named NAME, or without a name every needle no --drive moves, from the start of the scale to its end and back in SECONDS.</source>
+        <translation>Die Zeiger namens NAME – ohne Namen jeden Zeiger, den kein --drive bewegt – in SECONDS vom Anfang des Skalenverlaufs bis zu seinem Ende und zurück laufen lassen.</translation>
+    </message>
+    <message>
+        <source>Frames a second of the animation, %1 to %2 (default 30).</source>
+        <translation>Bilder pro Sekunde der Animation, %1 bis %2 (Vorgabe 30).</translation>
+    </message>
+    <message>
+        <source>Start the animation at this time of the data, in seconds.</source>
+        <translation>Die Animation bei dieser Zeit der Daten beginnen, in Sekunden.</translation>
+    </message>
+    <message>
+        <source>End the animation at this time of the data, in seconds.</source>
+        <translation>Die Animation bei dieser Zeit der Daten beenden, in Sekunden.</translation>
+    </message>
+    <message>
+        <source>How values between the samples are found: linear (the default) or cubic (smooth, never beyond the samples around).</source>
+        <translation>Wie Werte zwischen den Messwerten bestimmt werden: linear (die Vorgabe) oder cubic (glatt, nie über die umliegenden Messwerte hinaus).</translation>
+    </message>
+    <message>
+        <source>The codec of a .mov animation: qtrle (QuickTime Animation, the default) or prores (ProRes 4444).</source>
+        <translation>Der Codec einer .mov-Animation: qtrle (QuickTime Animation, die Vorgabe) oder prores (ProRes 4444).</translation>
+    </message>
+    <message>
+        <source>Write the asset set into the folder DIR: face.png without needles, each needle upright on a picture of its own (its hub and shadow apart), and gauge.json with the pivots and each needle&apos;s value-to-angle table.</source>
+        <translation>Den Asset-Satz in den Ordner DIR schreiben: face.png ohne Zeiger, jeden Zeiger aufrecht in einem eigenen Bild (Nabe und Schatten getrennt) und gauge.json mit den Drehpunkten und der Wert-Winkel-Tabelle jedes Zeigers.</translation>
+    </message>
+    <message>
+        <source>Write the gauge for a display, simulator or web page into the folder of --out: %1.</source>
+        <translation>Die Skala für ein Display, einen Simulator oder eine Webseite in den Ordner von --out schreiben: %1.</translation>
+    </message>
+    <message>
+        <source>The folder --target writes into.</source>
+        <translation>Der Ordner, in den --target schreibt.</translation>
+    </message>
+    <message>
+        <source>LVGL 9&apos;s colour format of the face with --target lvgl9: %1 (default ARGB8888).</source>
+        <translation>Das LVGL-9-Farbformat des Zifferblatts mit --target lvgl9: %1 (Vorgabe ARGB8888).</translation>
+    </message>
+    <message>
+        <source>Swap the two bytes of RGB565 pixels, for displays on SPI (--target lvgl9 with RGB565, --target tft).</source>
+        <translation>Die beiden Bytes der RGB565-Pixel tauschen, für Displays an SPI (--target lvgl9 mit RGB565, --target tft).</translation>
+    </message>
+    <message>
+        <source>--animate writes the animation alone: give the other outputs in a run of their own.</source>
+        <translation>--animate schreibt nur die Animation: Geben Sie die anderen Ausgaben in einem eigenen Aufruf an.</translation>
+    </message>
+    <message>
+        <source>Nothing to write: give --png, --svg, --pdf, --keyframes, --gauge, --assets, --target or --animate.</source>
+        <translation>Nichts zu schreiben: Geben Sie --png, --svg, --pdf, --keyframes, --gauge, --assets, --target oder --animate an.</translation>
+    </message>
+    <message>
+        <source>warning: layer “%1”: %2 is not drawn: %3</source>
+        <translation>Warnung: Ebene „%1“: %2 wird nicht gezeichnet: %3</translation>
+    </message>
+    <message>
+        <source>picture %1</source>
+        <translation>Bild %1</translation>
+    </message>
+    <message>
+        <source>text %1</source>
+        <translation>Text %1</translation>
+    </message>
+    <message>
+        <source>the needle “%1”</source>
+        <translation>Zeiger „%1“</translation>
+    </message>
+    <message numerus="yes">
+        <source>warning: %n more parts of the gauge are not drawn.</source>
+        <translation>
+            <numerusform>Warnung: %n weiterer Teil der Skala wird nicht gezeichnet.</numerusform>
+            <numerusform>Warnung: %n weitere Teile der Skala werden nicht gezeichnet.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--%1 applies to an animation only: give --animate too.</source>
+        <translation>--%1 gilt nur für eine Animation: Geben Sie auch --animate an.</translation>
+    </message>
+    <message>
+        <source>An animation cannot go to standard output.</source>
+        <translation>Eine Animation kann nicht auf die Standardausgabe gehen.</translation>
+    </message>
+    <message>
+        <source>--codec %1 does not fit %2: a .mov takes qtrle or prores.</source>
+        <translation>--codec %1 passt nicht zu %2: Eine .mov-Datei nimmt qtrle oder prores.</translation>
+    </message>
+    <message>
+        <source>The animation&apos;s format follows from its name: .mov, .webm, .mp4, a PNG pattern with %d or a folder, not &quot;%1&quot;.</source>
+        <translation>Das Format der Animation ergibt sich aus ihrem Namen: .mov, .webm, .mp4, ein PNG-Muster mit %d oder ein Ordner, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--fps must be a whole number from %1 to %2, not &quot;%3&quot;.</source>
+        <translation>--fps muss eine ganze Zahl von %1 bis %2 sein, nicht „%3“.</translation>
+    </message>
+    <message>
+        <source>--%1 must be a time in seconds, not &quot;%2&quot;.</source>
+        <translation>--%1 muss eine Zeit in Sekunden sein, nicht „%2“.</translation>
+    </message>
+    <message>
+        <source>--interpolation must be linear or cubic, not &quot;%1&quot;.</source>
+        <translation>--interpolation muss linear oder cubic sein, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--drive must be NAME=COLUMN, not &quot;%1&quot;.</source>
+        <translation>--drive muss NAME=COLUMN sein, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--drive needs --data, the file of the driving data.</source>
+        <translation>--drive braucht --data, die Datei mit den Steuerdaten.</translation>
+    </message>
+    <message>
+        <source>--data needs --drive NAME=COLUMN to say which needle follows which column.</source>
+        <translation>--data braucht --drive NAME=COLUMN, um anzugeben, welcher Zeiger welcher Spalte folgt.</translation>
+    </message>
+    <message>
+        <source>--sweep must be NAME=SECONDS or SECONDS, with SECONDS above 0 and at most %1, not &quot;%2&quot;.</source>
+        <translation>--sweep muss NAME=SECONDS oder SECONDS sein, mit SECONDS über 0 und höchstens %1, nicht „%2“.</translation>
+    </message>
+    <message>
+        <source>--animate needs --drive NAME=COLUMN with --data, or --sweep.</source>
+        <translation>--animate braucht --drive NAME=COLUMN mit --data oder --sweep.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Frame %1 of %2 (%3%)</source>
+        <translation><byte value="xd"/>Einzelbild %1 von %2 (%3 %)</translation>
+    </message>
+    <message>
+        <source>--target and --out go together.</source>
+        <translation>--target und --out gehören zusammen.</translation>
+    </message>
+    <message>
+        <source>--%1 applies to --target only.</source>
+        <translation>--%1 gilt nur für --target.</translation>
+    </message>
+    <message>
+        <source>--target must be one of %1, not &quot;%2&quot;.</source>
+        <translation>--target muss eines von %1 sein, nicht „%2“.</translation>
+    </message>
+    <message>
+        <source>--color-format takes one of %1, with --target lvgl9, not &quot;%2&quot;.</source>
+        <translation>--color-format nimmt mit --target lvgl9 eines von %1, nicht „%2“.</translation>
+    </message>
+    <message>
+        <source>--swap-bytes applies to --target tft and to --target lvgl9 with RGB565 only.</source>
+        <translation>--swap-bytes gilt nur für --target tft und für --target lvgl9 mit RGB565.</translation>
     </message>
 </context>
 <context>
@@ -1814,6 +2590,77 @@
         <source>The SVG picture is empty.</source>
         <translation>Das SVG-Bild ist leer.</translation>
     </message>
+    <message>
+        <source>The SVG picture has a style sheet that may read other files.</source>
+        <translation>Das SVG-Bild hat ein Stylesheet, das andere Dateien lesen könnte.</translation>
+    </message>
+    <message>
+        <source>The SVG picture holds an image that is not PNG or JPEG.</source>
+        <translation>Das SVG-Bild enthält ein Bild, das weder PNG noch JPEG ist.</translation>
+    </message>
+    <message>
+        <source>The SVG picture declares entities, which are not read.</source>
+        <translation>Das SVG-Bild deklariert Entitäten, die nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The picture is not an SVG document.</source>
+        <translation>Das Bild ist kein SVG-Dokument.</translation>
+    </message>
+    <message>
+        <source>The SVG picture names two targets for one element.</source>
+        <translation>Das SVG-Bild nennt zwei Ziele für ein Element.</translation>
+    </message>
+    <message>
+        <source>The SVG picture draws more than %1 characters of text.</source>
+        <translation>Das SVG-Bild zeichnet mehr als %1 Zeichen Text.</translation>
+    </message>
+    <message>
+        <source>The SVG picture covers itself more than %1 times over, too much to draw.</source>
+        <translation>Das SVG-Bild überdeckt sich mehr als %1-mal selbst, zu oft zum Zeichnen.</translation>
+    </message>
+</context>
+<context>
+    <name>TargetDialog</name>
+    <message>
+        <source>Swap the bytes of RGB565 pixels (displays on SPI)</source>
+        <translation>Bytes der RGB565-Pixel tauschen (Displays an SPI)</translation>
+    </message>
+    <message>
+        <source>Export For</source>
+        <translation>Exportieren für</translation>
+    </message>
+    <message>
+        <source>LVGL 9 (C sources, .bin files, header and example)</source>
+        <translation>LVGL 9 (C-Quellen, .bin-Dateien, Header und Beispiel)</translation>
+    </message>
+    <message>
+        <source>LVGL 8 (C sources, header and example)</source>
+        <translation>LVGL 8 (C-Quellen, Header und Beispiel)</translation>
+    </message>
+    <message>
+        <source>TFT sprites (RGB565 headers)</source>
+        <translation>TFT-Sprites (RGB565-Header)</translation>
+    </message>
+    <message>
+        <source>FlightGear (2D instrument)</source>
+        <translation>FlightGear (2D-Instrument)</translation>
+    </message>
+    <message>
+        <source>Web page (HTML and ES module)</source>
+        <translation>Webseite (HTML und ES-Modul)</translation>
+    </message>
+    <message>
+        <source>Table (CSV and JSON)</source>
+        <translation>Tabelle (CSV und JSON)</translation>
+    </message>
+    <message>
+        <source>&amp;Target:</source>
+        <translation>&amp;Ziel:</translation>
+    </message>
+    <message>
+        <source>&amp;Colour format:</source>
+        <translation>&amp;Farbformat:</translation>
+    </message>
 </context>
 <context>
     <name>TickLevelEditor</name>
@@ -1914,6 +2761,10 @@
     <message>
         <source>The text holds no points: one value and one fraction a line.</source>
         <translation>Der Text enthält keine Punkte: einen Wert und einen Anteil je Zeile.</translation>
+    </message>
+    <message>
+        <source>The text holds more than %1 points; a table may hold at most %1.</source>
+        <translation>Der Text enthält mehr als %1 Punkte; eine Tabelle darf höchstens %1 enthalten.</translation>
     </message>
 </context>
 <context>
@@ -2819,6 +3670,78 @@ Danke, dass Sie Dialwright verwenden!</translation>
         <translation>%1 konnte nicht geöffnet werden.
 
 %2</translation>
+    </message>
+    <message>
+        <source>Rendering %1: frame %2 of %3, %4 frames a second, %5 left</source>
+        <translation>%1 wird gerendert: Einzelbild %2 von %3, %4 Bilder pro Sekunde, noch %5</translation>
+    </message>
+    <message>
+        <source>a while</source>
+        <translation>eine Weile</translation>
+    </message>
+    <message>
+        <source>%1:%2</source>
+        <translation>%1:%2</translation>
+    </message>
+    <message>
+        <source>Rendering %1…</source>
+        <translation>%1 wird gerendert …</translation>
+    </message>
+    <message>
+        <source>Writing into %1…</source>
+        <translation>Wird in %1 geschrieben …</translation>
+    </message>
+    <message>
+        <source>Exported into %1</source>
+        <translation>Exportiert in %1</translation>
+    </message>
+    <message>
+        <source>Export Assets</source>
+        <translation>Assets exportieren</translation>
+    </message>
+    <message>
+        <source>Export For %1</source>
+        <translation>Exportieren für %1</translation>
+    </message>
+    <message>
+        <source>Export Ass&amp;ets...</source>
+        <translation>&amp;Assets exportieren...</translation>
+    </message>
+    <message>
+        <source>Export &amp;For...</source>
+        <translation>Exportieren fü&amp;r...</translation>
+    </message>
+    <message>
+        <source>Export Ani&amp;mation...</source>
+        <translation>Ani&amp;mation exportieren...</translation>
+    </message>
+    <message>
+        <source>Face and needles</source>
+        <translation>Zifferblatt und Zeiger</translation>
+    </message>
+    <message>
+        <source>Face</source>
+        <translation>Zifferblatt</translation>
+    </message>
+    <message>
+        <source>Needles</source>
+        <translation>Zeiger</translation>
+    </message>
+    <message>
+        <source>Needles: what the SVG and PNG exports draw: the face with its needles, the face alone, or the needles alone on a transparent ground</source>
+        <translation>Zeiger: was die SVG- und PNG-Exporte zeichnen: das Zifferblatt mit seinen Zeigern, das Zifferblatt allein oder nur die Zeiger auf durchsichtigem Grund</translation>
+    </message>
+    <message>
+        <source>Needles in exports</source>
+        <translation>Zeiger in Exporten</translation>
+    </message>
+    <message>
+        <source>Face only</source>
+        <translation>Nur Zifferblatt</translation>
+    </message>
+    <message>
+        <source>Needles only</source>
+        <translation>Nur Zeiger</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,186 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AnimationDialog</name>
+    <message>
+        <source>Export Animation</source>
+        <translation>Exporter l’animation</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Choisir...</translation>
+    </message>
+    <message>
+        <source>&amp;Data file:</source>
+        <translation>Fichier de &amp;données&#xa0;:</translation>
+    </message>
+    <message>
+        <source>No data: the needles can sweep.</source>
+        <translation>Aucune donnée&#xa0;: les aiguilles peuvent balayer.</translation>
+    </message>
+    <message>
+        <source>Open Data File</source>
+        <translation>Ouvrir un fichier de données</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv *.txt *.tsv);;All files (*)</source>
+        <translation>Fichiers CSV (*.csv *.txt *.tsv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Stands at its value</source>
+        <translation>Reste à sa valeur</translation>
+    </message>
+    <message>
+        <source>Sweeps</source>
+        <translation>Balaie</translation>
+    </message>
+    <message>
+        <source>Needle “%1”:</source>
+        <translation>Aiguille «&#xa0;%1&#xa0;»&#xa0;:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>S&amp;weep there and back in:</source>
+        <translation>&amp;Balayer aller-retour en&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linéaire</translation>
+    </message>
+    <message>
+        <source>Smooth (monotone cubic)</source>
+        <translation>Lissée (cubique monotone)</translation>
+    </message>
+    <message>
+        <source>&amp;Between samples:</source>
+        <translation>&amp;Entre les échantillons&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Frames a second:</source>
+        <translation>&amp;Images par seconde&#xa0;:</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tout</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>à</translation>
+    </message>
+    <message>
+        <source>&amp;Range:</source>
+        <translation>&amp;Plage&#xa0;:</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat:</source>
+        <translation>F&amp;ormat&#xa0;:</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Taille&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>Transparent</translation>
+    </message>
+    <message>
+        <source>Background colour</source>
+        <translation>Couleur de fond</translation>
+    </message>
+    <message>
+        <source>Back&amp;ground:</source>
+        <translation>&amp;Fond&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Write to:</source>
+        <translation>É&amp;crire dans&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Reading %1…</source>
+        <translation>Lecture de %1…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows, %1 to %2 s.</source>
+        <translation>
+            <numerusform>%n ligne, de %1 à %2 s.</numerusform>
+            <numerusform>%n lignes, de %1 à %2 s.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Column “%1”</source>
+        <translation>Colonne «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>%1 (*.%2)</source>
+        <translation>%1 (*.%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n frames.</source>
+        <translation>
+            <numerusform>%n image.</numerusform>
+            <numerusform>%n images.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>AnimationExport</name>
+    <message>
+        <source>“%1”</source>
+        <translation>«&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>The sweep of %1: %2</source>
+        <translation>Le balayage de %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 is to follow the column %2, but no data file is given.</source>
+        <translation>%1 doit suivre la colonne %2, mais aucun fichier de données n’est indiqué.</translation>
+    </message>
+    <message>
+        <source>The data has no column %1; its columns are %2.</source>
+        <translation>Les données n’ont pas de colonne %1&#xa0;; leurs colonnes sont %2.</translation>
+    </message>
+    <message>
+        <source>The gauge has no needles to animate.</source>
+        <translation>Le cadran n’a aucune aiguille à animer.</translation>
+    </message>
+    <message>
+        <source>The gauge has no needle named %1; its needles are %2.</source>
+        <translation>Le cadran n’a pas d’aiguille nommée %1&#xa0;; ses aiguilles sont %2.</translation>
+    </message>
+    <message>
+        <source>The movement of the needle %1: %2</source>
+        <translation>Le mouvement de l’aiguille %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1: sweep</source>
+        <translation>%1&#xa0;: balayage</translation>
+    </message>
+    <message>
+        <source>None of the gauge&apos;s needles can be drawn.</source>
+        <translation>Aucune des aiguilles du cadran ne peut être dessinée.</translation>
+    </message>
+    <message>
+        <source>Nothing drives the needles: give a data column or a sweep, or the times to show.</source>
+        <translation>Rien ne pilote les aiguilles&#xa0;: indiquez une colonne de données ou un balayage, ou les instants à montrer.</translation>
+    </message>
+    <message>
+        <source>The animation was planned for another gauge.</source>
+        <translation>L’animation a été préparée pour un autre cadran.</translation>
+    </message>
+</context>
+<context>
     <name>ArcEditor</name>
     <message>
         <source>Arc %1</source>
@@ -46,6 +226,17 @@
     <message>
         <source>Arc %1 colour</source>
         <translation>Couleur de l’arc %1</translation>
+    </message>
+</context>
+<context>
+    <name>AssetSet</name>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 n’est pas un dossier.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Impossible de créer le dossier %1.</translation>
     </message>
 </context>
 <context>
@@ -114,6 +305,10 @@
     <message>
         <source>The picture is not PNG, JPEG or SVG.</source>
         <translation>L’image n’est ni PNG, ni JPEG, ni SVG.</translation>
+    </message>
+    <message>
+        <source>The SVG picture holds images of %1 million pixels; a drawing may decode at most %2 million.</source>
+        <translation>L’image SVG contient des images de %1 millions de pixels&#xa0;; un dessin peut en décoder au plus %2 millions.</translation>
     </message>
 </context>
 <context>
@@ -216,6 +411,13 @@
     </message>
 </context>
 <context>
+    <name>DrivePlot</name>
+    <message>
+        <source>Plot of the driven values</source>
+        <translation>Courbe des valeurs pilotées</translation>
+    </message>
+</context>
+<context>
     <name>EmbeddedTargets</name>
     <message>
         <source>The angle table has no rows.</source>
@@ -272,6 +474,26 @@
     <message>
         <source>The picture is %1 x %2 pixels; a TFT sprite takes at most %3 pixels each way.</source>
         <translation>L’image a %1 x %2 pixels&#xa0;; un sprite TFT accepte au plus %3 pixels dans chaque sens.</translation>
+    </message>
+    <message>
+        <source>The layer lays no values along its span.</source>
+        <translation>Le calque ne place aucune valeur le long de son arc.</translation>
+    </message>
+    <message>
+        <source>The tolerance of the angle table must be above 0.</source>
+        <translation>La tolérance de la table des angles doit être supérieure à 0.</translation>
+    </message>
+    <message>
+        <source>The angle table would need more than %1 rows.</source>
+        <translation>La table des angles nécessiterait plus de %1 lignes.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot name the target&apos;s files.</source>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas nommer les fichiers de la cible.</translation>
+    </message>
+    <message>
+        <source>Swapped bytes apply to RGB565 only.</source>
+        <translation>L’inversion des octets ne s’applique qu’au RGB565.</translation>
     </message>
 </context>
 <context>
@@ -850,6 +1072,10 @@
         <source>The gauge holds %1 MB of pictures; a gauge file may hold at most %2 MB.</source>
         <translation>Le cadran contient %1 Mo d’images&#xa0;; un fichier de cadran peut en contenir au plus %2 Mo.</translation>
     </message>
+    <message>
+        <source>Layer %1 has a table of %2 points; a table may hold at most %3.</source>
+        <translation>Le calque %1 a une table de %2 points&#xa0;; une table peut en contenir au plus %3.</translation>
+    </message>
 </context>
 <context>
     <name>GaugeFile</name>
@@ -1043,6 +1269,401 @@
     <message>
         <source>A needle&apos;s damping ratio must be from 0 to %1, not %2.</source>
         <translation>Le taux d’amortissement d’une aiguille doit être de 0 à %1, et non de %2.</translation>
+    </message>
+</context>
+<context>
+    <name>NeedleEditor</name>
+    <message>
+        <source>Needles</source>
+        <translation>Aiguilles</translation>
+    </message>
+    <message>
+        <source>The layer&apos;s needles, drawn over the whole gauge in this order. Select one to edit it here.</source>
+        <translation>Les aiguilles du calque, dessinées par-dessus tout le cadran dans cet ordre. Sélectionnez-en une pour la modifier ici.</translation>
+    </message>
+    <message>
+        <source>Add Needle</source>
+        <translation>Ajouter une aiguille</translation>
+    </message>
+    <message>
+        <source>Add a needle to the layer, pointing at the start of its span</source>
+        <translation>Ajouter au calque une aiguille pointant vers le début de son étendue</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Remove the selected needle</source>
+        <translation>Supprimer l’aiguille sélectionnée</translation>
+    </message>
+    <message>
+        <source>Remove needle</source>
+        <translation>Supprimer l’aiguille</translation>
+    </message>
+    <message>
+        <source>Sweep</source>
+        <translation>Balayer</translation>
+    </message>
+    <message>
+        <source>Move every needle from the start of its layer&apos;s span to the end and back; the gauge does not change</source>
+        <translation>Déplacer chaque aiguille du début à la fin de l’étendue de son calque, puis en sens inverse&#xa0;; le cadran n’est pas modifié</translation>
+    </message>
+    <message>
+        <source>Why the selected needle is not drawn. It is kept in the gauge and saved as it is.</source>
+        <translation>Pourquoi l’aiguille sélectionnée n’est pas dessinée. Elle reste dans le cadran et est enregistrée telle quelle.</translation>
+    </message>
+    <message>
+        <source>The needle&apos;s name: dialwright-render --value NAME=V sets its value</source>
+        <translation>Le nom de l’aiguille&#xa0;: dialwright-render --value NAME=V fixe sa valeur</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The needle&apos;s shape: a bar, a bar narrowing to its tip, a bar with an arrow head, or a picture turned about its pivot</source>
+        <translation>La forme de l’aiguille&#xa0;: une barre, une barre qui s’amincit vers sa pointe, une barre à tête de flèche, ou une image qui tourne autour de son pivot</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Trait</translation>
+    </message>
+    <message>
+        <source>Tapered</source>
+        <translation>Effilée</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>Flèche</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Picture...</source>
+        <translation>Image...</translation>
+    </message>
+    <message>
+        <source>Draw the needle as a PNG, JPEG or SVG picture, upright as it points at 12 o&apos;clock; the gauge file carries it</source>
+        <translation>Dessiner l’aiguille avec une image PNG, JPEG ou SVG, verticale comme lorsqu’elle pointe vers midi&#xa0;; le fichier de cadran la contient</translation>
+    </message>
+    <message>
+        <source>Needle picture</source>
+        <translation>Image de l’aiguille</translation>
+    </message>
+    <message>
+        <source>Shape:</source>
+        <translation>Forme&#xa0;:</translation>
+    </message>
+    <message>
+        <source>in the picture&apos;s pixels from its top-left corner</source>
+        <translation>en pixels de l’image depuis son coin supérieur gauche</translation>
+    </message>
+    <message>
+        <source>Where in the picture the needle turns, across, %1</source>
+        <translation>Position horizontale, dans l’image, du point autour duquel l’aiguille tourne, %1</translation>
+    </message>
+    <message>
+        <source>Where in the picture the needle turns, down, %1</source>
+        <translation>Position verticale, dans l’image, du point autour duquel l’aiguille tourne, %1</translation>
+    </message>
+    <message>
+        <source>Pivot X:</source>
+        <translation>Pivot X&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Pivot Y:</source>
+        <translation>Pivot Y&#xa0;:</translation>
+    </message>
+    <message>
+        <source>From the pivot to the tip, in gauge radii</source>
+        <translation>Du pivot à la pointe, en rayons du cadran</translation>
+    </message>
+    <message>
+        <source>How far the needle reaches behind the pivot, in gauge radii</source>
+        <translation>Jusqu’où l’aiguille dépasse derrière le pivot, en rayons du cadran</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Longueur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Tail:</source>
+        <translation>Queue&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Width at the hub in drawing units: the dial is 500 across</source>
+        <translation>Largeur au moyeu en unités de dessin&#xa0;: le cadran fait 500 de large</translation>
+    </message>
+    <message>
+        <source>Width at the tip (tapered) or of the arrow head, in drawing units</source>
+        <translation>Largeur à la pointe (effilée) ou de la tête de flèche, en unités de dessin</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Largeur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Tip:</source>
+        <translation>Pointe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Set Needle Color</source>
+        <translation>Choisir la couleur de l’aiguille</translation>
+    </message>
+    <message>
+        <source>Turns freely</source>
+        <translation>Tourne librement</translation>
+    </message>
+    <message>
+        <source>Values beyond the ends of the span turn the needle on round the dial (a compass) instead of stopping it at the end</source>
+        <translation>Au-delà des extrémités de l’étendue, les valeurs font continuer l’aiguille autour du cadran (comme une boussole) au lieu de l’arrêter au bout</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>Couleur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Hub:</source>
+        <translation>Moyeu&#xa0;:</translation>
+    </message>
+    <message>
+        <source>A cap over the pivot</source>
+        <translation>Un capuchon sur le pivot</translation>
+    </message>
+    <message>
+        <source>Radius of the hub cap in gauge radii</source>
+        <translation>Rayon du capuchon du moyeu en rayons du cadran</translation>
+    </message>
+    <message>
+        <source>Set Hub Color</source>
+        <translation>Choisir la couleur du moyeu</translation>
+    </message>
+    <message>
+        <source>Shadow:</source>
+        <translation>Ombre&#xa0;:</translation>
+    </message>
+    <message>
+        <source>A soft shadow under the needle and its hub</source>
+        <translation>Une ombre douce sous l’aiguille et son moyeu</translation>
+    </message>
+    <message>
+        <source>How far the shadow is blurred, in drawing units</source>
+        <translation>Importance du flou de l’ombre, en unités de dessin</translation>
+    </message>
+    <message>
+        <source>How far the shadow lies to the right, in drawing units</source>
+        <translation>Décalage de l’ombre vers la droite, en unités de dessin</translation>
+    </message>
+    <message>
+        <source>How far the shadow lies down, in drawing units</source>
+        <translation>Décalage de l’ombre vers le bas, en unités de dessin</translation>
+    </message>
+    <message>
+        <source>Offset:</source>
+        <translation>Décalage&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Move the needle along the layer&apos;s span</source>
+        <translation>Déplacer l’aiguille le long de l’étendue du calque</translation>
+    </message>
+    <message>
+        <source>The value the needle shows in the preview and in exports, on the layer&apos;s scale</source>
+        <translation>La valeur qu’indique l’aiguille dans l’aperçu et dans les exports, sur l’échelle du calque</translation>
+    </message>
+    <message>
+        <source>Value:</source>
+        <translation>Valeur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Needle</source>
+        <translation>Aiguille</translation>
+    </message>
+    <message>
+        <source>Needle Name</source>
+        <translation>Nom de l’aiguille</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nom</translation>
+    </message>
+    <message>
+        <source>Needle Shape</source>
+        <translation>Forme de l’aiguille</translation>
+    </message>
+    <message>
+        <source>shape</source>
+        <translation>forme</translation>
+    </message>
+    <message>
+        <source>Needle Picture</source>
+        <translation>Image de l’aiguille</translation>
+    </message>
+    <message>
+        <source>Needle Pivot X</source>
+        <translation>Pivot X de l’aiguille</translation>
+    </message>
+    <message>
+        <source>pivot X</source>
+        <translation>pivot X</translation>
+    </message>
+    <message>
+        <source>Needle Pivot Y</source>
+        <translation>Pivot Y de l’aiguille</translation>
+    </message>
+    <message>
+        <source>pivot Y</source>
+        <translation>pivot Y</translation>
+    </message>
+    <message>
+        <source>Needle Length</source>
+        <translation>Longueur de l’aiguille</translation>
+    </message>
+    <message>
+        <source>length</source>
+        <translation>longueur</translation>
+    </message>
+    <message>
+        <source>Needle Tail</source>
+        <translation>Queue de l’aiguille</translation>
+    </message>
+    <message>
+        <source>tail</source>
+        <translation>queue</translation>
+    </message>
+    <message>
+        <source>Needle Width</source>
+        <translation>Largeur de l’aiguille</translation>
+    </message>
+    <message>
+        <source>width</source>
+        <translation>largeur</translation>
+    </message>
+    <message>
+        <source>Needle Tip Width</source>
+        <translation>Largeur de la pointe de l’aiguille</translation>
+    </message>
+    <message>
+        <source>tip width</source>
+        <translation>largeur de la pointe</translation>
+    </message>
+    <message>
+        <source>Needle Color</source>
+        <translation>Couleur de l’aiguille</translation>
+    </message>
+    <message>
+        <source>Needle colour</source>
+        <translation>Couleur de l’aiguille</translation>
+    </message>
+    <message>
+        <source>Needle Turns Freely</source>
+        <translation>Rotation libre de l’aiguille</translation>
+    </message>
+    <message>
+        <source>turns freely</source>
+        <translation>rotation libre</translation>
+    </message>
+    <message>
+        <source>Needle Hub</source>
+        <translation>Moyeu de l’aiguille</translation>
+    </message>
+    <message>
+        <source>hub cap</source>
+        <translation>capuchon du moyeu</translation>
+    </message>
+    <message>
+        <source>Hub Radius</source>
+        <translation>Rayon du moyeu</translation>
+    </message>
+    <message>
+        <source>hub radius</source>
+        <translation>rayon du moyeu</translation>
+    </message>
+    <message>
+        <source>Hub Color</source>
+        <translation>Couleur du moyeu</translation>
+    </message>
+    <message>
+        <source>Hub colour</source>
+        <translation>Couleur du moyeu</translation>
+    </message>
+    <message>
+        <source>Needle Shadow</source>
+        <translation>Ombre de l’aiguille</translation>
+    </message>
+    <message>
+        <source>shadow</source>
+        <translation>ombre</translation>
+    </message>
+    <message>
+        <source>Shadow Blur</source>
+        <translation>Flou de l’ombre</translation>
+    </message>
+    <message>
+        <source>shadow blur</source>
+        <translation>flou de l’ombre</translation>
+    </message>
+    <message>
+        <source>Shadow Offset X</source>
+        <translation>Décalage X de l’ombre</translation>
+    </message>
+    <message>
+        <source>shadow offset X</source>
+        <translation>décalage X de l’ombre</translation>
+    </message>
+    <message>
+        <source>Shadow Offset Y</source>
+        <translation>Décalage Y de l’ombre</translation>
+    </message>
+    <message>
+        <source>shadow offset Y</source>
+        <translation>décalage Y de l’ombre</translation>
+    </message>
+    <message>
+        <source>Needle Value</source>
+        <translation>Valeur de l’aiguille</translation>
+    </message>
+    <message>
+        <source>value</source>
+        <translation>valeur</translation>
+    </message>
+    <message>
+        <source>value slider</source>
+        <translation>curseur de valeur</translation>
+    </message>
+    <message>
+        <source>%1 (not drawn)</source>
+        <translation>%1 (non dessinée)</translation>
+    </message>
+    <message>
+        <source>Not drawn: %1</source>
+        <translation>Non dessinée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Change Needle</source>
+        <translation>Modifier «&#xa0;Aiguille&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Change Needle Value</source>
+        <translation>Modifier la valeur de l’aiguille</translation>
+    </message>
+    <message>
+        <source>Move Needle</source>
+        <translation>Déplacer l’aiguille</translation>
+    </message>
+    <message>
+        <source>Change Needle Picture</source>
+        <translation>Modifier l’image de l’aiguille</translation>
+    </message>
+    <message>
+        <source>Needle %1</source>
+        <translation>Aiguille %1</translation>
+    </message>
+    <message>
+        <source>Remove Needle</source>
+        <translation>Supprimer l’aiguille</translation>
     </message>
 </context>
 <context>
@@ -1357,10 +1978,6 @@
         <translation>Placer dans le PDF une croix fine sur le centre du cadran.</translation>
     </message>
     <message>
-        <source>Fill the dial with COLOR (a name or #rrggbb) under the gauge in the PDF, so that white marks show on paper.</source>
-        <translation>Remplir le cadran de COLOR (un nom ou #rrggbb) sous les graduations dans le PDF, pour que les traits blancs se voient sur le papier.</translation>
-    </message>
-    <message>
         <source>Turns a gauge file into the images, keyframes and gauge document that Dialwright exports.</source>
         <translation>Transforme un fichier de cadran en images, images clés et document de cadran tels que Dialwright les exporte.</translation>
     </message>
@@ -1399,10 +2016,6 @@
     <message>
         <source>Only one gauge file can be read at a time.</source>
         <translation>On ne peut lire qu’un fichier de cadran à la fois.</translation>
-    </message>
-    <message>
-        <source>Nothing to write: give --png, --svg, --pdf, --keyframes or --gauge.</source>
-        <translation>Rien à écrire&#xa0;: indiquez --png, --svg, --pdf, --keyframes ou --gauge.</translation>
     </message>
     <message>
         <source>Only a single output can go to standard output.</source>
@@ -1467,6 +2080,169 @@
     <message>
         <source>--value must be NAME=V or V, with V a number, not &quot;%1&quot;.</source>
         <translation>--value doit être NAME=V ou V, V étant un nombre, et non «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Fill the dial with COLOR (a name or #rrggbb) under the gauge in the PDF, so that white marks show on paper; with --animate, fill every frame with it.</source>
+        <translation>Remplir le fond du cadran de COLOR (un nom ou #rrggbb) dans le PDF, pour que les traits blancs se voient sur le papier&#xa0;; avec --animate, remplir chaque image de cette couleur.</translation>
+    </message>
+    <message>
+        <source>Write an animation of the needles: a .mov (QuickTime Animation, or ProRes 4444 with --codec prores), .webm (VP9), .mp4 (H.264), or PNG frames named by a pattern with %d or into a folder. Transparent unless --background is given.</source>
+        <translation>Écrire une animation des aiguilles&#xa0;: un .mov (QuickTime Animation, ou ProRes 4444 avec --codec prores), un .webm (VP9), un .mp4 (H.264), ou des images PNG nommées selon un modèle contenant %d ou placées dans un dossier. Fond transparent sauf si --background est indiqué.</translation>
+    </message>
+    <message>
+        <source>Move the needles named NAME as the column COLUMN (its name or its place from 1) of the --data file. May be given more than once.</source>
+        <translation>Déplacer les aiguilles nommées NAME selon la colonne COLUMN (son nom ou son rang à partir de 1) du fichier --data. Peut être donné plusieurs fois.</translation>
+    </message>
+    <message>
+        <source>The CSV file of the driving data: a header row, a time column, value columns.</source>
+        <translation>Le fichier CSV des données pilotes&#xa0;: une ligne d’en-tête, une colonne de temps, des colonnes de valeurs.</translation>
+    </message>
+    <message>
+        <source>Sweep the needles named NAME, or without a name every needle no --drive moves, from the start of the scale to its end and back in SECONDS.</source>
+        <translation>Faire balayer aux aiguilles nommées NAME, ou sans nom à toutes les aiguilles qu’aucun --drive ne déplace, l’échelle de son début à sa fin puis retour en SECONDS secondes.</translation>
+    </message>
+    <message>
+        <source>Frames a second of the animation, %1 to %2 (default 30).</source>
+        <translation>Images par seconde de l’animation, de %1 à %2 (par défaut 30).</translation>
+    </message>
+    <message>
+        <source>Start the animation at this time of the data, in seconds.</source>
+        <translation>Commencer l’animation à cet instant des données, en secondes.</translation>
+    </message>
+    <message>
+        <source>End the animation at this time of the data, in seconds.</source>
+        <translation>Terminer l’animation à cet instant des données, en secondes.</translation>
+    </message>
+    <message>
+        <source>How values between the samples are found: linear (the default) or cubic (smooth, never beyond the samples around).</source>
+        <translation>Comment les valeurs entre les échantillons sont calculées&#xa0;: linear (par défaut) ou cubic (lissée, sans jamais dépasser les échantillons voisins).</translation>
+    </message>
+    <message>
+        <source>The codec of a .mov animation: qtrle (QuickTime Animation, the default) or prores (ProRes 4444).</source>
+        <translation>Le codec d’une animation .mov&#xa0;: qtrle (QuickTime Animation, par défaut) ou prores (ProRes 4444).</translation>
+    </message>
+    <message>
+        <source>Write the asset set into the folder DIR: face.png without needles, each needle upright on a picture of its own (its hub and shadow apart), and gauge.json with the pivots and each needle&apos;s value-to-angle table.</source>
+        <translation>Écrire le jeu de ressources dans le dossier DIR&#xa0;: face.png sans aiguilles, chaque aiguille verticale sur une image à part (son moyeu et son ombre séparés), et gauge.json avec les pivots et la table valeur-angle de chaque aiguille.</translation>
+    </message>
+    <message>
+        <source>Write the gauge for a display, simulator or web page into the folder of --out: %1.</source>
+        <translation>Écrire le cadran pour un écran, un simulateur ou une page web dans le dossier de --out&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The folder --target writes into.</source>
+        <translation>Le dossier dans lequel --target écrit.</translation>
+    </message>
+    <message>
+        <source>LVGL 9&apos;s colour format of the face with --target lvgl9: %1 (default ARGB8888).</source>
+        <translation>Format de couleur LVGL 9 du cadran avec --target lvgl9&#xa0;: %1 (par défaut ARGB8888).</translation>
+    </message>
+    <message>
+        <source>Swap the two bytes of RGB565 pixels, for displays on SPI (--target lvgl9 with RGB565, --target tft).</source>
+        <translation>Inverser les deux octets des pixels RGB565, pour les écrans sur SPI (--target lvgl9 avec RGB565, --target tft).</translation>
+    </message>
+    <message>
+        <source>--animate writes the animation alone: give the other outputs in a run of their own.</source>
+        <translation>--animate écrit l’animation seule&#xa0;: indiquez les autres sorties dans une exécution à part.</translation>
+    </message>
+    <message>
+        <source>Nothing to write: give --png, --svg, --pdf, --keyframes, --gauge, --assets, --target or --animate.</source>
+        <translation>Rien à écrire&#xa0;: indiquez --png, --svg, --pdf, --keyframes, --gauge, --assets, --target ou --animate.</translation>
+    </message>
+    <message>
+        <source>warning: layer “%1”: %2 is not drawn: %3</source>
+        <translation>avertissement&#xa0;: calque «&#xa0;%1&#xa0;»&#xa0;: impossible de dessiner %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>picture %1</source>
+        <translation>l’image %1</translation>
+    </message>
+    <message>
+        <source>text %1</source>
+        <translation>le texte %1</translation>
+    </message>
+    <message>
+        <source>the needle “%1”</source>
+        <translation>l’aiguille «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message numerus="yes">
+        <source>warning: %n more parts of the gauge are not drawn.</source>
+        <translation>
+            <numerusform>avertissement&#xa0;: %n autre partie du cadran n’est pas dessinée.</numerusform>
+            <numerusform>avertissement&#xa0;: %n autres parties du cadran ne sont pas dessinées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--%1 applies to an animation only: give --animate too.</source>
+        <translation>--%1 ne s’applique qu’à une animation&#xa0;: indiquez aussi --animate.</translation>
+    </message>
+    <message>
+        <source>An animation cannot go to standard output.</source>
+        <translation>Une animation ne peut pas aller vers la sortie standard.</translation>
+    </message>
+    <message>
+        <source>--codec %1 does not fit %2: a .mov takes qtrle or prores.</source>
+        <translation>--codec %1 ne convient pas à %2&#xa0;: un .mov accepte qtrle ou prores.</translation>
+    </message>
+    <message>
+        <source>The animation&apos;s format follows from its name: .mov, .webm, .mp4, a PNG pattern with %d or a folder, not &quot;%1&quot;.</source>
+        <translation>Le format de l’animation se déduit de son nom&#xa0;: .mov, .webm, .mp4, un modèle PNG contenant %d ou un dossier, et non «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>--fps must be a whole number from %1 to %2, not &quot;%3&quot;.</source>
+        <translation>--fps doit être un nombre entier de %1 à %2, et non «&#xa0;%3&#xa0;».</translation>
+    </message>
+    <message>
+        <source>--%1 must be a time in seconds, not &quot;%2&quot;.</source>
+        <translation>--%1 doit être un temps en secondes, et non «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message>
+        <source>--interpolation must be linear or cubic, not &quot;%1&quot;.</source>
+        <translation>--interpolation doit valoir linear ou cubic, et non «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>--drive must be NAME=COLUMN, not &quot;%1&quot;.</source>
+        <translation>--drive doit être NAME=COLUMN, et non «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>--drive needs --data, the file of the driving data.</source>
+        <translation>--drive nécessite --data, le fichier des données pilotes.</translation>
+    </message>
+    <message>
+        <source>--data needs --drive NAME=COLUMN to say which needle follows which column.</source>
+        <translation>--data nécessite --drive NAME=COLUMN pour indiquer quelle aiguille suit quelle colonne.</translation>
+    </message>
+    <message>
+        <source>--sweep must be NAME=SECONDS or SECONDS, with SECONDS above 0 and at most %1, not &quot;%2&quot;.</source>
+        <translation>--sweep doit être NAME=SECONDS ou SECONDS, SECONDS étant supérieur à 0 et au plus égal à %1, et non «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message>
+        <source>--animate needs --drive NAME=COLUMN with --data, or --sweep.</source>
+        <translation>--animate nécessite --drive NAME=COLUMN avec --data, ou --sweep.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Frame %1 of %2 (%3%)</source>
+        <translation><byte value="xd"/>Image %1 sur %2 (%3&#xa0;%)</translation>
+    </message>
+    <message>
+        <source>--target and --out go together.</source>
+        <translation>--target et --out vont ensemble.</translation>
+    </message>
+    <message>
+        <source>--%1 applies to --target only.</source>
+        <translation>--%1 ne s’applique qu’à --target.</translation>
+    </message>
+    <message>
+        <source>--target must be one of %1, not &quot;%2&quot;.</source>
+        <translation>--target doit être l’une des valeurs %1, et non «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message>
+        <source>--color-format takes one of %1, with --target lvgl9, not &quot;%2&quot;.</source>
+        <translation>--color-format accepte l’une des valeurs %1, avec --target lvgl9, et non «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message>
+        <source>--swap-bytes applies to --target tft and to --target lvgl9 with RGB565 only.</source>
+        <translation>--swap-bytes ne s’applique qu’à --target tft et à --target lvgl9 avec RGB565.</translation>
     </message>
 </context>
 <context>
@@ -1814,6 +2590,77 @@
         <source>The SVG picture is empty.</source>
         <translation>L’image SVG est vide.</translation>
     </message>
+    <message>
+        <source>The SVG picture has a style sheet that may read other files.</source>
+        <translation>L’image SVG a une feuille de style qui peut lire d’autres fichiers.</translation>
+    </message>
+    <message>
+        <source>The SVG picture holds an image that is not PNG or JPEG.</source>
+        <translation>L’image SVG contient une image qui n’est ni PNG ni JPEG.</translation>
+    </message>
+    <message>
+        <source>The SVG picture declares entities, which are not read.</source>
+        <translation>L’image SVG déclare des entités, qui ne sont pas lues.</translation>
+    </message>
+    <message>
+        <source>The picture is not an SVG document.</source>
+        <translation>L’image n’est pas un document SVG.</translation>
+    </message>
+    <message>
+        <source>The SVG picture names two targets for one element.</source>
+        <translation>L’image SVG désigne deux cibles pour un même élément.</translation>
+    </message>
+    <message>
+        <source>The SVG picture draws more than %1 characters of text.</source>
+        <translation>L’image SVG dessine plus de %1 caractères de texte.</translation>
+    </message>
+    <message>
+        <source>The SVG picture covers itself more than %1 times over, too much to draw.</source>
+        <translation>L’image SVG se recouvre elle-même plus de %1 fois, trop pour être dessinée.</translation>
+    </message>
+</context>
+<context>
+    <name>TargetDialog</name>
+    <message>
+        <source>Swap the bytes of RGB565 pixels (displays on SPI)</source>
+        <translation>Inverser les octets des pixels RGB565 (écrans sur SPI)</translation>
+    </message>
+    <message>
+        <source>Export For</source>
+        <translation>Exporter pour</translation>
+    </message>
+    <message>
+        <source>LVGL 9 (C sources, .bin files, header and example)</source>
+        <translation>LVGL 9 (sources C, fichiers .bin, en-tête et exemple)</translation>
+    </message>
+    <message>
+        <source>LVGL 8 (C sources, header and example)</source>
+        <translation>LVGL 8 (sources C, en-tête et exemple)</translation>
+    </message>
+    <message>
+        <source>TFT sprites (RGB565 headers)</source>
+        <translation>Sprites TFT (en-têtes RGB565)</translation>
+    </message>
+    <message>
+        <source>FlightGear (2D instrument)</source>
+        <translation>FlightGear (instrument 2D)</translation>
+    </message>
+    <message>
+        <source>Web page (HTML and ES module)</source>
+        <translation>Page web (HTML et module ES)</translation>
+    </message>
+    <message>
+        <source>Table (CSV and JSON)</source>
+        <translation>Table (CSV et JSON)</translation>
+    </message>
+    <message>
+        <source>&amp;Target:</source>
+        <translation>&amp;Cible&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Colour format:</source>
+        <translation>&amp;Format de couleur&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>TickLevelEditor</name>
@@ -1914,6 +2761,10 @@
     <message>
         <source>The text holds no points: one value and one fraction a line.</source>
         <translation>Le texte ne contient aucun point&#xa0;: une valeur et une fraction par ligne.</translation>
+    </message>
+    <message>
+        <source>The text holds more than %1 points; a table may hold at most %1.</source>
+        <translation>Le texte contient plus de %1 points&#xa0;; une table peut en contenir au plus %1.</translation>
     </message>
 </context>
 <context>
@@ -2819,6 +3670,78 @@ Merci d’utiliser Dialwright&#xa0;!</translation>
         <translation>%1 n’a pas pu être ouvert.
 
 %2</translation>
+    </message>
+    <message>
+        <source>Rendering %1: frame %2 of %3, %4 frames a second, %5 left</source>
+        <translation>Rendu de %1&#xa0;: image %2 sur %3, %4 images par seconde, encore %5</translation>
+    </message>
+    <message>
+        <source>a while</source>
+        <translation>un moment</translation>
+    </message>
+    <message>
+        <source>%1:%2</source>
+        <translation>%1:%2</translation>
+    </message>
+    <message>
+        <source>Rendering %1…</source>
+        <translation>Rendu de %1…</translation>
+    </message>
+    <message>
+        <source>Writing into %1…</source>
+        <translation>Écriture dans %1…</translation>
+    </message>
+    <message>
+        <source>Exported into %1</source>
+        <translation>Exporté dans %1</translation>
+    </message>
+    <message>
+        <source>Export Assets</source>
+        <translation>Exporter les ressources</translation>
+    </message>
+    <message>
+        <source>Export For %1</source>
+        <translation>Exporter pour %1</translation>
+    </message>
+    <message>
+        <source>Export Ass&amp;ets...</source>
+        <translation>Expor&amp;ter les ressources...</translation>
+    </message>
+    <message>
+        <source>Export &amp;For...</source>
+        <translation>Exporter po&amp;ur...</translation>
+    </message>
+    <message>
+        <source>Export Ani&amp;mation...</source>
+        <translation>Exporter l’ani&amp;mation...</translation>
+    </message>
+    <message>
+        <source>Face and needles</source>
+        <translation>Cadran et aiguilles</translation>
+    </message>
+    <message>
+        <source>Face</source>
+        <translation>Cadran</translation>
+    </message>
+    <message>
+        <source>Needles</source>
+        <translation>Aiguilles</translation>
+    </message>
+    <message>
+        <source>Needles: what the SVG and PNG exports draw: the face with its needles, the face alone, or the needles alone on a transparent ground</source>
+        <translation>Aiguilles&#xa0;: ce que dessinent les exports SVG et PNG&#xa0;: le cadran avec ses aiguilles, le cadran seul, ou les aiguilles seules sur fond transparent</translation>
+    </message>
+    <message>
+        <source>Needles in exports</source>
+        <translation>Aiguilles dans les exports</translation>
+    </message>
+    <message>
+        <source>Face only</source>
+        <translation>Cadran seul</translation>
+    </message>
+    <message>
+        <source>Needles only</source>
+        <translation>Aiguilles seules</translation>
     </message>
 </context>
 </TS>

@@ -75,7 +75,7 @@ QString outsideReference(const QString &what)
 {
     return SvgPicture::tr("The SVG picture shows the file \u201c%1\u201d, which the gauge does "
                           "not carry.")
-        .arg(what.left(60));
+        .arg(what.left(60).simplified());
 }
 
 // Why a style sheet or attribute value may not be kept: a url() of anything

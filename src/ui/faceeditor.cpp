@@ -5,6 +5,7 @@
 #include "render/ticklayout.h"
 #include "ui/colorbutton.h"
 #include "ui/faceoverlay.h"
+#include "ui/formfields.h"
 #include "ui/labeltextedit.h"
 
 #include <QComboBox>
@@ -27,33 +28,6 @@
 namespace {
 
 enum FieldsPage { noElementPage, textPage, picturePage };
-
-QDoubleSpinBox *spinBox(QWidget *parent, const char *name, double min, double max, double step,
-                        int decimals, const QString &toolTip, const QString &suffix = QString())
-{
-    auto *box = new QDoubleSpinBox(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setRange(min, max);
-    box->setSingleStep(step);
-    box->setDecimals(decimals);
-    box->setSuffix(suffix);
-    box->setToolTip(toolTip);
-    return box;
-}
-
-QLabel *buddyLabel(const QString &text, QWidget *buddy)
-{
-    auto *l = new QLabel(text, buddy->parentWidget());
-    l->setBuddy(buddy);
-    return l;
-}
-
-// A number of the layer as a field shows it: one a file could not read is
-// shown as 0 until the field is edited.
-double shown(double value)
-{
-    return std::isfinite(value) ? value : 0.0;
-}
 
 // Positions are kept to the thousandth of a radius the fields show, so that
 // a dragged element does not jump when a field is edited next.
@@ -460,10 +434,10 @@ void FaceEditor::showSelection()
             blocked.emplace_back(field.control);
         if (m_text->toPlainText() != t.text)
             m_text->setPlainText(t.text);
-        m_textX->setValue(shown(t.x));
-        m_textY->setValue(shown(t.y));
-        m_textSize->setValue(shown(t.size));
-        m_textRotation->setValue(shown(t.rotation));
+        m_textX->setValue(shownNumber(t.x));
+        m_textY->setValue(shownNumber(t.y));
+        m_textSize->setValue(shownNumber(t.size));
+        m_textRotation->setValue(shownNumber(t.rotation));
         // The family as the layer names it: "Sans Serif" stays "Sans Serif"
         // rather than the font the system puts in its place.
         m_textFamily->setCurrentFont(QFont(t.family));
@@ -472,11 +446,11 @@ void FaceEditor::showSelection()
         m_textItalic->setChecked(t.italic);
         m_textAlign->setCurrentIndex(m_textAlign->findData(int(t.align)));
         m_textColor->setColor(t.color);
-        m_pictureX->setValue(shown(p.x));
-        m_pictureY->setValue(shown(p.y));
-        m_pictureWidth->setValue(shown(p.width));
-        m_pictureRotation->setValue(shown(p.rotation));
-        m_pictureOpacity->setValue(shown(p.opacity));
+        m_pictureX->setValue(shownNumber(p.x));
+        m_pictureY->setValue(shownNumber(p.y));
+        m_pictureWidth->setValue(shownNumber(p.width));
+        m_pictureRotation->setValue(shownNumber(p.rotation));
+        m_pictureOpacity->setValue(shownNumber(p.opacity));
     }
     showDerived(g);
 }
@@ -602,7 +576,7 @@ void FaceEditor::moveElement(const QPointF &offset, bool fromDragStart)
     const bool isText = element.kind == faceElementKind::text;
     double &x = isText ? layer.texts[element.index].x : layer.pictures[element.index].x;
     double &y = isText ? layer.texts[element.index].y : layer.pictures[element.index].y;
-    const QPointF from = fromDragStart ? m_dragOrigin : QPointF(shown(x), shown(y));
+    const QPointF from = fromDragStart ? m_dragOrigin : QPointF(shownNumber(x), shownNumber(y));
     const QPointF to = from + offset / DrawingSpace::gaugeRadius;
     if (fieldRound(to.x()) == x && fieldRound(to.y()) == y)
         return;

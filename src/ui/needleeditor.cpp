@@ -6,6 +6,7 @@
 #include "render/needlepainter.h"
 #include "render/needlesweep.h"
 #include "ui/colorbutton.h"
+#include "ui/formfields.h"
 #include "ui/picturefile.h"
 #include "ui/savefiledialog.h"
 
@@ -32,32 +33,6 @@ namespace {
 constexpr int sliderSteps = 1000;
 // The sweep's frames: about 60 a second.
 constexpr int sweepFrameMs = 16;
-
-QDoubleSpinBox *spinBox(QWidget *parent, const char *name, double min, double max, double step,
-                        int decimals, const QString &toolTip)
-{
-    auto *box = new QDoubleSpinBox(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setRange(min, max);
-    box->setSingleStep(step);
-    box->setDecimals(decimals);
-    box->setToolTip(toolTip);
-    return box;
-}
-
-QLabel *buddyLabel(const QString &text, QWidget *buddy)
-{
-    auto *l = new QLabel(text, buddy->parentWidget());
-    l->setBuddy(buddy);
-    return l;
-}
-
-// A number of the needle as a field shows it: one a file could not read is
-// shown as 0 until the field is edited.
-double shown(double value)
-{
-    return std::isfinite(value) ? value : 0.0;
-}
 
 // Where the slider stands for `value` on the layer's span.
 int sliderPosition(const NeedleDial &dial, double value)
@@ -423,22 +398,22 @@ void NeedleEditor::showSelection()
         if (m_name->text() != n.name)
             m_name->setText(n.name);
         m_shape->setCurrentIndex(m_shape->findData(int(n.shape)));
-        m_pivotX->setValue(shown(n.pivot.x()));
-        m_pivotY->setValue(shown(n.pivot.y()));
-        m_length->setValue(shown(n.length));
-        m_tail->setValue(shown(n.tail));
-        m_width->setValue(shown(n.width));
-        m_tipWidth->setValue(shown(n.tipWidth));
+        m_pivotX->setValue(shownNumber(n.pivot.x()));
+        m_pivotY->setValue(shownNumber(n.pivot.y()));
+        m_length->setValue(shownNumber(n.length));
+        m_tail->setValue(shownNumber(n.tail));
+        m_width->setValue(shownNumber(n.width));
+        m_tipWidth->setValue(shownNumber(n.tipWidth));
         m_color->setColor(n.color);
         m_free->setChecked(n.free);
         m_hub->setChecked(n.hub.shown);
-        m_hubRadius->setValue(shown(n.hub.radius));
+        m_hubRadius->setValue(shownNumber(n.hub.radius));
         m_hubColor->setColor(n.hub.color);
         m_shadow->setChecked(n.shadow.shown);
-        m_shadowBlur->setValue(shown(n.shadow.blur));
-        m_shadowX->setValue(shown(n.shadow.dx));
-        m_shadowY->setValue(shown(n.shadow.dy));
-        m_value->setValue(shown(n.value));
+        m_shadowBlur->setValue(shownNumber(n.shadow.blur));
+        m_shadowX->setValue(shownNumber(n.shadow.dx));
+        m_shadowY->setValue(shownNumber(n.shadow.dy));
+        m_value->setValue(shownNumber(n.value));
     }
     showDerived(layer);
 }
