@@ -85,13 +85,11 @@ void decodeSvg(DecodedPicture *picture)
     picture->drawnSvg = clean.svg;
     picture->elements = clean.elements;
     picture->pixels = clean.pixels;
-    // The size is read from the copy without images, which decodes nothing.
-    const StillSvgRenderer renderer(clean.frame);
-    if (!renderer.isValid()) {
+    if (!clean.viewBox) {
         picture->problem = DecodedPicture::tr("The picture cannot be read as SVG.");
         return;
     }
-    const QSizeF size = renderer.viewBoxF().size();
+    const QSizeF size = *clean.viewBox;
     if (!(size.width() > 0.0) || !(size.height() > 0.0) || !qIsFinite(size.width())
         || !qIsFinite(size.height())) {
         picture->problem = DecodedPicture::tr("The SVG picture has no size: it needs a view box "

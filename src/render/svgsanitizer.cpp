@@ -177,17 +177,14 @@ public:
     {
         SanitizedSvg result;
         result.problem = read(svg);
-        if (result.problem.isEmpty())
-            result.problem = resolve();
-        if (result.problem.isEmpty())
-            result.problem = count(&result);
         if (result.problem.isEmpty()) {
-            result.svg = write(true);
-            result.frame = write(false);
-            result.problem = coverProblem();
-            if (!result.problem.isEmpty())
-                result.svg = result.frame = QByteArray();
+            resolve();
+            result.problem = count(&result);
         }
+        if (result.problem.isEmpty())
+            result.problem = measure(&result);
+        if (result.problem.isEmpty())
+            result.svg = write(true);
         return result;
     }
 
@@ -319,7 +316,7 @@ private:
     // Finds what <use>s and gradients refer to. A <use> of nothing, or of
     // anything outside the document, draws nothing and is left out; a
     // gradient takes its stops only from a gradient before it.
-    QString resolve()
+    void resolve()
     {
         for (int i = 0; i < int(m_elements.size()); ++i) {
             Element &e = m_elements[size_t(i)];
@@ -334,7 +331,6 @@ private:
             if (e.name == QLatin1String("image") && e.image.isEmpty())
                 e.kept = false;
         }
-        return QString();
     }
 
     std::vector<int> dependencies(int n) const
@@ -450,26 +446,22 @@ private:
         return id;
     }
 
-    // How many times over the picture's drawn elements cover it, each
-    // <use> counted as its area times the elements it draws: an upper bound
-    // of the work of filling them at any size, which the element count
-    // alone is not (20,000 rectangles over the whole picture take minutes
-    // at the largest export size). Parts far beyond the view box count only
-    // where they could still land on the drawing.
-    QString coverProblem() const
+    // A renderer reads the copy without its images, which decodes no
+    // pixels, for the view box and for how many times over the picture's
+    // drawn elements cover it, each <use> counted as its area times the
+    // elements it draws: an upper bound of the work of filling them at any
+    // size, which the element count alone is not (20,000 rectangles over
+    // the whole picture take minutes at the largest export size). Parts far
+    // beyond the view box count only where they could still land on the
+    // drawing.
+    QString measure(SanitizedSvg *result) const
     {
-        QByteArray measured;
-        {
-            QXmlStreamWriter writer(&measured);
-            writer.writeStartDocument();
-            writeElement(writer, 0, false, true);
-            writer.writeEndDocument();
-        }
         QSvgRenderer renderer;
         renderer.setFramesPerSecond(0);
-        if (!renderer.load(measured))
+        if (!renderer.load(write(false, true)))
             return QString();
         const QRectF view = renderer.viewBoxF();
+        result->viewBox = view.size();
         const double viewArea = view.width() * view.height();
         if (!(viewArea > 0.0) || !qIsFinite(viewArea))
             return QString();
@@ -508,12 +500,12 @@ private:
             .arg(svgPictureCoverLimit);
     }
 
-    QByteArray write(bool images) const
+    QByteArray write(bool images, bool measured = false) const
     {
         QByteArray out;
         QXmlStreamWriter writer(&out);
         writer.writeStartDocument();
-        writeElement(writer, 0, images);
+        writeElement(writer, 0, images, measured);
         writer.writeEndDocument();
         return out;
     }

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QSizeF>
 #include <QString>
+
+#include <optional>
 
 // An SVG picture of a gauge file comes from anywhere, and the SVG renderer
 // draws whatever a document asks for: a stylesheet or an <image> naming a
@@ -30,9 +33,9 @@ struct SanitizedSvg
 {
     // The clean copy to draw; empty when the picture may not be drawn.
     QByteArray svg;
-    // The same without its images: what a renderer reads quickly, without
-    // decoding any pixels, to learn the picture's size.
-    QByteArray frame;
+    // The size of the view box a renderer reads from the copy; none when no
+    // renderer can read it.
+    std::optional<QSizeF> viewBox;
     // Why the picture may not be drawn, in one line; empty when it may.
     QString problem;
     // The elements the copy draws, every <use> counted as what it draws.

@@ -164,14 +164,10 @@ QWidget *FaceEditor::makeTextFields()
                          tr("Height of the font in drawing units: the dial is 500 across"));
     m_textRotation = spinBox(page, "faceTextRotationSpinBox", -360.0, 360.0, 1.0, 1,
                              tr("Rotation in degrees, clockwise"), QStringLiteral("\u00b0"));
-    grid->addWidget(buddyLabel(tr("X:"), m_textX), 1, 0);
-    grid->addWidget(m_textX, 1, 1);
-    grid->addWidget(buddyLabel(tr("Y:"), m_textY), 1, 2);
-    grid->addWidget(m_textY, 1, 3);
-    grid->addWidget(buddyLabel(tr("Size:"), m_textSize), 2, 0);
-    grid->addWidget(m_textSize, 2, 1);
-    grid->addWidget(buddyLabel(tr("Rotation:"), m_textRotation), 2, 2);
-    grid->addWidget(m_textRotation, 2, 3);
+    addLabelledField(grid, 1, 0, tr("X:"), m_textX);
+    addLabelledField(grid, 1, 2, tr("Y:"), m_textY);
+    addLabelledField(grid, 2, 0, tr("Size:"), m_textSize);
+    addLabelledField(grid, 2, 2, tr("Rotation:"), m_textRotation);
 
     m_textFamily = new QFontComboBox(page);
     m_textFamily->setObjectName(QStringLiteral("faceTextFamilyComboBox"));
@@ -240,16 +236,11 @@ QWidget *FaceEditor::makePictureFields()
     m_pictureReplace = new QPushButton(tr("Replace..."), page);
     m_pictureReplace->setObjectName(QStringLiteral("facePictureReplaceButton"));
     m_pictureReplace->setToolTip(tr("Put another picture file in its place"));
-    grid->addWidget(buddyLabel(tr("X:"), m_pictureX), 0, 0);
-    grid->addWidget(m_pictureX, 0, 1);
-    grid->addWidget(buddyLabel(tr("Y:"), m_pictureY), 0, 2);
-    grid->addWidget(m_pictureY, 0, 3);
-    grid->addWidget(buddyLabel(tr("Width:"), m_pictureWidth), 1, 0);
-    grid->addWidget(m_pictureWidth, 1, 1);
-    grid->addWidget(buddyLabel(tr("Rotation:"), m_pictureRotation), 1, 2);
-    grid->addWidget(m_pictureRotation, 1, 3);
-    grid->addWidget(buddyLabel(tr("Opacity:"), m_pictureOpacity), 2, 0);
-    grid->addWidget(m_pictureOpacity, 2, 1);
+    addLabelledField(grid, 0, 0, tr("X:"), m_pictureX);
+    addLabelledField(grid, 0, 2, tr("Y:"), m_pictureY);
+    addLabelledField(grid, 1, 0, tr("Width:"), m_pictureWidth);
+    addLabelledField(grid, 1, 2, tr("Rotation:"), m_pictureRotation);
+    addLabelledField(grid, 2, 0, tr("Opacity:"), m_pictureOpacity);
     grid->addWidget(m_pictureReplace, 2, 2, 1, 2);
     grid->setRowStretch(3, 1);
     return page;

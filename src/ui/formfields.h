@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDoubleSpinBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QString>
 
@@ -30,6 +31,14 @@ inline QLabel *buddyLabel(const QString &text, QWidget *buddy)
     auto *l = new QLabel(text, buddy->parentWidget());
     l->setBuddy(buddy);
     return l;
+}
+
+// A field in `grid` at (row, column + 1), its label at (row, column).
+inline void addLabelledField(QGridLayout *grid, int row, int column, const QString &text,
+                             QWidget *field)
+{
+    grid->addWidget(buddyLabel(text, field), row, column);
+    grid->addWidget(field, row, column + 1);
 }
 
 // A number as a field shows it: one a file could not read is shown as 0

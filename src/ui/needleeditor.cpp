@@ -132,8 +132,7 @@ QWidget *NeedleEditor::makeFields()
     m_picture->setToolTip(tr("Draw the needle as a PNG, JPEG or SVG picture, upright as it points "
                              "at 12 o'clock; the gauge file carries it"));
     m_picture->setAccessibleName(tr("Needle picture"));
-    grid->addWidget(buddyLabel(tr("Shape:"), m_shape), 1, 0);
-    grid->addWidget(m_shape, 1, 1);
+    addLabelledField(grid, 1, 0, tr("Shape:"), m_shape);
     grid->addWidget(m_picture, 1, 2, 1, 2);
 
     const QString pixels = tr("in the picture's pixels from its top-left corner");
@@ -141,28 +140,22 @@ QWidget *NeedleEditor::makeFields()
                        tr("Where in the picture the needle turns, across, %1").arg(pixels));
     m_pivotY = spinBox(page, "needlePivotYSpinBox", 0.0, 100000.0, 1.0, 1,
                        tr("Where in the picture the needle turns, down, %1").arg(pixels));
-    grid->addWidget(buddyLabel(tr("Pivot X:"), m_pivotX), 2, 0);
-    grid->addWidget(m_pivotX, 2, 1);
-    grid->addWidget(buddyLabel(tr("Pivot Y:"), m_pivotY), 2, 2);
-    grid->addWidget(m_pivotY, 2, 3);
+    addLabelledField(grid, 2, 0, tr("Pivot X:"), m_pivotX);
+    addLabelledField(grid, 2, 2, tr("Pivot Y:"), m_pivotY);
 
     m_length = spinBox(page, "needleLengthSpinBox", 0.0, 2.0, 0.01, 3,
                        tr("From the pivot to the tip, in gauge radii"));
     m_tail = spinBox(page, "needleTailSpinBox", 0.0, 2.0, 0.01, 3,
                      tr("How far the needle reaches behind the pivot, in gauge radii"));
-    grid->addWidget(buddyLabel(tr("Length:"), m_length), 3, 0);
-    grid->addWidget(m_length, 3, 1);
-    grid->addWidget(buddyLabel(tr("Tail:"), m_tail), 3, 2);
-    grid->addWidget(m_tail, 3, 3);
+    addLabelledField(grid, 3, 0, tr("Length:"), m_length);
+    addLabelledField(grid, 3, 2, tr("Tail:"), m_tail);
 
     m_width = spinBox(page, "needleWidthSpinBox", 0.0, 100.0, 0.5, 2,
                       tr("Width at the hub in drawing units: the dial is 500 across"));
     m_tipWidth = spinBox(page, "needleTipWidthSpinBox", 0.0, 100.0, 0.5, 2,
                          tr("Width at the tip (tapered) or of the arrow head, in drawing units"));
-    grid->addWidget(buddyLabel(tr("Width:"), m_width), 4, 0);
-    grid->addWidget(m_width, 4, 1);
-    grid->addWidget(buddyLabel(tr("Tip:"), m_tipWidth), 4, 2);
-    grid->addWidget(m_tipWidth, 4, 3);
+    addLabelledField(grid, 4, 0, tr("Width:"), m_width);
+    addLabelledField(grid, 4, 2, tr("Tip:"), m_tipWidth);
 
     m_color = new ColorButton(page);
     m_color->setObjectName(QStringLiteral("needleColorButton"));
@@ -172,8 +165,7 @@ QWidget *NeedleEditor::makeFields()
     m_free->setObjectName(QStringLiteral("needleFreeCheckBox"));
     m_free->setToolTip(tr("Values beyond the ends of the span turn the needle on round the dial "
                           "(a compass) instead of stopping it at the end"));
-    grid->addWidget(buddyLabel(tr("Color:"), m_color), 5, 0);
-    grid->addWidget(m_color, 5, 1);
+    addLabelledField(grid, 5, 0, tr("Color:"), m_color);
     grid->addWidget(m_free, 5, 2, 1, 2);
 
     m_hub = new QCheckBox(tr("Hub:"), page);
@@ -200,8 +192,7 @@ QWidget *NeedleEditor::makeFields()
                         tr("How far the shadow lies down, in drawing units"));
     grid->addWidget(m_shadow, 7, 0);
     grid->addWidget(m_shadowBlur, 7, 1);
-    grid->addWidget(buddyLabel(tr("Offset:"), m_shadowX), 8, 0);
-    grid->addWidget(m_shadowX, 8, 1);
+    addLabelledField(grid, 8, 0, tr("Offset:"), m_shadowX);
     grid->addWidget(m_shadowY, 8, 2, 1, 2);
 
     m_slider = new QSlider(Qt::Horizontal, page);
@@ -211,8 +202,7 @@ QWidget *NeedleEditor::makeFields()
     m_value = spinBox(page, "needleValueSpinBox", -1e7, 1e7, 1.0, 3,
                       tr("The value the needle shows in the preview and in exports, on the "
                          "layer's scale"));
-    grid->addWidget(buddyLabel(tr("Value:"), m_value), 9, 0);
-    grid->addWidget(m_value, 9, 1);
+    addLabelledField(grid, 9, 0, tr("Value:"), m_value);
     grid->addWidget(m_slider, 10, 0, 1, 4);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
