@@ -7,6 +7,14 @@
 #include <algorithm>
 #include <limits>
 
+GaugePaintControl paintControl(ExportProgress &progress)
+{
+    GaugePaintControl control;
+    control.cancelled = [&progress] { return progress.cancelled.load(); };
+    control.ticksDone = &progress.done;
+    return control;
+}
+
 namespace {
 
 constexpr int kProgressSteps = 1000;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/gaugepainter.h"
+
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
@@ -23,6 +25,10 @@ struct ExportProgress
     // The amount of work `done` counts up to; 0 when it cannot be told.
     qint64 total = 0;
 };
+
+// The painter's view of an export's progress: cancelled from the dialog,
+// counting ticks for it.
+GaugePaintControl paintControl(ExportProgress &progress);
 
 // Runs the window's exports on a worker thread, one at a time, while the
 // window goes on. When an export is still running after a moment, a

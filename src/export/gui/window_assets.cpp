@@ -55,9 +55,7 @@ void Window::exportAssets()
     const int size = d->form.pngSizeSpinBox->value();
     const QList<namedLayer> layers = collectLayers();
     exportToFolder(folder, [layers, size, folder](ExportProgress &progress, QString *error) {
-        GaugePaintControl control;
-        control.cancelled = [&progress] { return progress.cancelled.load(); };
-        control.ticksDone = &progress.done;
+        const GaugePaintControl control = paintControl(progress);
         AssetSet set;
         QList<AssetFile> files;
         return makeAssetSet(layers, size, &set, error, control)
@@ -83,9 +81,7 @@ void Window::exportForTarget()
     const QList<namedLayer> layers = collectLayers();
     exportToFolder(folder, [layers, size, folder, options](ExportProgress &progress,
                                                           QString *error) {
-        GaugePaintControl control;
-        control.cancelled = [&progress] { return progress.cancelled.load(); };
-        control.ticksDone = &progress.done;
+        const GaugePaintControl control = paintControl(progress);
         AssetSet set;
         QList<AssetFile> files;
         return makeAssetSet(layers, size, &set, error, control)

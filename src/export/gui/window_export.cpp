@@ -18,20 +18,6 @@
 // works on the layers as they were when it started; a cancelled export
 // leaves the file as it was.
 
-namespace {
-
-// The painter's view of an export's progress: cancelled from the dialog,
-// counting ticks for it.
-GaugePaintControl paintControl(ExportProgress &progress)
-{
-    GaugePaintControl control;
-    control.cancelled = [&progress] { return progress.cancelled.load(); };
-    control.ticksDone = &progress.done;
-    return control;
-}
-
-} // namespace
-
 void Window::saveSVG()
 {
     if (d->exports->isRunning())
