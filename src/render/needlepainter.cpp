@@ -122,16 +122,27 @@ void paintRasterShadow(QPainter *painter, const gaugeNeedle &needle, double angl
         p.setTransform(device, true);
         paintSilhouette(&p, needle, angle);
     }
-    // Every pixel the colour of the shadow, as opaque as the silhouette is.
+    // The silhouette's coverage, as opaque as the shadow's colour allows,
+    // blurred; then every pixel the colour of the shadow at that coverage.
     const QRgb tint = s.color.rgba();
+    QImage coverage(picture.size(), QImage::Format_Alpha8);
+    if (coverage.isNull())
+        return;
     for (int y = 0; y < picture.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
+        uchar *out = coverage.scanLine(y);
+        for (int x = 0; x < picture.width(); ++x)
+            out[x] = uchar(qAlpha(line[x]) * qAlpha(tint) / 255);
+    }
+    blurAlpha(&coverage, sigma * k);
+    for (int y = 0; y < picture.height(); ++y) {
+        const uchar *in = coverage.constScanLine(y);
         auto *line = reinterpret_cast<QRgb *>(picture.scanLine(y));
         for (int x = 0; x < picture.width(); ++x) {
-            const int a = qAlpha(line[x]) * qAlpha(tint) / 255;
+            const int a = in[x];
             line[x] = qRgba(qRed(tint) * a / 255, qGreen(tint) * a / 255, qBlue(tint) * a / 255, a);
         }
     }
-    blurImage(&picture, sigma * k);
     const QPointF offset = device.map(QPointF(s.dx, s.dy)) - device.map(QPointF(0.0, 0.0));
     painter->save();
     painter->resetTransform();
