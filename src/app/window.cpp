@@ -2,6 +2,7 @@
 
 #include "app/toolkitmessages.h"
 #include "export/gui/exportrunner.h"
+#include "gaugefile/editorsettings.h"
 #include "model/gaugedocument.h"
 #include "render/gui/renderarea.h"
 #include "ui/colorbutton.h"
@@ -46,6 +47,8 @@ Window::Window(const WindowServices &services, QWidget *parent)
     updateWindowTitle();
     // Seen wherever no reference picture covers the label.
     setWidgetColor(form.referenceLabel, Qt::black);
+    d->dialColor = dialColor();
+    form.referenceLabel->installEventFilter(this);
 
     d->applicationDirectory = services.applicationDirectory.isEmpty()
         ? QCoreApplication::applicationDirPath()

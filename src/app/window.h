@@ -199,6 +199,11 @@ private:
     void refreshRecentMenu();
     void showAbout();
     void inspectGauge();
+    // View > Dial Color... and Black Dial: the colour the dial is shown on.
+    void chooseDialColor();
+    void resetDialColor();
+    void showDialColor(const QColor &color);
+    void paintDial(QWidget *backdrop);
     void setUpAccessibility();
 
     // Update check (update/gui/window_update.cpp)

@@ -73,6 +73,9 @@ struct Window::Private
     QScrollArea *formScrollArea = nullptr;
     // The ring that marks the button with the keyboard focus.
     FocusRing *focusRing = nullptr;
+    // The colour the dial is shown on behind the preview and in the
+    // inspection view (View > Dial Color...); kept in the settings.
+    QColor dialColor = Qt::black;
     // The gauge enlarged in a window of its own, made when first asked for.
     InspectionView *inspectionView = nullptr;
 

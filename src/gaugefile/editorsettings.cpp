@@ -9,6 +9,7 @@ namespace {
 
 const QString recentFilesKey = QStringLiteral("recentFiles");
 const QString lastFolderKey = QStringLiteral("lastFolder");
+const QString dialColorKey = QStringLiteral("dialColor");
 
 } // namespace
 
@@ -47,6 +48,22 @@ void removeRecentFile(const QString &path)
     QStringList files = recentFiles();
     files.removeAll(path);
     setRecentFiles(files);
+}
+
+QColor dialColor()
+{
+    // Opaque, so that what lies behind the dial never shows through it.
+    const QColor color(QSettings().value(dialColorKey).toString());
+    return color.isValid() ? QColor(color.rgb()) : QColor(Qt::black);
+}
+
+void setDialColor(const QColor &color)
+{
+    QSettings settings;
+    if (!color.isValid() || QColor(color.rgb()) == QColor(Qt::black))
+        settings.remove(dialColorKey);
+    else
+        settings.setValue(dialColorKey, QColor(color.rgb()).name(QColor::HexRgb));
 }
 
 QString lastUsedFolder()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 #include <QStringList>
 
@@ -22,6 +23,11 @@ void removeRecentFile(const QString &path);
 // The folder of the file last chosen in any file dialog; empty at first.
 QString lastUsedFolder();
 void rememberFolderOf(const QString &filePath);
+
+// The colour the preview and the inspection view show the dial on; black
+// at first. It is the editor's, not the gauge's: no file or export has it.
+QColor dialColor();
+void setDialColor(const QColor &color);
 
 // The user's own presets, beside the shipped ones:
 // QStandardPaths::AppDataLocation + "/Presets". Not created here.

@@ -446,6 +446,10 @@ void Window::setUpUndoKeys()
 
 bool Window::eventFilter(QObject *watched, QEvent *event)
 {
+    // The dial goes on the label's black before the label draws its
+    // reference picture over it.
+    if (event->type() == QEvent::Paint && watched == d->form.referenceLabel)
+        paintDial(d->form.referenceLabel);
     if (event->type() == QEvent::Wheel) {
         auto *field = qobject_cast<QWidget *>(watched);
         if (field && !field->hasFocus()

@@ -116,6 +116,9 @@ void Window::setUpMenuBar()
     QMenu *view = menuBar->addMenu(tr("&View"));
     addItem(this, view, "inspectAction", tr("&Inspect..."), &Window::inspectGauge,
             {QKeySequence(Qt::CTRL | Qt::Key_I)});
+    view->addSeparator();
+    addItem(this, view, "dialColorAction", tr("Dial &Color..."), &Window::chooseDialColor);
+    addItem(this, view, "blackDialAction", tr("&Black Dial"), &Window::resetDialColor);
 
     QMenu *help = menuBar->addMenu(tr("&Help"));
     addItem(this, help, "checkForUpdatesAction", tr("&Check For Updates"), &Window::startManualUpdateCheck);

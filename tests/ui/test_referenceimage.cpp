@@ -1,4 +1,6 @@
 #include "app/window.h"
+#include "export/imageexport.h"
+#include "gaugefile/editorsettings.h"
 #include "model/gaugedocument.h"
 #include "render/gui/renderarea.h"
 
@@ -6,10 +8,16 @@
 #include "modaldialogs.h"
 #include "testfiles.h"
 
+#include <QAction>
+#include <QColorDialog>
 #include <QImage>
 #include <QPainter>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -62,7 +70,61 @@ private slots:
     void loadReplaceAndClear();
     void centredWithoutScaling();
     void cancelAndUnreadableKeepPicture();
+    void dialColorShownNotExported();
 };
+
+void TestReferenceImage::dialColorShownNotExported()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("DialwrightTests"));
+    QSettings().clear();
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+
+    auto window = std::make_unique<Window>();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    auto action = [&window](const char *name) {
+        return window->findChild<QAction *>(QLatin1String(name));
+    };
+    QVERIFY(action("dialColorAction") && action("blackDialAction"));
+    QCOMPARE(shown(*window).pixelColor(256, 256), QColor(Qt::black));
+
+    {
+        ModalAnswers answers({answerAs<QColorDialog>([](QColorDialog *d) {
+            d->setCurrentColor(Qt::white);
+            d->accept();
+        })});
+        action("dialColorAction")->trigger();
+        QVERIFY(answers.allAnswered());
+    }
+    // A white disc of the gauge's radius, the black around it.
+    QCOMPARE(shown(*window).pixelColor(256, 256), QColor(Qt::white));
+    QCOMPARE(shown(*window).pixelColor(256, 10), QColor(Qt::white));
+    QCOMPARE(shown(*window).pixelColor(3, 3), QColor(Qt::black));
+
+    // The export has the gauge's pixels only, on its transparent ground.
+    const QString path = dir.filePath(QStringLiteral("gauge.png"));
+    {
+        ModalAnswers answers({chooseFile(path)});
+        window->savePNG();
+        QTRY_VERIFY_WITH_TIMEOUT(exportsIdle(*window), 60000);
+        QVERIFY(answers.allAnswered());
+    }
+    QByteArray expected;
+    QVERIFY(gaugePng(window->renderArea->layers, 512, &expected));
+    QCOMPARE(readBytes(path), expected);
+
+    // Kept for the next window, until the user goes back to black.
+    window = std::make_unique<Window>();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QCOMPARE(shown(*window).pixelColor(256, 256), QColor(Qt::white));
+    action("blackDialAction")->trigger();
+    QCOMPARE(shown(*window).pixelColor(256, 256), QColor(Qt::black));
+    QCOMPARE(dialColor(), QColor(Qt::black));
+    QSettings().clear();
+}
 
 void TestReferenceImage::loadReplaceAndClear()
 {
