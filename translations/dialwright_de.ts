@@ -3743,5 +3743,13 @@ Danke, dass Sie Dialwright verwenden!</translation>
         <source>Needles only</source>
         <translation>Nur Zeiger</translation>
     </message>
+    <message>
+        <source>Dial &amp;Color...</source>
+        <translation>Zifferblatt&amp;farbe...</translation>
+    </message>
+    <message>
+        <source>&amp;Black Dial</source>
+        <translation>&amp;Schwarzes Zifferblatt</translation>
+    </message>
 </context>
 </TS>

@@ -3743,5 +3743,13 @@ Merci d’utiliser Dialwright&#xa0;!</translation>
         <source>Needles only</source>
         <translation>Aiguilles seules</translation>
     </message>
+    <message>
+        <source>Dial &amp;Color...</source>
+        <translation>&amp;Couleur du cadran...</translation>
+    </message>
+    <message>
+        <source>&amp;Black Dial</source>
+        <translation>Cadran &amp;noir</translation>
+    </message>
 </context>
 </TS>
