@@ -1,6 +1,7 @@
 // Frames a second of an animation's whole render (the face once, needles per
 // frame, encoding on its own thread) beside the encoder alone on frames drawn
-// beforehand, for every format at 512 and 1024 pixels; and the peak memory
+// beforehand and beside ffmpeg's filter graph turning a needle picture over
+// a face picture, for every format at 512 and 1024 pixels; and the peak memory
 // of a long render at 4096 pixels.
 //
 //   bench_animation [--seconds S]        the table, S seconds at 60 fps (10)
@@ -15,7 +16,10 @@
 #include "render/gaugepainter.h"
 #include "render/needlepainter.h"
 
+#include "render/needledial.h"
+
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -116,6 +120,72 @@ double wholeRender(const QList<gaugeData> &layers, const AnimationPlan &plan,
     return frameCount(plan.range) / (timer.nsecsElapsed() / 1e9);
 }
 
+// The route without the program: ffmpeg turns a picture of the needle over
+// a picture of the face in its filter graph and encodes the same number of
+// frames in the same format. The needle follows the formula the log is made
+// from, laid evenly along the span. 0 when ffmpeg is missing or fails.
+double filterGraphRoute(const QList<gaugeData> &layers, const VideoSettings &video,
+                        double seconds, const QString &folder)
+{
+    QList<gaugeData> atStart = layers;
+    const NeedleDial dial(layers.value(0));
+    for (gaugeData &layer : atStart)
+        for (gaugeNeedle &needle : layer.needles)
+            needle.value = NeedleDial(layer).startValue();
+    GaugePaintControl faceOnly;
+    faceOnly.needles = needleDrawing::none;
+    GaugePaintControl needlesOnly;
+    needlesOnly.needles = needleDrawing::only;
+    const QString face = folder + QStringLiteral("/route-face.png");
+    const QString needle = folder + QStringLiteral("/route-needle.png");
+    if (!gaugeImagePremultiplied(layers, video.size, faceOnly).save(face)
+        || !gaugeImagePremultiplied(atStart, video.size, needlesOnly).save(needle))
+        return 0.0;
+    const double degrees = dial.endAngle() - dial.startAngle();
+    const QString rpm = QStringLiteral("(1+6.5*mod(t/3\\,1)+0.3*sin(7*t))");
+    const QString turn = QStringLiteral("(%1-%2)/(%3)*%4*PI/180")
+                             .arg(rpm)
+                             .arg(dial.startValue())
+                             .arg(dial.endValue() - dial.startValue())
+                             .arg(degrees);
+    QString graph =
+        QStringLiteral("[1:v]format=rgba,rotate=a='%1':c=none[n];[0:v][n]overlay=format=auto")
+            .arg(turn);
+    QStringList codec;
+    switch (video.format) {
+    case videoFormat::pngSequence: codec = {"-c:v", "png", "-pix_fmt", "rgba"}; break;
+    case videoFormat::quickTimeAnimation: codec = {"-c:v", "qtrle", "-pix_fmt", "argb"}; break;
+    case videoFormat::proRes4444:
+        codec = {"-c:v", "prores_ks", "-profile:v", "4444", "-pix_fmt", "yuva444p10le"};
+        break;
+    case videoFormat::vp9: codec = {"-c:v", "libvpx-vp9", "-pix_fmt", "yuva420p"}; break;
+    case videoFormat::h264:
+        graph += QStringLiteral(",format=yuv420p");
+        codec = {"-c:v", "libx264", "-pix_fmt", "yuv420p"};
+        break;
+    }
+    const QString out = folder + QStringLiteral("/route")
+        + (video.format == videoFormat::pngSequence ? QStringLiteral("_%d.png")
+                                                    : QLatin1Char('.') + videoFormatSuffix(video.format));
+    const QString rate = QString::number(framesPerSecond);
+    QStringList arguments = {"-v",   "error", "-y",         "-framerate", rate, "-loop", "1",
+                             "-i",   face,    "-framerate", rate,         "-loop", "1", "-i",
+                             needle, "-filter_complex", graph, "-t", QString::number(seconds),
+                             "-r",   rate};
+    arguments += codec;
+    arguments.append(out);
+    QProcess ffmpeg;
+    QElapsedTimer timer;
+    timer.start();
+    ffmpeg.start(QStringLiteral("ffmpeg"), arguments);
+    if (!ffmpeg.waitForFinished(-1) || ffmpeg.exitStatus() != QProcess::NormalExit
+        || ffmpeg.exitCode() != 0) {
+        std::fprintf(stderr, "ffmpeg: %s\n", ffmpeg.readAllStandardError().constData());
+        return 0.0;
+    }
+    return std::ceil(seconds * framesPerSecond) / (timer.nsecsElapsed() / 1e9);
+}
+
 long peakMegabytes()
 {
     rusage usage{};
@@ -156,8 +226,8 @@ int main(int argc, char *argv[])
     const DriveData data = revsLog(seconds);
     std::printf("%.0f s of the tachometer at 60 fps (%lld frames)\n", seconds,
                 qint64(std::ceil(seconds * framesPerSecond)));
-    std::printf("%-22s %6s %12s %12s %8s %8s\n", "format", "size", "render fps", "encoder fps",
-                "ratio", "x real");
+    std::printf("%-22s %6s %12s %12s %8s %12s %8s %8s\n", "format", "size", "render fps",
+                "encoder fps", "ratio", "ffmpeg fps", "x ffmpeg", "x real");
     for (int size : {512, 1024}) {
         for (videoFormat format : videoFormats()) {
             const AnimationSettings settings = settingsFor(format, size, folder.path(), seconds);
@@ -170,9 +240,10 @@ int main(int argc, char *argv[])
             const double render = wholeRender(layers, plan, settings.video);
             const double alone = encoderAlone(drawnFrames(layers, plan, size), settings.video,
                                               frameCount(plan.range));
-            std::printf("%-22s %6d %12.1f %12.1f %8.2f %8.2f\n",
+            const double route = filterGraphRoute(layers, settings.video, seconds, folder.path());
+            std::printf("%-22s %6d %12.1f %12.1f %8.2f %12.1f %8.2f %8.2f\n",
                         qPrintable(videoFormatName(format)), size, render, alone, render / alone,
-                        render / framesPerSecond);
+                        route, route > 0.0 ? render / route : 0.0, render / framesPerSecond);
             std::fflush(stdout);
         }
     }
