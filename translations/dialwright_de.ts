@@ -1665,6 +1665,22 @@
         <source>Remove Needle</source>
         <translation>Zeiger entfernen</translation>
     </message>
+    <message>
+        <source>Play...</source>
+        <translation>Abspielen...</translation>
+    </message>
+    <message>
+        <source>Play a data file on the needles in real time, as an animation of it shows them: a needle follows the column of its name, else the first column; the gauge does not change</source>
+        <translation>Eine Datendatei in Echtzeit auf den Zeigern abspielen, wie eine Animation sie zeigt: Ein Zeiger folgt der Spalte seines Namens, sonst der ersten Spalte; die Skala ändert sich nicht</translation>
+    </message>
+    <message>
+        <source>Play Data</source>
+        <translation>Daten abspielen</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv *.txt *.tsv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv *.txt *.tsv);;Alle Dateien (*)</translation>
+    </message>
 </context>
 <context>
     <name>NeedleFile</name>
@@ -1710,6 +1726,13 @@
     <message>
         <source>Its pivot must lie below the top of its picture.</source>
         <translation>Sein Drehpunkt muss unterhalb der Oberkante seines Bildes liegen.</translation>
+    </message>
+</context>
+<context>
+    <name>NeedlePlayer</name>
+    <message>
+        <source>The file has no column of values.</source>
+        <translation>Die Datei hat keine Spalte mit Werten.</translation>
     </message>
 </context>
 <context>

@@ -1665,6 +1665,22 @@
         <source>Remove Needle</source>
         <translation>Supprimer l’aiguille</translation>
     </message>
+    <message>
+        <source>Play...</source>
+        <translation>Lire...</translation>
+    </message>
+    <message>
+        <source>Play a data file on the needles in real time, as an animation of it shows them: a needle follows the column of its name, else the first column; the gauge does not change</source>
+        <translation>Lire un fichier de données sur les aiguilles en temps réel, comme une animation les montre : une aiguille suit la colonne de son nom, sinon la première colonne ; le cadran ne change pas</translation>
+    </message>
+    <message>
+        <source>Play Data</source>
+        <translation>Lire des données</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv *.txt *.tsv);;All files (*)</source>
+        <translation>Fichiers CSV (*.csv *.txt *.tsv);;Tous les fichiers (*)</translation>
+    </message>
 </context>
 <context>
     <name>NeedleFile</name>
@@ -1710,6 +1726,13 @@
     <message>
         <source>Its pivot must lie below the top of its picture.</source>
         <translation>Son pivot doit se trouver sous le haut de son image.</translation>
+    </message>
+</context>
+<context>
+    <name>NeedlePlayer</name>
+    <message>
+        <source>The file has no column of values.</source>
+        <translation>Le fichier n’a aucune colonne de valeurs.</translation>
     </message>
 </context>
 <context>

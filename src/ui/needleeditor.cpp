@@ -7,6 +7,7 @@
 #include "render/needlesweep.h"
 #include "ui/colorbutton.h"
 #include "ui/formfields.h"
+#include "ui/needleplayer.h"
 #include "ui/picturefile.h"
 #include "ui/savefiledialog.h"
 
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -87,7 +89,17 @@ NeedleEditor::NeedleEditor(GaugeDocument *document, QWidget *form, Services serv
     m_sweep->setToolTip(tr("Move every needle from the start of its layer's span to the end and "
                            "back; the gauge does not change"));
     m_sweep->setCheckable(true);
-    layout->addWidget(m_sweep);
+    m_play = new QPushButton(tr("Play..."), m_box);
+    m_play->setObjectName(QStringLiteral("needlePlayButton"));
+    m_play->setToolTip(tr("Play a data file on the needles in real time, as an animation of it "
+                          "shows them: a needle follows the column of its name, else the first "
+                          "column; the gauge does not change"));
+    m_play->setCheckable(true);
+    auto *moves = new QHBoxLayout;
+    moves->addWidget(m_sweep);
+    moves->addWidget(m_play);
+    layout->addLayout(moves);
+    m_player = new NeedlePlayer([this] { return now(); }, this);
 
     m_problem = new QLabel(m_box);
     m_problem->setObjectName(QStringLiteral("needleProblemLabel"));
@@ -288,6 +300,25 @@ void NeedleEditor::connectControls()
         m_sweep->setChecked(isSweeping());
     });
     connect(&m_sweepTimer, &QTimer::timeout, this, &NeedleEditor::sweepStep);
+    connect(m_play, &QAbstractButton::clicked, this, [this] {
+        if (isPlaying()) {
+            m_player->stop();
+            return;
+        }
+        m_play->setChecked(false);
+        const QString path =
+            askOpenPath(m_form, tr("Play Data"), tr("CSV files (*.csv *.txt *.tsv);;All files (*)"),
+                        m_services.dialogFolder());
+        if (!path.isEmpty())
+            (void)playFile(path);
+    });
+    connect(m_player, &NeedlePlayer::posed, this, &NeedleEditor::posed);
+    connect(m_player, &NeedlePlayer::finished, this, [this] {
+        m_play->setChecked(false);
+        showDerived(m_document->currentLayer());
+        emit swept();
+    });
+    connect(m_document, &GaugeDocument::changed, m_player, &NeedlePlayer::stop);
     // Whatever changes the gauge ends the sweep, so that the preview shows
     // the gauge as it is.
     connect(m_document, &GaugeDocument::changed, this, &NeedleEditor::stopSweep);
@@ -361,6 +392,7 @@ void NeedleEditor::showDerived(const gaugeData &layer)
         m_slider->setValue(sliderPosition(dial, needle.value));
     }
     m_sweep->setEnabled(isSweeping() || gaugeHasNeedles());
+    m_play->setEnabled(isPlaying() || gaugeHasNeedles());
 
     const QString problem = index >= 0 ? needleProblem(layer, needle) : QString();
     m_problem->setText(problem.isEmpty() ? QString() : tr("Not drawn: %1").arg(problem));
@@ -556,10 +588,28 @@ qint64 NeedleEditor::now() const
     return m_services.clock ? m_services.clock() : m_steadyClock.elapsed();
 }
 
+bool NeedleEditor::isPlaying() const
+{
+    return m_player && m_player->isPlaying();
+}
+
+bool NeedleEditor::playFile(const QString &path)
+{
+    stopSweep();
+    QString error;
+    if (!m_player->start(m_document->layerData(), path, &error)) {
+        QMessageBox::warning(m_form, tr("Play Data"), error);
+        return false;
+    }
+    m_play->setChecked(true);
+    return true;
+}
+
 void NeedleEditor::startSweep()
 {
     if (!gaugeHasNeedles())
         return;
+    m_player->stop();
     m_sweepStart = now();
     m_sweepTimer.start();
     m_sweep->setChecked(true);

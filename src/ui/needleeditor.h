@@ -8,6 +8,7 @@
 #include <functional>
 
 class ColorButton;
+class NeedlePlayer;
 class GaugeDocument;
 class QCheckBox;
 class QComboBox;
@@ -26,7 +27,8 @@ class QWidget;
 // The Sweep button moves every needle of the gauge from its layer's start
 // value to its end and back without changing the document: the section
 // says where the needles stand (posed) and when they are back (swept); any
-// change of the document ends the sweep.
+// change of the document ends the sweep. Play does the same with a data
+// file, in real time.
 class NeedleEditor : public LayerEditor
 {
     Q_OBJECT
@@ -68,6 +70,10 @@ public:
     bool isSweeping() const { return m_sweepTimer.isActive(); }
     void startSweep();
     void stopSweep();
+    bool isPlaying() const;
+    // Plays a data file on the needles; false (with a message shown) when it
+    // cannot.
+    bool playFile(const QString &path);
 
 signals:
     // The needles stand where these layers have them, while they sweep.
@@ -123,6 +129,8 @@ private:
     QDoubleSpinBox *m_value;
     QSlider *m_slider;
     QPushButton *m_sweep;
+    QPushButton *m_play;
+    NeedlePlayer *m_player;
     QLabel *m_problem;
 
     int m_layerRow = -1;

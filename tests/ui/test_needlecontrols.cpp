@@ -67,6 +67,8 @@ private slots:
     void previewShowsMovedNeedle();
     void sweepFollowsItsClockAndStopsOnEdit_data();
     void sweepFollowsItsClockAndStopsOnEdit();
+    void playFollowsDataAndEnds_data();
+    void playFollowsDataAndEnds();
     void pictureNeedle();
     void picturesCountEveryPicture_data();
     void picturesCountEveryPicture();
@@ -225,6 +227,55 @@ void TestNeedleControls::sweepFollowsItsClockAndStopsOnEdit()
     QVERIFY(!w.renderArea->isPosed());
     QCOMPARE(current(w).needles.at(0).value, before.needles.at(0).value);
     QCOMPARE(w.document()->undoStack()->count(), edited ? 1 : 0);
+}
+
+void TestNeedleControls::playFollowsDataAndEnds_data()
+{
+    QTest::addColumn<bool>("named");
+    QTest::newRow("the column of its name") << true;
+    QTest::newRow("else the first column") << false;
+}
+
+// Play runs the data on the clock: half way through a linear run of the
+// span the needle stands half way, and at the end the gauge is as it was.
+void TestNeedleControls::playFollowsDataAndEnds()
+{
+    QFETCH(bool, named);
+    qint64 now = 0;
+    WindowServices services;
+    services.versionUrl = QUrl();
+    services.needleSweepClock = [&now] {
+        return now;
+    };
+    Window w(services);
+    const NeedleSection c(w);
+    addNeedle(w);
+    const gaugeData before = current(w);
+    const NeedleDial dial(before);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("log.csv"));
+    const QByteArray column = named ? before.needles.at(0).name.toUtf8() : "other";
+    // The other column comes first when the needle's own is there.
+    const double quarter = dial.startValue() + (dial.endValue() - dial.startValue()) / 4.0;
+    const QByteArray still = QByteArray::number(quarter, 'g', 17);
+    QVERIFY(writeBytes(path, "time;unused;" + column + "\n0;" + still + ';'
+                                 + QByteArray::number(dial.startValue()) + "\n2;" + still + ';'
+                                 + QByteArray::number(dial.endValue()) + "\n"));
+    QSignalSpy swept(c.editor, &NeedleEditor::swept);
+
+    QVERIFY(c.editor->playFile(path));
+    QVERIFY(c.editor->isPlaying());
+    now = 1000;
+    const double expected = named ? (dial.startValue() + dial.endValue()) / 2.0 : quarter;
+    QTRY_VERIFY(w.renderArea->isPosed()
+                && qAbs(w.renderArea->shownLayers().at(0).needles.at(0).value - expected) < 1e-6);
+    QVERIFY(current(w) == before);
+
+    now = 2500;
+    QTRY_COMPARE(swept.count(), 1);
+    QVERIFY(!c.editor->isPlaying());
+    QVERIFY(!w.renderArea->isPosed());
+    QCOMPARE(w.document()->undoStack()->count(), 0);
 }
 
 void TestNeedleControls::pictureNeedle()
