@@ -78,15 +78,8 @@ QList<QImage> drawnFrames(const QList<gaugeData> &layers, const AnimationPlan &p
 {
     QList<QImage> frames;
     Timeline timeline(plan.motions, plan.range);
-    QList<gaugeData> still = layers;
-    for (qint64 n = 0; n < cycleFrames && n < timeline.frameCount(); ++n) {
-        const QList<NeedleState> states = timeline.frame(n);
-        for (qsizetype l = 0; l < still.size(); ++l)
-            for (qsizetype i = 0; i < plan.motionOf.at(l).size(); ++i)
-                if (plan.motionOf.at(l).at(i) >= 0)
-                    still[l].needles[i].value = states.at(plan.motionOf.at(l).at(i)).value;
-        frames.append(gaugeImagePremultiplied(still, size));
-    }
+    for (qint64 n = 0; n < cycleFrames && n < timeline.frameCount(); ++n)
+        frames.append(gaugeImagePremultiplied(posedLayers(layers, plan, timeline.frame(n)), size));
     return frames;
 }
 

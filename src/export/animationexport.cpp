@@ -109,6 +109,19 @@ int animationQueueLimit(int size)
                                   FrameEncoder::defaultQueueLimit));
 }
 
+QList<gaugeData> posedLayers(const QList<gaugeData> &layers, const AnimationPlan &plan,
+                             const QList<NeedleState> &states)
+{
+    QList<gaugeData> posed = layers;
+    for (qsizetype l = 0; l < posed.size() && l < plan.motionOf.size(); ++l) {
+        const QList<qsizetype> &motions = plan.motionOf.at(l);
+        for (qsizetype i = 0; i < motions.size() && i < posed[l].needles.size(); ++i)
+            if (motions.at(i) >= 0 && motions.at(i) < states.size())
+                posed[l].needles[i].value = states.at(motions.at(i)).value;
+    }
+    return posed;
+}
+
 bool planAnimation(const QList<gaugeData> &layers, const AnimationSettings &settings,
                    const DriveData &data, AnimationPlan *plan, QString *error)
 {

@@ -57,6 +57,11 @@ struct AnimationPlan
     QStringList labels;
 };
 
+// The layers with each planned needle's value set to where `states` (one
+// for each of the plan's motions) have it; the other needles as they are.
+QList<gaugeData> posedLayers(const QList<gaugeData> &layers, const AnimationPlan &plan,
+                             const QList<NeedleState> &states);
+
 // Works out how the needles move. Returns false with a one-line reason in
 // `error` (when given) when the gauge has no needle to animate, a drive
 // names no needle of the gauge or no column of `data` (or there is no

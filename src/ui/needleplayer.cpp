@@ -77,12 +77,5 @@ void NeedlePlayer::step()
         return;
     }
     m_timeline->at(time, &m_states);
-    QList<gaugeData> layers = m_layers;
-    for (qsizetype l = 0; l < layers.size() && l < m_plan.motionOf.size(); ++l) {
-        const QList<qsizetype> &motions = m_plan.motionOf.at(l);
-        for (qsizetype i = 0; i < motions.size() && i < layers[l].needles.size(); ++i)
-            if (motions.at(i) >= 0 && motions.at(i) < m_states.size())
-                layers[l].needles[i].value = m_states.at(motions.at(i)).value;
-    }
-    emit posed(layers);
+    emit posed(posedLayers(m_layers, m_plan, m_states));
 }

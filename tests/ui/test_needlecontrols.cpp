@@ -45,6 +45,17 @@ QColor previewAlongNeedle(Window &w, double value)
     return w.renderArea->grab().toImage().pixelColor(at);
 }
 
+// A window whose needles move on the clock `now` reads.
+WindowServices clockedServices(const qint64 *now)
+{
+    WindowServices services;
+    services.versionUrl = QUrl();
+    services.needleSweepClock = [now] {
+        return *now;
+    };
+    return services;
+}
+
 bool isNeedleRed(const QColor &c)
 {
     return c.red() > 200 && c.green() < 120 && c.blue() < 120;
@@ -194,12 +205,7 @@ void TestNeedleControls::sweepFollowsItsClockAndStopsOnEdit()
 {
     QFETCH(bool, edited);
     qint64 now = 0;
-    WindowServices services;
-    services.versionUrl = QUrl();
-    services.needleSweepClock = [&now] {
-        return now;
-    };
-    Window w(services);
+    Window w(clockedServices(&now));
     const NeedleSection c(w);
     addNeedle(w);
     const gaugeData before = current(w);
@@ -242,12 +248,7 @@ void TestNeedleControls::playFollowsDataAndEnds()
 {
     QFETCH(bool, named);
     qint64 now = 0;
-    WindowServices services;
-    services.versionUrl = QUrl();
-    services.needleSweepClock = [&now] {
-        return now;
-    };
-    Window w(services);
+    Window w(clockedServices(&now));
     const NeedleSection c(w);
     addNeedle(w);
     const gaugeData before = current(w);
